@@ -1,0 +1,37 @@
+# The two commands: `make run` and `make test`. Each installs what it needs first.
+PRESET ?= dev
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test test-dev test-sanitize format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@build/$(PRESET)/app/tavrin
+
+test: test-dev test-sanitize
+
+test-dev: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+	@ctest --preset dev -j $(JOBS)
+
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+	@ctest --preset sanitize -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf build

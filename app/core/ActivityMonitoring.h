@@ -1,0 +1,13 @@
+#pragma once
+
+// Tells whether the user is at the computer right now.
+class ActivityMonitoring
+{
+public:
+    virtual ~ActivityMonitoring() = default;
+
+    // Seconds since the user's last input.
+    virtual double idleTime() = 0;
+    // True when the user counts as present.
+    virtual bool isActive() = 0;
+};

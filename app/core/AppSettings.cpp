@@ -1,0 +1,93 @@
+#include "AppSettings.h"
+
+#include "JsonValues.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+template <typename E>
+std::optional<E> enumFromJson(const QJsonValue& value)
+{
+    const auto text = JsonValues::toString(value);
+    return text ? fromRawValue<E>(*text) : std::nullopt;
+}
+
+} // namespace
+
+const AppSettings& AppSettings::factoryDefaults()
+{
+    static const AppSettings defaults;
+    return defaults;
+}
+
+QByteArray AppSettings::toJson() const
+{
+    QJsonObject object{
+        {QStringLiteral("launchAtStartup"), launchAtStartup},
+        {QStringLiteral("showStatusBarIcon"), showStatusBarIcon},
+        {QStringLiteral("showTodayInStatusBar"), showTodayInStatusBar},
+        {QStringLiteral("showDockIcon"), showDockIcon},
+        {QStringLiteral("notificationEnabled"), notificationEnabled},
+        {QStringLiteral("reminderStyle"), rawValue(reminderStyle)},
+        {QStringLiteral("notifyBeforeOverlay"), notifyBeforeOverlay},
+        {QStringLiteral("playSoundOnEnd"), playSoundOnEnd},
+        {QStringLiteral("showSkipButton"), showSkipButton},
+        {QStringLiteral("overlayBackground"), rawValue(overlayBackground)},
+        {QStringLiteral("movieMode"), movieMode},
+        {QStringLiteral("theme"), rawValue(theme)},
+        {QStringLiteral("rule"), rule.toJson()},
+        {QStringLiteral("nagIntervalSeconds"), nagIntervalSeconds},
+    };
+    if (overlayBackgroundImagePath) {
+        object.insert(QStringLiteral("overlayBackgroundImagePath"), *overlayBackgroundImagePath);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject object = document.object();
+    AppSettings settings = factoryDefaults();
+    bool valid = true;
+
+    // A member that is there must decode; one that is missing or null keeps the default.
+    auto read = [&](const char* name, auto& field, auto decode) {
+        const QJsonValue value = object.value(QLatin1StringView(name));
+        if (!valid || JsonValues::isMissing(value)) {
+            return;
+        }
+        if (auto decoded = decode(value)) {
+            field = std::move(*decoded);
+        } else {
+            valid = false;
+        }
+    };
+
+    read("launchAtStartup", settings.launchAtStartup, JsonValues::toBool);
+    read("showStatusBarIcon", settings.showStatusBarIcon, JsonValues::toBool);
+    read("showTodayInStatusBar", settings.showTodayInStatusBar, JsonValues::toBool);
+    read("showDockIcon", settings.showDockIcon, JsonValues::toBool);
+    read("notificationEnabled", settings.notificationEnabled, JsonValues::toBool);
+    read("reminderStyle", settings.reminderStyle, enumFromJson<ReminderStyle>);
+    read("notifyBeforeOverlay", settings.notifyBeforeOverlay, JsonValues::toBool);
+    read("playSoundOnEnd", settings.playSoundOnEnd, JsonValues::toBool);
+    read("showSkipButton", settings.showSkipButton, JsonValues::toBool);
+    read("overlayBackground", settings.overlayBackground, enumFromJson<OverlayBackgroundStyle>);
+    read("overlayBackgroundImagePath", settings.overlayBackgroundImagePath, JsonValues::toString);
+    read("movieMode", settings.movieMode, JsonValues::toBool);
+    read("theme", settings.theme, enumFromJson<ThemeMode>);
+    read("rule", settings.rule, RuleConfig::fromJson);
+    read("nagIntervalSeconds", settings.nagIntervalSeconds, JsonValues::toInt64);
+
+    if (!valid) {
+        return std::nullopt;
+    }
+    return settings;
+}

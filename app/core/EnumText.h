@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+// Enumerations of this project carry a text raw value that is both their stored form and, where shown,
+// their display text; some also have a separate display title. Each enumeration lists its cases once, in
+// declaration order, by specialising EnumTraits; the functions below answer every question from that list.
+template <typename E>
+struct EnumCase
+{
+    E value;
+    const char16_t* rawValue;
+    const char16_t* title = nullptr;
+};
+
+template <typename E>
+struct EnumTraits;
+
+template <typename E>
+QString rawValue(E value)
+{
+    for (const auto& entry : EnumTraits<E>::cases) {
+        if (entry.value == value) {
+            return QStringView(entry.rawValue).toString();
+        }
+    }
+    return {};
+}
+
+// The display title; the raw value for enumerations that have no separate title.
+template <typename E>
+QString title(E value)
+{
+    for (const auto& entry : EnumTraits<E>::cases) {
+        if (entry.value == value) {
+            return QStringView(entry.title ? entry.title : entry.rawValue).toString();
+        }
+    }
+    return {};
+}
+
+// The case whose raw value matches exactly, or nothing for any other text.
+template <typename E>
+std::optional<E> fromRawValue(QStringView text)
+{
+    for (const auto& entry : EnumTraits<E>::cases) {
+        if (text == QStringView(entry.rawValue)) {
+            return entry.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// All cases in declaration order (the order of the settings pickers).
+template <typename E>
+constexpr auto allCases()
+{
+    constexpr auto& cases = EnumTraits<E>::cases;
+    std::array<E, cases.size()> values{};
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        values[i] = cases[i].value;
+    }
+    return values;
+}

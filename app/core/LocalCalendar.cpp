@@ -1,0 +1,32 @@
+#include "LocalCalendar.h"
+
+LocalCalendar::LocalCalendar()
+    : LocalCalendar(QTimeZone::systemTimeZone())
+{
+}
+
+LocalCalendar::LocalCalendar(QTimeZone zone)
+    : m_zone(zone.isValid() ? std::move(zone) : QTimeZone::utc())
+{
+}
+
+QString LocalCalendar::dayKey(const QDateTime& instant) const
+{
+    // QDate's fields are proleptic Gregorian; format the digits ourselves so no locale can change them.
+    const QDate date = instant.toTimeZone(m_zone).date();
+    return QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day());
+}
+
+int LocalCalendar::hour(const QDateTime& instant) const
+{
+    return instant.toTimeZone(m_zone).time().hour();
+}
+
+QDateTime LocalCalendar::addDays(const QDateTime& instant, int days) const
+{
+    if (!instant.isValid()) {
+        return {};
+    }
+    // QDateTime in a zone keeps the local time of day when days are added.
+    return instant.toTimeZone(m_zone).addDays(days);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Usage history and settings are personal: every folder Tavrin creates is 0700 and every file it
+// writes is 0600, whatever the umask says.
+namespace PrivateFiles {
+
+// Creates the folder (and missing parents) if needed; a folder this call creates gets mode 0700.
+// True when the folder exists afterwards.
+bool ensureDirectory(const QString& path);
+// Creates an empty file with mode 0600 if none exists; an existing file is never truncated.
+// True when the file exists afterwards.
+bool ensureFile(const QString& path);
+// Restricts an existing file to its owner. True on success.
+bool restrictToOwner(const QString& path);
+
+} // namespace PrivateFiles

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "EnumText.h"
+
+// How a due break is presented: the full-screen overlay, or a floating banner the user can act on.
+enum class ReminderStyle
+{
+    fullscreen,
+    banner,
+};
+
+template <>
+struct EnumTraits<ReminderStyle>
+{
+    static constexpr std::array<EnumCase<ReminderStyle>, 2> cases{{
+        {ReminderStyle::fullscreen, u"fullscreen", u"全屏弹窗"},
+        {ReminderStyle::banner, u"banner", u"通知横幅"},
+    }};
+};

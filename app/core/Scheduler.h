@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TaskHandle.h"
+
+#include <chrono>
+#include <functional>
+
+// Runs work on the main thread: now (queued), after a delay, or repeatedly. The application uses
+// QtScheduler; tests use a scheduler with virtual time, so a 45-minute work period runs in milliseconds.
+class Scheduler
+{
+public:
+    using Task = std::function<void()>;
+
+    virtual ~Scheduler() = default;
+
+    // Queues the task to run on the main thread after the current event has been handled.
+    virtual void post(Task task) = 0;
+    // Runs the task once, after the delay. The handle cancels it.
+    virtual TaskHandle runAfter(std::chrono::milliseconds delay, Task task) = 0;
+    // Runs the task every interval, the first time one interval from now, until cancelled.
+    virtual TaskHandle repeatEvery(std::chrono::milliseconds interval, Task task) = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "EnumText.h"
+
+// The application's appearance: the desktop's preference, or always light or dark.
+enum class ThemeMode
+{
+    system,
+    light,
+    dark,
+};
+
+template <>
+struct EnumTraits<ThemeMode>
+{
+    static constexpr std::array<EnumCase<ThemeMode>, 3> cases{{
+        {ThemeMode::system, u"system", u"跟随系统"},
+        {ThemeMode::light, u"light", u"浅色"},
+        {ThemeMode::dark, u"dark", u"深色"},
+    }};
+};

@@ -1,0 +1,290 @@
+#include "UsageDatabase.h"
+
+#include "Clock.h"
+#include "DataPaths.h"
+#include "PrivateFiles.h"
+#include "SystemLog.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString kOpenFailed = QStringLiteral("Tavrin: 打开 SQLite 失败：");
+const QString kExecFailed = QStringLiteral("Tavrin: SQLite exec 失败：");
+const QString kPrepareFailed = QStringLiteral("Tavrin: SQLite prepare 失败：");
+const QString kStepFailed = QStringLiteral("Tavrin: SQLite step 失败：");
+
+// Run one by one at every open; each is idempotent, so opening an existing file keeps its rows.
+constexpr const char* kSchema[] = {
+    "PRAGMA journal_mode=WAL",
+    "PRAGMA user_version=1",
+    "CREATE TABLE IF NOT EXISTS usage_hourly (\n"
+    "    day            TEXT    NOT NULL,\n"
+    "    hour           INTEGER NOT NULL,\n"
+    "    active_seconds INTEGER NOT NULL DEFAULT 0,\n"
+    "    fatigue_peak   REAL    NOT NULL DEFAULT 0,\n"
+    "    PRIMARY KEY (day, hour)\n"
+    ")",
+    "CREATE INDEX IF NOT EXISTS idx_usage_day ON usage_hourly(day)",
+    "CREATE TABLE IF NOT EXISTS break_events (\n"
+    "    id         INTEGER PRIMARY KEY AUTOINCREMENT,\n"
+    "    started_at TEXT    NOT NULL,\n"
+    "    ended_at   TEXT,\n"
+    "    duration_s INTEGER,\n"
+    "    skipped    INTEGER NOT NULL DEFAULT 0,\n"
+    "    trigger    TEXT\n"
+    ")",
+};
+
+constexpr const char* kUpsertUsage =
+    "INSERT INTO usage_hourly(day, hour, active_seconds, fatigue_peak) VALUES(?1, ?2, ?3, ?4)\n"
+    "ON CONFLICT(day, hour) DO UPDATE SET\n"
+    "  active_seconds = active_seconds + excluded.active_seconds,\n"
+    "  fatigue_peak   = MAX(fatigue_peak, excluded.fatigue_peak)";
+constexpr const char* kInsertBreak = "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger)\n"
+                                     "VALUES(?1, ?2, ?3, ?4, ?5)";
+constexpr const char* kSelectHourlySeconds =
+    "SELECT hour, active_seconds FROM usage_hourly WHERE day = ?1 ORDER BY hour";
+constexpr const char* kSelectHourlyPeaks = "SELECT hour, fatigue_peak FROM usage_hourly WHERE day = ?1 ORDER BY hour";
+constexpr const char* kSelectTotal = "SELECT SUM(active_seconds) FROM usage_hourly WHERE day = ?1";
+constexpr const char* kPruneUsage = "DELETE FROM usage_hourly WHERE day < ?1";
+constexpr const char* kPruneBreaks = "DELETE FROM break_events WHERE started_at < ?1";
+
+void bindText(sqlite3_stmt* statement, int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(statement, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// A file that is not a database (or is damaged beyond use) answers every statement with one of these.
+bool isUnusableFile(int resultCode)
+{
+    const int primary = resultCode & 0xff;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+} // namespace
+
+QString UsageDatabase::defaultPath()
+{
+    return DataPaths::applicationFolder() + QStringLiteral("/data.db");
+}
+
+UsageDatabase::UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar)
+    : m_log(log)
+    , m_clock(clock)
+    , m_calendar(std::move(calendar))
+{
+    open(path);
+    if (isOpen()) {
+        prune(m_clock.now());
+    }
+}
+
+UsageDatabase::~UsageDatabase()
+{
+    close();
+}
+
+void UsageDatabase::open(const QString& path)
+{
+    // Create the file ourselves so that it starts out private; SQLite gives the -wal and -shm files the
+    // mode of the database file.
+    PrivateFiles::ensureFile(path);
+
+    const QByteArray nativePath = QFile::encodeName(path);
+    sqlite3* db = nullptr;
+    const int result =
+        sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // A read-only file opens without an error but could never take a write: treat it as not openable
+    // rather than failing (and logging) at every flush.
+    if (result != SQLITE_OK || sqlite3_db_readonly(db, "main") == 1) {
+        m_log.log(kOpenFailed, path);
+        sqlite3_close(db);
+        return;
+    }
+    m_db = db;
+    // Wait for another connection (a checkpoint, a user's sqlite3 session) instead of losing the write.
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    createSchema();
+    if (!isOpen()) {
+        return;
+    }
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QString file = path + QLatin1StringView(suffix);
+        if (QFile::exists(file)) {
+            PrivateFiles::restrictToOwner(file);
+        }
+    }
+}
+
+void UsageDatabase::createSchema()
+{
+    bool unusable = false;
+    for (const char* sql : kSchema) {
+        if (!exec(sql) && isUnusableFile(sqlite3_extended_errcode(m_db))) {
+            unusable = true;
+        }
+    }
+    // Every later statement would fail the same way and log it every few seconds. Close now: the file
+    // stays untouched on disk, and the application goes on without history.
+    if (unusable) {
+        close();
+    }
+}
+
+void UsageDatabase::close()
+{
+    if (m_db) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+    }
+}
+
+void UsageDatabase::logSqliteError(const QString& message)
+{
+    m_log.log(message, QString::fromUtf8(sqlite3_errmsg(m_db)));
+}
+
+bool UsageDatabase::exec(const char* sql)
+{
+    if (!m_db) {
+        return false;
+    }
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        logSqliteError(kExecFailed);
+        return false;
+    }
+    return true;
+}
+
+bool UsageDatabase::withStatement(const char* sql, const std::function<void(sqlite3_stmt*)>& body)
+{
+    if (!m_db) {
+        return false;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK || !statement) {
+        logSqliteError(kPrepareFailed);
+        sqlite3_finalize(statement);
+        return false;
+    }
+    body(statement);
+    sqlite3_finalize(statement);
+    return true;
+}
+
+bool UsageDatabase::stepWrite(sqlite3_stmt* statement)
+{
+    const int result = sqlite3_step(statement);
+    if (result != SQLITE_DONE && result != SQLITE_ROW) {
+        logSqliteError(kStepFailed);
+        return false;
+    }
+    return true;
+}
+
+bool UsageDatabase::addUsage(const QString& day, int hour, double seconds, double fatiguePeak)
+{
+    bool written = false;
+    withStatement(kUpsertUsage, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, day);
+        sqlite3_bind_int(statement, 2, hour);
+        sqlite3_bind_double(statement, 3, seconds);
+        sqlite3_bind_double(statement, 4, fatiguePeak);
+        written = stepWrite(statement);
+    });
+    return written;
+}
+
+bool UsageDatabase::recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+                                const QString& trigger)
+{
+    bool written = false;
+    withStatement(kInsertBreak, [&](sqlite3_stmt* statement) {
+        // Whole seconds, halves away from zero.
+        const double seconds = static_cast<double>(startedAt.msecsTo(endedAt)) / 1000.0;
+        const double rounded = std::clamp(std::round(seconds), double(INT_MIN), double(INT_MAX));
+        bindText(statement, 1, isoTimestamp(startedAt));
+        bindText(statement, 2, isoTimestamp(endedAt));
+        sqlite3_bind_int(statement, 3, static_cast<int>(rounded));
+        sqlite3_bind_int(statement, 4, skipped ? 1 : 0);
+        bindText(statement, 5, trigger);
+        written = stepWrite(statement);
+    });
+    return written;
+}
+
+std::optional<UsageDatabase::HourlyValues> UsageDatabase::hourlySeconds(const QString& day)
+{
+    return hourlyColumn(kSelectHourlySeconds, day);
+}
+
+std::optional<UsageDatabase::HourlyValues> UsageDatabase::hourlyFatiguePeaks(const QString& day)
+{
+    return hourlyColumn(kSelectHourlyPeaks, day);
+}
+
+std::optional<UsageDatabase::HourlyValues> UsageDatabase::hourlyColumn(const char* sql, const QString& day)
+{
+    HourlyValues values{};
+    bool used = false;
+    withStatement(sql, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, day);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            // Read the hour at full width: a stray 4294967305 must not wrap around to 9.
+            const sqlite3_int64 hour = sqlite3_column_int64(statement, 0);
+            if (hour >= 0 && hour < 24) {
+                values[static_cast<std::size_t>(hour)] = sqlite3_column_double(statement, 1);
+                used = true;
+            }
+        }
+    });
+    if (!used) {
+        return std::nullopt;
+    }
+    return values;
+}
+
+std::optional<double> UsageDatabase::totalSeconds(const QString& day)
+{
+    std::optional<double> total;
+    withStatement(kSelectTotal, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, day);
+        if (sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_type(statement, 0) != SQLITE_NULL) {
+            total = sqlite3_column_double(statement, 0);
+        }
+    });
+    return total;
+}
+
+QString UsageDatabase::isoTimestamp(const QDateTime& instant)
+{
+    return instant.toUTC().toString(Qt::ISODate);
+}
+
+void UsageDatabase::prune(const QDateTime& now)
+{
+    // Ninety calendar days back at the same local time: across a daylight-saving change that is not
+    // 90 × 24 hours, and the day of the cutoff itself is kept.
+    const QDateTime cutoff = m_calendar.addDays(now, -kRetentionDays);
+    if (!cutoff.isValid()) {
+        return;
+    }
+    const QString cutoffDay = m_calendar.dayKey(cutoff);
+    const QString cutoffTimestamp = isoTimestamp(cutoff);
+    withStatement(kPruneUsage, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, cutoffDay);
+        stepWrite(statement);
+    });
+    withStatement(kPruneBreaks, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, cutoffTimestamp);
+        stepWrite(statement);
+    });
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "LocalCalendar.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+class Clock;
+class SystemLog;
+
+// The history in one SQLite file: active seconds and the fatigue peak per local day and hour
+// (usage_hourly), and one row per break (break_events). Rows older than 90 days are pruned when the
+// database is opened.
+//
+// Failures never reach the callers: they are logged and the operation goes on without the data. When
+// the file cannot be opened as a writable database the object stays closed for good: writes do nothing,
+// reads yield nothing, and the file on disk is left exactly as it was.
+class UsageDatabase
+{
+public:
+    using HourlyValues = std::array<double, 24>;
+
+    static constexpr int kRetentionDays = 90;
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    // Tavrin/data.db under the user's data folder; creates the Tavrin folder (mode 0700) on the way.
+    static QString defaultPath();
+
+    UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar = LocalCalendar());
+    ~UsageDatabase();
+    UsageDatabase(const UsageDatabase&) = delete;
+    UsageDatabase& operator=(const UsageDatabase&) = delete;
+
+    bool isOpen() const { return m_db != nullptr; }
+    const LocalCalendar& calendar() const { return m_calendar; }
+
+    // Adds the seconds to that day and hour and keeps the larger fatigue peak. True when the row was
+    // written, so that a caller can keep what did not reach the disk and try again.
+    bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak);
+    bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, const QString& trigger);
+
+    // 24 values indexed by hour, or nothing when the day has no rows within 0 to 23.
+    std::optional<HourlyValues> hourlySeconds(const QString& day);
+    std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day);
+    // The day's sum of active seconds, or nothing when the day has no rows.
+    std::optional<double> totalSeconds(const QString& day);
+
+    // Timestamps of break_events: UTC, whole seconds, "Z" designator.
+    static QString isoTimestamp(const QDateTime& instant);
+
+private:
+    void open(const QString& path);
+    void createSchema();
+    void prune(const QDateTime& now);
+    void close();
+    bool exec(const char* sql);
+    // Prepares the statement, hands it to the body and finalizes it. Does nothing when closed or when
+    // preparing fails (which is logged).
+    bool withStatement(const char* sql, const std::function<void(sqlite3_stmt*)>& body);
+    // Steps a write once. A failure (busy past the timeout, read-only, disk full) is logged.
+    bool stepWrite(sqlite3_stmt* statement);
+    std::optional<HourlyValues> hourlyColumn(const char* sql, const QString& day);
+    void logSqliteError(const QString& message);
+
+    SystemLog& m_log;
+    const Clock& m_clock;
+    LocalCalendar m_calendar;
+    sqlite3* m_db = nullptr;
+};

@@ -1,0 +1,42 @@
+# Compiler settings shared by every Tavrin target, and the helpers that declare layers and tests.
+
+add_library(tavrin_build_options INTERFACE)
+target_compile_options(tavrin_build_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_definitions(tavrin_build_options INTERFACE
+    QT_NO_CAST_TO_ASCII
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_USE_QSTRINGBUILDER)
+if(TAVRIN_SANITIZE)
+    set(_tavrin_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(tavrin_build_options INTERFACE ${_tavrin_sanitizers})
+    target_link_options(tavrin_build_options INTERFACE ${_tavrin_sanitizers})
+endif()
+
+# tavrin_add_layer(NAME SOURCES ... PUBLIC_LINKS ... PRIVATE_LINKS ...)
+# One static library per folder. A layer only sees the layers it links, so a wrong include fails the build.
+function(tavrin_add_layer name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LINKS;PRIVATE_LINKS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINKS} PRIVATE tavrin_build_options ${ARG_PRIVATE_LINKS})
+endfunction()
+
+# tavrin_add_test(NAME SOURCES ... LINKS ... LABELS ...)
+# One Qt Test executable per area. Every test runs with its own HOME and XDG folders so that
+# nothing it does touches the developer's real settings or data.
+function(tavrin_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;LABELS" ${ARGN})
+    if(NOT ARG_LABELS)
+        set(ARG_LABELS unit)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE tavrin_build_options tavrin_test_fakes Qt6::Test ${ARG_LINKS})
+    add_test(NAME ${name} COMMAND ${name})
+    set(home ${CMAKE_BINARY_DIR}/test-homes/${name})
+    set_property(GLOBAL APPEND PROPERTY TAVRIN_TEST_HOMES ${home})
+    set_tests_properties(${name} PROPERTIES
+        LABELS "${ARG_LABELS}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/runtime;TZ=UTC"
+        FIXTURES_REQUIRED test_homes)
+endfunction()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "IdleSource.h"
+
+// An idle source whose answer the test sets; counts how often it was asked.
+class FakeIdleSource final : public IdleSource
+{
+public:
+    double secondsSinceLastInput() override
+    {
+        ++queries;
+        return idleSeconds;
+    }
+
+    double idleSeconds = 0;
+    int queries = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Scheduler.h"
+
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+class FakeClock;
+
+// A scheduler in virtual time. Nothing runs until the test advances it; then every task that falls
+// due runs in time order (in the order scheduled when due at the same moment), with the clock set to
+// its due time. Tasks may schedule further tasks, which run in the same advance when they fall due
+// within it. A cancelled task never runs.
+class ManualScheduler final : public Scheduler
+{
+public:
+    explicit ManualScheduler(FakeClock& clock);
+
+    void post(Task task) override;
+    TaskHandle runAfter(std::chrono::milliseconds delay, Task task) override;
+    TaskHandle repeatEvery(std::chrono::milliseconds interval, Task task) override;
+
+    // Runs what falls due up to now + step, then leaves the clock at now + step.
+    void advance(std::chrono::milliseconds step);
+    // Runs what is due at the current time, posted tasks included.
+    void runDue() { advance(std::chrono::milliseconds(0)); }
+    // Tasks scheduled and neither run (for one-shots) nor cancelled.
+    int pendingCount() const;
+
+private:
+    struct Entry
+    {
+        qint64 dueMs;
+        quint64 sequence;
+        qint64 intervalMs; // 0 for a one-shot
+        Task task;
+        std::shared_ptr<bool> cancelled;
+    };
+
+    TaskHandle schedule(qint64 delayMs, qint64 intervalMs, Task task);
+    qint64 nowMs() const;
+
+    FakeClock& m_clock;
+    std::vector<Entry> m_entries;
+    quint64 m_nextSequence = 0;
+};
