@@ -1,25 +1,68 @@
 // The composition root: builds the real objects and hands them to each other.
 
 #include "DataPaths.h"
+#include "IdleSourceFactory.h"
+#include "PlatformSystemEvents.h"
 #include "SettingsUserDefaults.h"
+#include "SingleInstance.h"
+#include "SyslogSystemLog.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QStandardPaths>
 #include <QTextStream>
+
+namespace {
+
+// The overlay, the banner and the desktop widget need absolute placement and stacking, which Wayland's
+// xdg-shell does not give: run through XWayland unless the user chose a platform.
+void choosePlatformPlugin()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+QString runtimeFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? DataPaths::applicationFolder() : runtime;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tavrin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Tavrin"));
+    choosePlatformPlugin();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavrin"));
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    // Until the tray application exists, tell the developer where Tavrin keeps its data.
+    SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder());
+    if (!instance.claim()) {
+        // The running Tavrin opens its dashboard instead.
+        return 0;
+    }
+
+    SyslogSystemLog log;
+    PlatformSystemEvents events(log);
+    const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);
+
+    // Until the tray application exists, tell the developer where Tavrin keeps its data and what it sees.
     const SettingsUserDefaults defaults;
     QTextStream out(stdout);
     out << "Tavrin " << QStringLiteral(TAVRIN_VERSION) << '\n';
     out << "settings:        " << defaults.fileName() << '\n';
     out << "database:        " << UsageDatabase::defaultPath() << '\n';
     out << "widget snapshot: " << WidgetSharedStore::snapshotPath() << '\n';
-    return 0;
+    out << "idle source:     " << idleSource->name() << Qt::endl;
+
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &app,
+                     [&out] { out << "reopen requested" << Qt::endl; });
+    QObject::connect(&events, &SystemEvents::willSleep, &app, [&out] { out << "going to sleep" << Qt::endl; });
+    QObject::connect(&events, &SystemEvents::willTerminate, &app, [&out] { out << "terminating" << Qt::endl; });
+    return QApplication::exec();
 }

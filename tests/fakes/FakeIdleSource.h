@@ -11,6 +11,7 @@ public:
         ++queries;
         return idleSeconds;
     }
+    QString name() const override { return QStringLiteral("fake"); }
 
     double idleSeconds = 0;
     int queries = 0;

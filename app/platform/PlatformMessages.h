@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The platform layer's log messages. Each is followed directly by its detail.
+namespace PlatformMessages {
+
+inline const QString kNoIdleSource = QStringLiteral("Tavrin: 没有可用的空闲时间来源，按一直在使用计算：");
+inline const QString kIdleSourceFailed = QStringLiteral("Tavrin: 空闲时间来源失效，按一直在使用计算：");
+inline const QString kNoSleepHandling = QStringLiteral("Tavrin: 无法监听系统睡眠：");
+inline const QString kLoginItemFailed = QStringLiteral("Tavrin: 更新开机启动状态失败 ");
+
+} // namespace PlatformMessages

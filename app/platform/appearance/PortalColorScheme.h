@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusVariant>
+#include <QObject>
+
+// The desktop's light/dark preference from the XDG desktop portal: org.freedesktop.appearance
+// color-scheme (1 = prefer dark; 0 = no preference and 2 = prefer light both mean light here), read at
+// start and followed live through SettingChanged. Without a portal the preference is light.
+class PortalColorScheme final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kReadTimeoutMs = 500;
+
+    explicit PortalColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+
+    bool prefersDark() const { return m_prefersDark; }
+
+signals:
+    void prefersDarkChanged(bool prefersDark);
+
+private slots:
+    void onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+
+private:
+    void update(bool prefersDark);
+
+    QDBusConnection m_bus;
+    bool m_prefersDark = false;
+};

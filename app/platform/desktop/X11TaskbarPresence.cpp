@@ -1,0 +1,8 @@
+#include "X11TaskbarPresence.h"
+
+#include "WindowHints.h"
+
+void X11TaskbarPresence::setRegular(bool regular)
+{
+    WindowHints::setOrdinaryWindowsInTaskbar(regular);
+}

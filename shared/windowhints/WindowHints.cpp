@@ -1,0 +1,180 @@
+#include "WindowHints.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+const char* const kHintsProperty = "_tavrin_windowHints";
+
+struct X11
+{
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+};
+
+X11 x11()
+{
+    X11 result;
+    if (auto* native = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
+        result.connection = native->connection();
+        if (result.connection) {
+            result.root = xcb_setup_roots_iterator(xcb_get_setup(result.connection)).data->root;
+        }
+    }
+    return result;
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return result;
+}
+
+bool isMapped(xcb_connection_t* connection, xcb_window_t window)
+{
+    xcb_get_window_attributes_reply_t* reply =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
+    const bool mapped = reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
+    free(reply);
+    return mapped;
+}
+
+void sendToWindowManager(const X11& x, xcb_window_t window, xcb_atom_t type, std::array<uint32_t, 5> data)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = type;
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(x.connection, 0, x.root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+}
+
+// Adds or removes the atoms in the _NET_WM_STATE property of an unmapped window, keeping the others
+// (Qt merges its own states into what it finds there when it maps the window).
+void editStateProperty(const X11& x, xcb_window_t window, xcb_atom_t state, const std::array<xcb_atom_t, 2>& atoms,
+                       bool add)
+{
+    QList<xcb_atom_t> states;
+    auto cookie = xcb_get_property(x.connection, 0, window, state, XCB_ATOM_ATOM, 0, 1024);
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(x.connection, cookie, nullptr)) {
+        if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+            states = QList<xcb_atom_t>(values, values + xcb_get_property_value_length(reply) / 4);
+        }
+        free(reply);
+    }
+    for (const xcb_atom_t a : atoms) {
+        states.removeAll(a);
+        if (add) {
+            states.append(a);
+        }
+    }
+    xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(states.size()), states.constData());
+}
+
+bool isOrdinary(const QWindow* window)
+{
+    const Qt::WindowType type = window->type();
+    return (type == Qt::Window || type == Qt::Dialog) && !window->property(kHintsProperty).isValid();
+}
+
+} // namespace
+
+WindowHints::WindowHints(QObject* parent)
+    : QObject(parent)
+{
+    qGuiApp->installEventFilter(this);
+}
+
+WindowHints& WindowHints::instance()
+{
+    static WindowHints* hints = new WindowHints(qGuiApp);
+    return *hints;
+}
+
+void WindowHints::apply(QWindow* window, const Set& hints)
+{
+    instance();
+    window->setProperty(kHintsProperty, QVariant::fromValue(QList<int>{int(hints.layer), hints.allWorkspaces,
+                                                                       hints.skipTaskbar, hints.neverFocused}));
+    Qt::WindowFlags flags = window->flags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, hints.layer == Layer::above);
+    flags.setFlag(Qt::WindowStaysOnBottomHint, hints.layer == Layer::below);
+    flags.setFlag(Qt::WindowDoesNotAcceptFocus, hints.neverFocused);
+    if (flags != window->flags()) {
+        window->setFlags(flags);
+    }
+    window->setProperty("_q_showWithoutActivating", hints.neverFocused);
+    applyNative(window, hints.skipTaskbar, hints.allWorkspaces);
+}
+
+void WindowHints::setOrdinaryWindowsInTaskbar(bool inTaskbar)
+{
+    instance().m_ordinaryInTaskbar = inTaskbar;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (isOrdinary(window) && window->handle()) {
+            applyNative(window, !inTaskbar, false);
+        }
+    }
+}
+
+bool WindowHints::ordinaryWindowsInTaskbar()
+{
+    return instance().m_ordinaryInTaskbar;
+}
+
+bool WindowHints::eventFilter(QObject* watched, QEvent* event)
+{
+    // A QWindow gets its show event after its native window exists and before it is mapped.
+    if (event->type() == QEvent::Show && watched->isWindowType()) {
+        auto* window = static_cast<QWindow*>(watched);
+        const QVariant stored = window->property(kHintsProperty);
+        if (stored.isValid()) {
+            const QList<int> values = stored.value<QList<int>>();
+            applyNative(window, values.value(2), values.value(1));
+        } else if (isOrdinary(window)) {
+            applyNative(window, !m_ordinaryInTaskbar, false);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowHints::applyNative(QWindow* window, bool skipTaskbar, bool allWorkspaces)
+{
+    const X11 x = x11();
+    if (!x.connection) {
+        return;
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t state = atom(x.connection, "_NET_WM_STATE");
+    const std::array<xcb_atom_t, 2> skip{atom(x.connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                         atom(x.connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t desktop = atom(x.connection, "_NET_WM_DESKTOP");
+    constexpr uint32_t kAllDesktops = 0xFFFFFFFF;
+    constexpr uint32_t kSourceApplication = 1;
+
+    if (isMapped(x.connection, id)) {
+        sendToWindowManager(x, id, state, {skipTaskbar ? 1u : 0u, skip[0], skip[1], kSourceApplication, 0});
+        if (allWorkspaces) {
+            sendToWindowManager(x, id, desktop, {kAllDesktops, kSourceApplication, 0, 0, 0});
+        }
+    } else {
+        editStateProperty(x, id, state, skip, skipTaskbar);
+        if (allWorkspaces) {
+            xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, id, desktop, XCB_ATOM_CARDINAL, 32, 1,
+                                &kAllDesktops);
+        } else {
+            xcb_delete_property(x.connection, id, desktop);
+        }
+    }
+    xcb_flush(x.connection);
+}

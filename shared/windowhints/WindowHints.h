@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+class QWindow;
+
+// Window manager hints for Tavrin's special windows (overlay, banner, panel, desktop widget) and the task
+// bar presence of its ordinary ones, in one place. On X11 (also XWayland) they become EWMH properties:
+// _NET_WM_STATE (above, below, skip taskbar, skip pager) and _NET_WM_DESKTOP (all workspaces). They are
+// written on the window before it is mapped (again before every map, since the window manager clears
+// them when a window is withdrawn) and sent to the window manager as client messages while it is mapped.
+// On other platforms only the Qt flags take effect.
+class WindowHints final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Layer
+    {
+        normal,
+        above,
+        below,
+    };
+
+    struct Set
+    {
+        Layer layer = Layer::normal;
+        bool allWorkspaces = false;
+        bool skipTaskbar = false;
+        bool neverFocused = false;
+
+        bool operator==(const Set&) const = default;
+    };
+
+    // Gives the window these hints from now on.
+    static void apply(QWindow* window, const Set& hints);
+    // Ordinary windows (normal windows and dialogs without hints of their own) skip the task bar while
+    // this is off: the accessory presence. Applies to existing windows and to every window shown later.
+    static void setOrdinaryWindowsInTaskbar(bool inTaskbar);
+    static bool ordinaryWindowsInTaskbar();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit WindowHints(QObject* parent);
+    static WindowHints& instance();
+    static void applyNative(QWindow* window, bool skipTaskbar, bool allWorkspaces);
+
+    bool m_ordinaryInTaskbar = true;
+};
