@@ -17,11 +17,17 @@
 namespace {
 
 // The overlay, the banner and the desktop widget need absolute placement and stacking, which Wayland's
-// xdg-shell does not give: run through XWayland unless the user chose a platform.
+// xdg-shell does not give: run through XWayland unless the user chose a platform. With no display at all
+// (a headless run) Tavrin still runs, drawing nowhere.
 void choosePlatformPlugin()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return;
+    }
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 }
 

@@ -22,17 +22,22 @@ function(tavrin_add_layer name)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINKS} PRIVATE tavrin_build_options ${ARG_PRIVATE_LINKS})
 endfunction()
 
-# tavrin_add_test(NAME SOURCES ... LINKS ... LABELS ...)
+# tavrin_add_test(NAME [SESSION] [SESSION_ARGS ...] SOURCES ... LINKS ... LABELS ...)
 # One Qt Test executable per area. Every test runs with its own HOME and XDG folders so that
-# nothing it does touches the developer's real settings or data.
+# nothing it does touches the developer's real settings or data. SESSION runs it inside a private
+# desktop session (Xvfb, openbox, private buses; see tests/e2e/session.sh).
 function(tavrin_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "SESSION" "" "SOURCES;LINKS;LABELS;SESSION_ARGS" ${ARGN})
     if(NOT ARG_LABELS)
         set(ARG_LABELS unit)
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE tavrin_build_options tavrin_test_fakes Qt6::Test ${ARG_LINKS})
-    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_SESSION)
+        add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/session.sh ${ARG_SESSION_ARGS} -- $<TARGET_FILE:${name}>)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
     set(home ${CMAKE_BINARY_DIR}/test-homes/${name})
     set_property(GLOBAL APPEND PROPERTY TAVRIN_TEST_HOMES ${home})
     set_tests_properties(${name} PROPERTIES

@@ -72,6 +72,9 @@ void editStateProperty(const X11& x, xcb_window_t window, xcb_atom_t state, cons
         free(reply);
     }
     for (const xcb_atom_t a : atoms) {
+        if (a == XCB_ATOM_NONE) {
+            continue;
+        }
         states.removeAll(a);
         if (add) {
             states.append(a);
@@ -79,6 +82,22 @@ void editStateProperty(const X11& x, xcb_window_t window, xcb_atom_t state, cons
     }
     xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32,
                         static_cast<uint32_t>(states.size()), states.constData());
+}
+
+QList<int> toList(const WindowHints::Set& hints)
+{
+    return {int(hints.layer), hints.allWorkspaces, hints.skipTaskbar, hints.neverFocused};
+}
+
+WindowHints::Set fromList(const QList<int>& values)
+{
+    return {WindowHints::Layer(values.value(0)), values.value(1) != 0, values.value(2) != 0, values.value(3) != 0};
+}
+
+// Ordinary windows only differ in the task bar; their layer and workspaces are left to the window manager.
+WindowHints::Set ordinaryHints(bool inTaskbar)
+{
+    return {WindowHints::Layer::normal, false, !inTaskbar, false};
 }
 
 bool isOrdinary(const QWindow* window)
@@ -101,20 +120,29 @@ WindowHints& WindowHints::instance()
     return *hints;
 }
 
-void WindowHints::apply(QWindow* window, const Set& hints)
+Qt::WindowFlags WindowHints::qtFlags(const Set& hints)
 {
-    instance();
-    window->setProperty(kHintsProperty, QVariant::fromValue(QList<int>{int(hints.layer), hints.allWorkspaces,
-                                                                       hints.skipTaskbar, hints.neverFocused}));
-    Qt::WindowFlags flags = window->flags();
+    Qt::WindowFlags flags;
     flags.setFlag(Qt::WindowStaysOnTopHint, hints.layer == Layer::above);
     flags.setFlag(Qt::WindowStaysOnBottomHint, hints.layer == Layer::below);
     flags.setFlag(Qt::WindowDoesNotAcceptFocus, hints.neverFocused);
-    if (flags != window->flags()) {
-        window->setFlags(flags);
-    }
+    return flags;
+}
+
+void WindowHints::apply(QWindow* window, const Set& hints)
+{
+    instance();
+    window->setProperty(kHintsProperty, QVariant::fromValue(toList(hints)));
     window->setProperty("_q_showWithoutActivating", hints.neverFocused);
-    applyNative(window, hints.skipTaskbar, hints.allWorkspaces);
+    // A widget owns its window's flags: changing them behind its back makes it recreate the native
+    // window on show. Widgets get their flags through applyTo.
+    if (!window->inherits("QWidgetWindow")) {
+        const Qt::WindowFlags wanted = (window->flags() & ~kManagedFlags) | qtFlags(hints);
+        if (wanted != window->flags()) {
+            window->setFlags(wanted);
+        }
+    }
+    applyNative(window, hints, true);
 }
 
 void WindowHints::setOrdinaryWindowsInTaskbar(bool inTaskbar)
@@ -122,7 +150,7 @@ void WindowHints::setOrdinaryWindowsInTaskbar(bool inTaskbar)
     instance().m_ordinaryInTaskbar = inTaskbar;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
         if (isOrdinary(window) && window->handle()) {
-            applyNative(window, !inTaskbar, false);
+            applyNative(window, ordinaryHints(inTaskbar), false);
         }
     }
 }
@@ -139,16 +167,15 @@ bool WindowHints::eventFilter(QObject* watched, QEvent* event)
         auto* window = static_cast<QWindow*>(watched);
         const QVariant stored = window->property(kHintsProperty);
         if (stored.isValid()) {
-            const QList<int> values = stored.value<QList<int>>();
-            applyNative(window, values.value(2), values.value(1));
+            applyNative(window, fromList(stored.value<QList<int>>()), true);
         } else if (isOrdinary(window)) {
-            applyNative(window, !m_ordinaryInTaskbar, false);
+            applyNative(window, ordinaryHints(m_ordinaryInTaskbar), false);
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void WindowHints::applyNative(QWindow* window, bool skipTaskbar, bool allWorkspaces)
+void WindowHints::applyNative(QWindow* window, const Set& hints, bool withLayer)
 {
     const X11 x = x11();
     if (!x.connection) {
@@ -158,22 +185,38 @@ void WindowHints::applyNative(QWindow* window, bool skipTaskbar, bool allWorkspa
     const xcb_atom_t state = atom(x.connection, "_NET_WM_STATE");
     const std::array<xcb_atom_t, 2> skip{atom(x.connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                          atom(x.connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t above = atom(x.connection, "_NET_WM_STATE_ABOVE");
+    const xcb_atom_t below = atom(x.connection, "_NET_WM_STATE_BELOW");
     const xcb_atom_t desktop = atom(x.connection, "_NET_WM_DESKTOP");
     constexpr uint32_t kAllDesktops = 0xFFFFFFFF;
     constexpr uint32_t kSourceApplication = 1;
+    const bool isAbove = hints.layer == Layer::above;
+    const bool isBelow = hints.layer == Layer::below;
 
     if (isMapped(x.connection, id)) {
-        sendToWindowManager(x, id, state, {skipTaskbar ? 1u : 0u, skip[0], skip[1], kSourceApplication, 0});
-        if (allWorkspaces) {
+        auto change = [&](bool add, xcb_atom_t first, xcb_atom_t second) {
+            sendToWindowManager(x, id, state, {add ? 1u : 0u, first, second, kSourceApplication, 0});
+        };
+        change(hints.skipTaskbar, skip[0], skip[1]);
+        if (withLayer) {
+            // Remove before add, so that switching between above and below never asks for both.
+            change(false, isAbove ? below : above, XCB_ATOM_NONE);
+            if (isAbove || isBelow) {
+                change(true, isAbove ? above : below, XCB_ATOM_NONE);
+            }
+        }
+        if (hints.allWorkspaces) {
             sendToWindowManager(x, id, desktop, {kAllDesktops, kSourceApplication, 0, 0, 0});
         }
     } else {
-        editStateProperty(x, id, state, skip, skipTaskbar);
-        if (allWorkspaces) {
+        editStateProperty(x, id, state, skip, hints.skipTaskbar);
+        if (withLayer) {
+            editStateProperty(x, id, state, {above, XCB_ATOM_NONE}, isAbove);
+            editStateProperty(x, id, state, {below, XCB_ATOM_NONE}, isBelow);
+        }
+        if (hints.allWorkspaces) {
             xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, id, desktop, XCB_ATOM_CARDINAL, 32, 1,
                                 &kAllDesktops);
-        } else {
-            xcb_delete_property(x.connection, id, desktop);
         }
     }
     xcb_flush(x.connection);

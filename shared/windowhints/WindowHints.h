@@ -32,8 +32,26 @@ public:
         bool operator==(const Set&) const = default;
     };
 
-    // Gives the window these hints from now on.
+    // Gives the window these hints from now on. The layer, the task bar and the workspaces also apply
+    // live to a mapped window; focus is a creation-time property (for widgets, see applyTo).
     static void apply(QWindow* window, const Set& hints);
+    // For a top-level QWidget (or anything with the same members): sets the matching Qt window flags and
+    // attributes, creates the native window and applies the hints to it. Call it before the widget's native
+    // window exists (before winId() or the first show): a widget whose flags change after that gets a new
+    // native window at its next show, behind the back of its cached window id.
+    template <typename Widget>
+    static void applyTo(Widget* widget, const Set& hints)
+    {
+        const Qt::WindowFlags wanted = (widget->windowFlags() & ~kManagedFlags) | qtFlags(hints);
+        if (wanted != widget->windowFlags()) {
+            widget->setWindowFlags(wanted);
+        }
+        widget->setAttribute(Qt::WA_ShowWithoutActivating, hints.neverFocused);
+        widget->winId();
+        apply(widget->windowHandle(), hints);
+    }
+    // The Qt window flags that carry the hints.
+    static Qt::WindowFlags qtFlags(const Set& hints);
     // Ordinary windows (normal windows and dialogs without hints of their own) skip the task bar while
     // this is off: the accessory presence. Applies to existing windows and to every window shown later.
     static void setOrdinaryWindowsInTaskbar(bool inTaskbar);
@@ -43,9 +61,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr Qt::WindowFlags kManagedFlags =
+        Qt::WindowStaysOnTopHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus;
+
     explicit WindowHints(QObject* parent);
     static WindowHints& instance();
-    static void applyNative(QWindow* window, bool skipTaskbar, bool allWorkspaces);
+    static void applyNative(QWindow* window, const Set& hints, bool withLayer);
 
     bool m_ordinaryInTaskbar = true;
 };
