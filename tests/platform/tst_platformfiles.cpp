@@ -1,12 +1,13 @@
 #include "SettingsUserDefaults.h"
+#include "StderrCapture.h"
 #include "SyslogSystemLog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,7 +30,9 @@ private slots:
     void userDefaultsLiveInTheTavrinConfigFile()
     {
         const SettingsUserDefaults defaults;
-        const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tavrin/Tavrin.conf");
+        const QString configHome =
+            qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+        const QString expected = configHome + QStringLiteral("/Tavrin/Tavrin.conf");
         QCOMPARE(defaults.fileName(), expected);
     }
 
@@ -68,22 +71,13 @@ private slots:
 
     void logLinesAreDataNotFormats()
     {
-        QTemporaryDir dir;
-        const QString capture = dir.filePath(QStringLiteral("stderr"));
-        std::fflush(stderr);
-        const int saved = ::dup(STDERR_FILENO);
-        QVERIFY(std::freopen(QFile::encodeName(capture).constData(), "w", stderr));
+        StderrCapture capture;
+        QVERIFY(capture.isActive());
         {
             SyslogSystemLog log;
             log.log(QStringLiteral("Tavrin: 打开 SQLite 失败："), QStringLiteral("/home/%s%n%x/数据.db"));
         }
-        std::fflush(stderr);
-        ::dup2(saved, STDERR_FILENO);
-        ::close(saved);
-
-        QFile file(capture);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("Tavrin: 打开 SQLite 失败：/home/%s%n%x/数据.db\n"));
+        QCOMPARE(capture.text(), QStringLiteral("Tavrin: 打开 SQLite 失败：/home/%s%n%x/数据.db\n"));
     }
 };
 
