@@ -3,6 +3,7 @@
 #include "IdleSourceFactory.h"
 #include "MutterIdleSource.h"
 #include "RecordingSystemLog.h"
+#include "WaylandIdleSource.h"
 #include "XScreenSaverIdleSource.h"
 
 #include <QDBusConnection>
@@ -25,6 +26,48 @@ bool setMutterIdle(qulonglong milliseconds)
     call << QVariant::fromValue(milliseconds);
     return QDBusConnection::sessionBus().call(call).type() == QDBusMessage::ReplyMessage;
 }
+
+// The fake compositor of tests/fakes/wayland, driven through its stdin.
+class FakeCompositor
+{
+public:
+    explicit FakeCompositor(const QStringList& arguments = {})
+    {
+        m_process.start(QStringLiteral(FAKE_IDLE_COMPOSITOR), arguments);
+        if (m_process.waitForReadyRead(5000)) {
+            const QByteArray line = m_process.readLine().trimmed();
+            if (line.startsWith("ready ")) {
+                m_socket = line.mid(6);
+            }
+        }
+    }
+    ~FakeCompositor() { stop(); }
+    FakeCompositor(const FakeCompositor&) = delete;
+    FakeCompositor& operator=(const FakeCompositor&) = delete;
+
+    const QByteArray& socket() const { return m_socket; }
+    void send(const char* command)
+    {
+        m_process.write(QByteArray(command) + '\n');
+        m_process.waitForBytesWritten(1000);
+    }
+    QByteArray output()
+    {
+        m_process.waitForReadyRead(100);
+        m_output += m_process.readAll();
+        return m_output;
+    }
+    void stop()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+private:
+    QProcess m_process;
+    QByteArray m_socket;
+    QByteArray m_output;
+};
 
 bool runXdotool(const QStringList& arguments)
 {
@@ -144,6 +187,40 @@ private slots:
         fake.reset();
         QCOMPARE(source->secondsSinceLastInput(), 0.0);
         QCOMPARE(log.count(kFailed), 2);
+    }
+
+    void waylandIdleTimeFollowsTheCompositorsNotifications()
+    {
+        FakeCompositor compositor;
+        QVERIFY(!compositor.socket().isEmpty());
+        RecordingSystemLog log;
+        const auto source = WaylandIdleSource::create(log, compositor.socket().constData());
+        QVERIFY(source);
+        QTRY_VERIFY(compositor.output().contains("notification 1000"));
+        QCOMPARE(source->secondsSinceLastInput(), 0.0);
+
+        compositor.send("idled");
+        QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0);
+        compositor.send("resumed");
+        QTRY_COMPARE(source->secondsSinceLastInput(), 0.0);
+
+        // The compositor goes away: no crash, one report, the user counts as present.
+        compositor.send("idled");
+        QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0);
+        compositor.stop();
+        QTRY_COMPARE(log.count(kFailed), 1);
+        QCOMPARE(source->secondsSinceLastInput(), 0.0);
+        QCOMPARE(log.count(kFailed), 1);
+    }
+
+    void aCompositorWithoutTheProtocolGivesNoSource()
+    {
+        FakeCompositor compositor({QStringLiteral("--no-idle-notifier")});
+        QVERIFY(!compositor.socket().isEmpty());
+        RecordingSystemLog log;
+        QVERIFY(!WaylandIdleSource::create(log, compositor.socket().constData()));
+        QVERIFY(!WaylandIdleSource::create(log, "no-such-wayland-socket"));
+        QVERIFY(log.lines.isEmpty());
     }
 
     void waylandNotificationsBecomeAnIdleTime()
