@@ -1,0 +1,99 @@
+#include "WidgetSnapshot.h"
+
+#include "JsonValues.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+qint64 WidgetSnapshot::minutesUntilBreak() const
+{
+    const double remaining = std::max(static_cast<double>(workSeconds) - continuousWorkSeconds, 0.0);
+    return static_cast<qint64>(std::ceil(remaining / 60.0));
+}
+
+QString WidgetSnapshot::workedText() const
+{
+    const auto seconds = static_cast<qint64>(std::trunc(todaySeconds));
+    if (seconds < 3600) {
+        return QString::number(seconds / 60) + QStringLiteral(" 分钟");
+    }
+    return QString::number(seconds / 3600) + QStringLiteral(" 小时 ") + QString::number(seconds % 3600 / 60) +
+           QStringLiteral(" 分");
+}
+
+bool WidgetSnapshot::isStale(const QDateTime& at) const
+{
+    return updatedAt.msecsTo(at) > kStaleAfterSeconds * 1000;
+}
+
+QString WidgetSnapshot::modeRawValue(Mode mode)
+{
+    switch (mode) {
+    case Mode::working:
+        return QStringLiteral("working");
+    case Mode::resting:
+        return QStringLiteral("resting");
+    case Mode::idle:
+        break;
+    }
+    return QStringLiteral("idle");
+}
+
+std::optional<WidgetSnapshot::Mode> WidgetSnapshot::modeFromRawValue(const QString& text)
+{
+    for (const Mode mode : {Mode::working, Mode::resting, Mode::idle}) {
+        if (text == modeRawValue(mode)) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
+QByteArray WidgetSnapshot::toJson() const
+{
+    const QJsonObject object{
+        {QStringLiteral("fatiguePercent"), fatiguePercent},
+        {QStringLiteral("mode"), modeRawValue(mode)},
+        {QStringLiteral("continuousWorkSeconds"), continuousWorkSeconds},
+        {QStringLiteral("todaySeconds"), todaySeconds},
+        {QStringLiteral("workSeconds"), workSeconds},
+        {QStringLiteral("restSeconds"), restSeconds},
+        {QStringLiteral("updatedAt"), static_cast<double>(updatedAt.toMSecsSinceEpoch()) / 1000.0},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject object = document.object();
+    auto number = [&](const char* name) -> std::optional<double> {
+        const QJsonValue value = object.value(QLatin1StringView(name));
+        if (!value.isDouble() || !std::isfinite(value.toDouble())) {
+            return std::nullopt;
+        }
+        return value.toDouble();
+    };
+    const auto fatigue = number("fatiguePercent");
+    const auto continuous = number("continuousWorkSeconds");
+    const auto today = number("todaySeconds");
+    const auto updated = number("updatedAt");
+    const auto work = JsonValues::toInt64(object.value(QLatin1StringView("workSeconds")));
+    const auto rest = JsonValues::toInt64(object.value(QLatin1StringView("restSeconds")));
+    const auto modeText = JsonValues::toString(object.value(QLatin1StringView("mode")));
+    const auto mode = modeText ? modeFromRawValue(*modeText) : std::nullopt;
+    // Beyond about ±292 million years the instant cannot be held in milliseconds.
+    constexpr double kLimitSeconds = 9.0e12;
+    if (!fatigue || !continuous || !today || !updated || !work || !rest || !mode ||
+        std::abs(*updated) > kLimitSeconds) {
+        return std::nullopt;
+    }
+    const QDateTime updatedAt = QDateTime::fromMSecsSinceEpoch(std::llround(*updated * 1000.0), Qt::UTC);
+    return WidgetSnapshot{*fatigue, *mode, *continuous, *today, *work, *rest, updatedAt};
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// What the application tells the desktop widget: one small record, written whole as JSON.
+struct WidgetSnapshot
+{
+    enum class Mode
+    {
+        working,
+        resting,
+        idle,
+    };
+
+    static constexpr qint64 kStaleAfterSeconds = 180;
+
+    double fatiguePercent = 0;
+    Mode mode = Mode::idle;
+    double continuousWorkSeconds = 0;
+    double todaySeconds = 0;
+    qint64 workSeconds = 0;
+    qint64 restSeconds = 0;
+    QDateTime updatedAt;
+
+    bool operator==(const WidgetSnapshot&) const = default;
+
+    // Whole minutes until continuous work reaches the work period, rounded up, never negative.
+    qint64 minutesUntilBreak() const;
+    // Today's active time: "45 分钟" below an hour, "1 小时 5 分" from an hour on.
+    QString workedText() const;
+    // More than 180 seconds after updatedAt; exactly 180 is still current.
+    bool isStale(const QDateTime& at) const;
+
+    static QString modeRawValue(Mode mode);
+    static std::optional<Mode> modeFromRawValue(const QString& text);
+
+    // Compact JSON; updatedAt as seconds since 1970 with a fraction.
+    QByteArray toJson() const;
+    // Strict: all seven members with their types are required; other members are ignored.
+    static std::optional<WidgetSnapshot> fromJson(const QByteArray& data);
+};
