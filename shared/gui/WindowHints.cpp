@@ -160,6 +160,22 @@ bool WindowHints::ordinaryWindowsInTaskbar()
     return instance().m_ordinaryInTaskbar;
 }
 
+bool WindowHints::compositorRunning()
+{
+    const X11 x = x11();
+    if (!x.connection) {
+        return true;
+    }
+    // Qt's xcb connection works on the default screen, number 0 on a normal desktop.
+    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S0");
+    const xcb_atom_t selection = atom(x.connection, name.constData());
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(x.connection, xcb_get_selection_owner(x.connection, selection), nullptr);
+    const bool running = reply && reply->owner != XCB_WINDOW_NONE;
+    free(reply);
+    return running;
+}
+
 bool WindowHints::eventFilter(QObject* watched, QEvent* event)
 {
     // A QWindow gets its show event after its native window exists and before it is mapped.

@@ -56,6 +56,9 @@ public:
     // this is off: the accessory presence. Applies to existing windows and to every window shown later.
     static void setOrdinaryWindowsInTaskbar(bool inTaskbar);
     static bool ordinaryWindowsInTaskbar();
+    // Whether a compositing manager runs, so that translucent window backgrounds are blended rather
+    // than drawn black. Always true outside X11.
+    static bool compositorRunning();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

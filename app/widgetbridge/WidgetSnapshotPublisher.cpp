@@ -1,0 +1,79 @@
+#include "WidgetSnapshotPublisher.h"
+
+#include "SystemLog.h"
+#include "WidgetReloader.h"
+#include "WidgetSharedStore.h"
+
+#include <cmath>
+
+namespace {
+
+WidgetSnapshot::Mode snapshotMode(FatigueMode mode)
+{
+    switch (mode) {
+    case FatigueMode::working:
+        return WidgetSnapshot::Mode::working;
+    case FatigueMode::resting:
+        return WidgetSnapshot::Mode::resting;
+    case FatigueMode::idle:
+        break;
+    }
+    return WidgetSnapshot::Mode::idle;
+}
+
+// At least the given seconds since the instant; a clock set back counts as not yet.
+bool atLeastSecondsSince(const std::optional<QDateTime>& since, const QDateTime& now, qint64 seconds)
+{
+    return !since || since->msecsTo(now) >= seconds * 1000;
+}
+
+} // namespace
+
+WidgetSnapshotPublisher::WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, QString snapshotPath)
+    : m_reloader(reloader)
+    , m_log(log)
+    , m_snapshotPath(std::move(snapshotPath))
+{
+}
+
+QString WidgetSnapshotPublisher::fingerprint(const WidgetSnapshot& snapshot)
+{
+    const auto percent = static_cast<qint64>(std::round(snapshot.fatiguePercent));
+    const auto minutesToday = static_cast<qint64>(std::trunc(snapshot.todaySeconds)) / 60;
+    return QStringList{QString::number(percent),
+                       QString::number(minutesToday),
+                       QString::number(snapshot.minutesUntilBreak()),
+                       WidgetSnapshot::modeRawValue(snapshot.mode),
+                       QString::number(snapshot.workSeconds),
+                       QString::number(snapshot.restSeconds)}
+        .join(u'|');
+}
+
+void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
+                                      const QDateTime& now)
+{
+    const WidgetSnapshot snapshot{fatigue.percent,
+                                  snapshotMode(fatigue.mode),
+                                  fatigue.continuousWork,
+                                  todaySeconds,
+                                  rule.workSeconds,
+                                  rule.restSeconds,
+                                  now};
+    const QString print = fingerprint(snapshot);
+    const bool unchanged = m_lastFingerprint && *m_lastFingerprint == print;
+    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, now, kMinReloadIntervalSeconds);
+    if (!reload && !atLeastSecondsSince(m_lastWrite, now, kMaxWriteIntervalSeconds)) {
+        return;
+    }
+    QString error;
+    if (!WidgetSharedStore::save(snapshot, &error, m_snapshotPath)) {
+        m_log.log(WidgetSharedStore::kSaveFailed, error);
+    }
+    // A failed write is tried again at the next visible change or a minute later, not every second.
+    m_lastWrite = now;
+    if (reload) {
+        m_lastFingerprint = print;
+        m_lastReload = now;
+        m_reloader.reloadTimelines(WidgetSharedStore::widgetKind);
+    }
+}

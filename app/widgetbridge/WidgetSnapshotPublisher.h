@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FatigueState.h"
+#include "RuleConfig.h"
+#include "WidgetSnapshot.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+class SystemLog;
+class WidgetReloader;
+
+// Turns the once-a-second state into the widget's snapshot file, rationed: the file is written when
+// something the widget shows changed (percent, minutes today, minutes to the break, mode, rule) or at
+// least once a minute, and the widget is asked to reload only for such changes, at most every 20 seconds.
+class WidgetSnapshotPublisher
+{
+public:
+    static constexpr qint64 kMinReloadIntervalSeconds = 20;
+    static constexpr qint64 kMaxWriteIntervalSeconds = 60;
+
+    WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, QString snapshotPath);
+
+    void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule, const QDateTime& now);
+
+    // What the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest.
+    static QString fingerprint(const WidgetSnapshot& snapshot);
+
+private:
+    WidgetReloader& m_reloader;
+    SystemLog& m_log;
+    QString m_snapshotPath;
+    std::optional<QString> m_lastFingerprint;
+    // Absent: the distant past, so the first call always qualifies.
+    std::optional<QDateTime> m_lastWrite;
+    std::optional<QDateTime> m_lastReload;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+// Every text of Tavrin is set in "PingFang SC" at an explicit size and weight. Linux rarely has that
+// face, so the family list falls through to the common CJK faces that are installed.
+namespace TavrinFont {
+
+QFont make(qreal pixelSize, QFont::Weight weight = QFont::Normal);
+
+} // namespace TavrinFont

@@ -1,0 +1,62 @@
+#include "StatusViewLogic.h"
+
+#include "WidgetTheme.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace StatusViewLogic {
+
+Layout layoutFor(const StatusEntry& entry, WidgetConfiguration::Family family)
+{
+    if (!entry.snapshot) {
+        return Layout::empty;
+    }
+    return family == WidgetConfiguration::Family::large ? Layout::large : Layout::medium;
+}
+
+BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
+{
+    if (snapshot.isStale(entryDate)) {
+        return {QStringLiteral("未在统计"), WidgetTheme::secondary()};
+    }
+    switch (snapshot.mode) {
+    case WidgetSnapshot::Mode::resting:
+        return {QStringLiteral("休息中"), WidgetTheme::breakGreen()};
+    case WidgetSnapshot::Mode::idle:
+        return {QStringLiteral("空闲中"), WidgetTheme::statusTeal()};
+    case WidgetSnapshot::Mode::working:
+        break;
+    }
+    if (snapshot.fatiguePercent >= 100) {
+        return {QStringLiteral("疲劳已满"), WidgetTheme::red()};
+    }
+    return {QStringLiteral("疲劳上升中"), WidgetTheme::statusOrange()};
+}
+
+QString ringNumber(double percent)
+{
+    return QString::number(static_cast<qint64>(std::round(percent)));
+}
+
+double ringProgress(double percent)
+{
+    return std::min(std::max(percent / 100.0, 0.003), 1.0);
+}
+
+QString minutesUntilBreakText(const WidgetSnapshot& snapshot)
+{
+    return QString::number(snapshot.minutesUntilBreak()) + QStringLiteral(" 分钟");
+}
+
+QString durationText(qint64 seconds)
+{
+    const qint64 minutes = seconds / 60;
+    const qint64 rest = seconds % 60;
+    if (rest != 0) {
+        return QString::number(minutes) + QStringLiteral(" 分 ") + QString::number(rest) + QStringLiteral(" 秒");
+    }
+    return QString::number(minutes) + QStringLiteral(" 分钟");
+}
+
+} // namespace StatusViewLogic

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "StatusEntry.h"
+#include "WidgetConfiguration.h"
+
+#include <QColor>
+#include <QString>
+
+// What the widget shows, as plain functions of the entry and the size; the painter only draws it.
+namespace StatusViewLogic {
+
+enum class Layout
+{
+    empty,
+    medium,
+    large,
+};
+
+struct BadgeInfo
+{
+    QString text;
+    QColor color;
+
+    bool operator==(const BadgeInfo&) const = default;
+};
+
+// No snapshot: the empty state. Otherwise the family's layout; anything but large falls to medium.
+Layout layoutFor(const StatusEntry& entry, WidgetConfiguration::Family family);
+// Compared with the entry's own date, so all entries of one timeline agree on staleness.
+BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate);
+// The percentage rounded half away from zero, without a percent sign.
+QString ringNumber(double percent);
+// The drawn fraction of the ring: at least a small cap at 0 %, at most the full circle.
+double ringProgress(double percent);
+QString minutesUntilBreakText(const WidgetSnapshot& snapshot);
+// "45 分钟", or "1 分 30 秒" when there are leftover seconds.
+QString durationText(qint64 seconds);
+
+inline const QString kEmptyTitle = QStringLiteral("当前工作状态");
+inline const QString kEmptyMessage = QStringLiteral("打开 Tavrin 应用后\n这里会显示实时数据");
+inline const QString kWorkedTitle = QStringLiteral("今日已工作");
+inline const QString kUntilBreakTitle = QStringLiteral("距离下次休息");
+inline const QString kRingCaption = QStringLiteral("疲劳值");
+inline const QString kWorkTileCaption = QStringLiteral("工作时长设定");
+inline const QString kRestTileCaption = QStringLiteral("休息时长设定");
+
+} // namespace StatusViewLogic

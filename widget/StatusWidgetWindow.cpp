@@ -1,0 +1,163 @@
+#include "StatusWidgetWindow.h"
+
+#include "PrivateFiles.h"
+#include "StatusPainter.h"
+#include "WidgetTheme.h"
+#include "WindowHints.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QWindow>
+
+namespace {
+
+const QString kFamilyKey = QStringLiteral("family");
+const QString kPositionKey = QStringLiteral("position");
+constexpr qreal kCornerRadius = 22;
+constexpr int kScreenMargin = 24;
+
+QString familyValue(WidgetConfiguration::Family family)
+{
+    return family == WidgetConfiguration::Family::large ? QStringLiteral("large") : QStringLiteral("medium");
+}
+
+} // namespace
+
+StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_settings(settings)
+{
+    setWindowTitle(WidgetConfiguration::displayName);
+    setObjectName(WidgetConfiguration::kind);
+    m_translucent = WindowHints::compositorRunning();
+    setAttribute(Qt::WA_TranslucentBackground, m_translucent);
+    WindowHints::applyTo(this, {WindowHints::Layer::below, true, true, false});
+    m_family = m_settings.value(kFamilyKey).toString() == QLatin1StringView("large")
+                   ? WidgetConfiguration::Family::large
+                   : WidgetConfiguration::Family::medium;
+    setFixedSize(StatusPainter::familySize(m_family).toSize());
+    restorePosition();
+}
+
+void StatusWidgetWindow::setFamily(WidgetConfiguration::Family family)
+{
+    if (family == m_family) {
+        return;
+    }
+    m_family = family;
+    setFixedSize(StatusPainter::familySize(m_family).toSize());
+    m_settings.setValue(kFamilyKey, familyValue(family));
+    m_settings.sync();
+    PrivateFiles::restrictToOwner(m_settings.fileName());
+    update();
+}
+
+void StatusWidgetWindow::showEntry(const StatusEntry& entry)
+{
+    m_entry = entry;
+    update();
+}
+
+void StatusWidgetWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds = rect();
+    // Without a compositor a translucent corner would be black: fill the whole window instead.
+    if (m_translucent) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(WidgetTheme::containerBackground());
+        painter.drawRoundedRect(bounds, kCornerRadius, kCornerRadius);
+    } else {
+        painter.fillRect(bounds, WidgetTheme::containerBackground());
+    }
+    StatusPainter(painter, m_entry.isPlaceholder).paint(bounds, m_entry, m_family);
+}
+
+void StatusWidgetWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    // Let the window manager move it (it knows the edges and other windows); by hand if it cannot.
+    if (!windowHandle() || !windowHandle()->startSystemMove()) {
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+}
+
+void StatusWidgetWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragOffset) {
+        move(event->globalPosition().toPoint() - *m_dragOffset);
+    }
+}
+
+void StatusWidgetWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragOffset.reset();
+    savePosition();
+}
+
+void StatusWidgetWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible()) {
+        savePosition();
+    }
+}
+
+void StatusWidgetWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addSection(WidgetConfiguration::displayName);
+    QAction* about = menu.addAction(WidgetConfiguration::description);
+    about->setEnabled(false);
+    menu.addSeparator();
+    auto* sizes = new QActionGroup(&menu);
+    for (const auto family : WidgetConfiguration::supportedFamilies) {
+        QAction* action = menu.addAction(WidgetConfiguration::familyTitle(family));
+        action->setCheckable(true);
+        action->setChecked(family == m_family);
+        sizes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, family] { setFamily(family); });
+    }
+    menu.addSeparator();
+    QAction* quit = menu.addAction(QStringLiteral("退出小组件"));
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    menu.exec(event->globalPos());
+}
+
+void StatusWidgetWindow::restorePosition()
+{
+    const QVariant stored = m_settings.value(kPositionKey);
+    if (stored.isValid()) {
+        const QPoint position = stored.toPoint();
+        // Only where a screen still shows it: a monitor may have gone since.
+        const QRect wanted(position, size());
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().intersects(wanted)) {
+                move(position);
+                return;
+            }
+        }
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.right() - width() - kScreenMargin, area.top() + kScreenMargin);
+    }
+}
+
+void StatusWidgetWindow::savePosition()
+{
+    if (m_settings.value(kPositionKey).toPoint() == pos()) {
+        return;
+    }
+    m_settings.setValue(kPositionKey, pos());
+    m_settings.sync();
+    PrivateFiles::restrictToOwner(m_settings.fileName());
+}

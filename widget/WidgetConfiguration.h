@@ -1,0 +1,28 @@
+#pragma once
+
+#include "WidgetSharedStore.h"
+
+#include <QString>
+
+#include <array>
+
+// The status widget as the user meets it: its kind, name, description and sizes.
+namespace WidgetConfiguration {
+
+enum class Family
+{
+    medium,
+    large,
+};
+
+inline const QString kind = WidgetSharedStore::widgetKind;
+inline const QString displayName = QStringLiteral("当前工作状态");
+inline const QString description = QStringLiteral("疲劳值、今日工作时长与下次休息倒计时。");
+inline constexpr std::array<Family, 2> supportedFamilies{Family::medium, Family::large};
+
+inline QString familyTitle(Family family)
+{
+    return family == Family::large ? QStringLiteral("大尺寸") : QStringLiteral("中尺寸");
+}
+
+} // namespace WidgetConfiguration

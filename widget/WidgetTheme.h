@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+
+// The widget's colours. The six custom ones are fixed sRGB values; the system ones are the light
+// desktop's label and background colours.
+namespace WidgetTheme {
+
+QColor ringStart();
+QColor ringMid();
+QColor ringEnd();
+QColor breakGreen();
+QColor statusOrange();
+QColor statusTeal();
+QColor ringTrack();
+QColor tileBackground();
+
+QColor primary();
+QColor secondary();
+QColor red();
+QColor containerBackground();
+
+} // namespace WidgetTheme

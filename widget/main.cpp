@@ -1,0 +1,53 @@
+// tavrin-widget: the desktop widget. It reads the snapshot that tavrin writes and never talks to it
+// otherwise; tavrin's ReloadTimelines signal tells it when to read again.
+
+#include "PrivateFiles.h"
+#include "QtScheduler.h"
+#include "StatusWidgetWindow.h"
+#include "SystemClock.h"
+#include "TimelineHost.h"
+#include "WidgetSharedStore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QFileInfo>
+#include <QSettings>
+
+int main(int argc, char* argv[])
+{
+    // Desktop-layer stacking and absolute placement need X11 (XWayland on Wayland sessions).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavrin"));
+    QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
+    QApplication::setApplicationDisplayName(WidgetConfiguration::displayName);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(WidgetConfiguration::description);
+    parser.addHelpOption();
+    const QCommandLineOption preview(QStringLiteral("preview"),
+                                     QStringLiteral("显示小组件库中的预览（尚无数据时显示示例）。"));
+    parser.addOption(preview);
+    parser.process(app);
+
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
+                       QStringLiteral("TavrinWidget"));
+    PrivateFiles::ensureDirectory(QFileInfo(settings.fileName()).absolutePath());
+
+    SystemClock clock;
+    QtScheduler scheduler;
+    TimelineHost host(
+        scheduler, clock, [] { return WidgetSharedStore::load(); }, parser.isSet(preview));
+    StatusWidgetWindow window(settings);
+    QObject::connect(&host, &TimelineHost::currentChanged, &window, &StatusWidgetWindow::showEntry);
+    QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/tavrin/WidgetCenter"),
+                                          QStringLiteral("org.tavrin.WidgetCenter"), QStringLiteral("ReloadTimelines"),
+                                          &host, SLOT(onReloadTimelines(QString)));
+    host.start();
+    window.show();
+    return QApplication::exec();
+}
