@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 QString WidgetSharedStore::containerPath()
 {
     return DataPaths::userDataFolder() + QLatin1Char('/') + appGroupID;
@@ -25,13 +27,22 @@ bool WidgetSharedStore::save(const WidgetSnapshot& snapshot, QString* error, con
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (a full disk, a size limit) shows in write()'s result: with
+    // buffering, QSaveFile commits a partly written file as if nothing had happened.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = file.errorString();
         return false;
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray data = snapshot.toJson();
-    if (file.write(data) != data.size() || !file.commit()) {
+    const qint64 written = file.write(data);
+    if (written != data.size()) {
+        const int code = errno;
+        *error = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(code);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         *error = file.errorString();
         return false;
     }

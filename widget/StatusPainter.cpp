@@ -115,8 +115,8 @@ void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snap
     const qreal secondSpacer = 12 + extra;
 
     qreal y = content.top();
-    drawText(QPointF(content.left(), y + (headerHeight - QFontMetricsF(headerFont).height()) / 2),
-             QStringLiteral("当前工作状态"), headerFont, WidgetTheme::primary());
+    drawText(QPointF(content.left(), y + (headerHeight - QFontMetricsF(headerFont).height()) / 2), kLargeTitle,
+             headerFont, WidgetTheme::primary());
     paintBadge(QPointF(content.right(), y + (headerHeight - badgeExtent.height()) / 2), badge);
     y += headerHeight + firstSpacer;
 

@@ -36,7 +36,8 @@ QString minutesUntilBreakText(const WidgetSnapshot& snapshot);
 // "45 分钟", or "1 分 30 秒" when there are leftover seconds.
 QString durationText(qint64 seconds);
 
-inline const QString kEmptyTitle = QStringLiteral("当前工作状态");
+inline const QString kEmptyTitle = WidgetConfiguration::displayName;
+inline const QString kLargeTitle = WidgetConfiguration::displayName;
 inline const QString kEmptyMessage = QStringLiteral("打开 Tavrin 应用后\n这里会显示实时数据");
 inline const QString kWorkedTitle = QStringLiteral("今日已工作");
 inline const QString kUntilBreakTitle = QStringLiteral("距离下次休息");

@@ -6,6 +6,7 @@
 #include "StatusWidgetWindow.h"
 #include "SystemClock.h"
 #include "TimelineHost.h"
+#include "WidgetFonts.h"
 #include "WidgetSharedStore.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
     QApplication::setApplicationDisplayName(WidgetConfiguration::displayName);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    WidgetFonts::install();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(WidgetConfiguration::description);

@@ -1,12 +1,17 @@
 #include "StatusPainter.h"
 #include "StatusProvider.h"
 #include "StatusViewLogic.h"
+#include "WidgetFonts.h"
 #include "WidgetTheme.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QTest>
+
+Q_DECLARE_METATYPE(StatusEntry)
 
 using Family = WidgetConfiguration::Family;
 using namespace StatusViewLogic;
@@ -61,6 +66,40 @@ class WidgetViewsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(WidgetFonts::install()); }
+
+    // Every text the widget can draw comes from its own font; a missing glyph would make it map the
+    // system's large CJK files again.
+    void theBundledFontCoversEveryText()
+    {
+        QStringList texts{kEmptyTitle,      kEmptyMessage,    kWorkedTitle, kUntilBreakTitle, kRingCaption,
+                          kWorkTileCaption, kRestTileCaption, kLargeTitle,  durationText(90), durationText(2700)};
+        using Mode = WidgetSnapshot::Mode;
+        for (const auto& [mode, percent, age] :
+             {std::tuple{Mode::working, 50.0, 0}, std::tuple{Mode::working, 100.0, 0},
+              std::tuple{Mode::resting, 0.0, 0}, std::tuple{Mode::idle, 0.0, 0}, std::tuple{Mode::idle, 0.0, 999}}) {
+            const WidgetSnapshot stored = snapshot(percent, mode, 100, 4000);
+            texts << status(stored, kNow.addSecs(age)).text << stored.workedText() << minutesUntilBreakText(stored)
+                  << ringNumber(1234567890);
+        }
+        QFont font(WidgetFonts::kFamily);
+        for (const QFont::Weight weight : {QFont::Normal, QFont::DemiBold}) {
+            font.setWeight(weight);
+            QCOMPARE(QFontInfo(font).family(), WidgetFonts::kFamily);
+            // The raw font is the bundled file alone, without the fallbacks QFontMetrics would consult.
+            const QRawFont raw = QRawFont::fromFont(font);
+            QCOMPARE(raw.familyName(), WidgetFonts::kFamily);
+            for (const QString& text : texts) {
+                for (const QChar c : text) {
+                    if (c != u'\n') {
+                        QVERIFY2(raw.supportsCharacter(c),
+                                 qPrintable(QStringLiteral("missing glyph ") + c + u" in " + text));
+                    }
+                }
+            }
+        }
+    }
+
     void screenshots_data()
     {
         QTest::addColumn<StatusEntry>("entry");
@@ -93,6 +132,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(StatusEntry)
 QTEST_MAIN(WidgetViewsTest)
 #include "tst_widgetviews.moc"
