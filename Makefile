@@ -2,7 +2,7 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-dev test-sanitize format clean
+.PHONY: all deps configure build run test test-dev test-sanitize bench format clean
 
 all: build
 
@@ -29,6 +29,11 @@ test-sanitize: deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
+
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@bench/widget_memory.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
