@@ -1,5 +1,6 @@
 #include "StatusPainter.h"
 
+#include "TabularText.h"
 #include "TavrinFont.h"
 #include "WidgetTheme.h"
 
@@ -18,16 +19,6 @@ QColor withAlpha(QColor color, qreal alpha)
 {
     color.setAlphaF(static_cast<float>(color.alphaF() * alpha));
     return color;
-}
-
-// The widest digit of the font: the advance of every digit in tabular text.
-qreal digitAdvance(const QFontMetricsF& metrics)
-{
-    qreal widest = 0;
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(digit)));
-    }
-    return widest;
 }
 
 } // namespace
@@ -243,16 +234,7 @@ void StatusPainter::paintTile(const QRectF& rect, const QString& value, const QS
 
 qreal StatusPainter::textWidth(const QString& text, const QFont& font, bool tabular) const
 {
-    const QFontMetricsF metrics(font);
-    if (!tabular) {
-        return metrics.horizontalAdvance(text);
-    }
-    const qreal digit = digitAdvance(metrics);
-    qreal width = 0;
-    for (const QChar c : text) {
-        width += c.isDigit() ? digit : metrics.horizontalAdvance(c);
-    }
-    return width;
+    return tabular ? TabularText::width(text, font) : QFontMetricsF(font).horizontalAdvance(text);
 }
 
 void StatusPainter::drawText(const QPointF& topLeft, const QString& text, const QFont& font, const QColor& color,
@@ -268,25 +250,13 @@ void StatusPainter::drawText(const QPointF& topLeft, const QString& text, const 
         m_painter.drawRoundedRect(bar, bar.height() / 3, bar.height() / 3);
         return;
     }
-    m_painter.setFont(font);
     m_painter.setPen(color);
-    QPointF pen(topLeft.x(), topLeft.y() + metrics.ascent());
-    if (!tabular) {
-        m_painter.drawText(pen, text);
+    if (tabular) {
+        TabularText::draw(m_painter, topLeft, text, font);
         return;
     }
-    const qreal digit = digitAdvance(metrics);
-    for (const QChar c : text) {
-        if (c.isDigit()) {
-            // Centre each digit in the common advance, as tabular figures are.
-            const qreal own = metrics.horizontalAdvance(c);
-            m_painter.drawText(pen + QPointF((digit - own) / 2, 0), QString(c));
-            pen.rx() += digit;
-        } else {
-            m_painter.drawText(pen, QString(c));
-            pen.rx() += metrics.horizontalAdvance(c);
-        }
-    }
+    m_painter.setFont(font);
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
 }
 
 void StatusPainter::drawCentredText(const QRectF& rect, const QString& text, const QFont& font, const QColor& color,

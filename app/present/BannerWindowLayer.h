@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// What the reminder banner shows.
+struct BannerContent
+{
+    QString title;
+    // Not shown when absent or empty.
+    std::optional<QString> subtitle;
+    // No action button when absent.
+    std::optional<QString> actionTitle;
+
+    bool operator==(const BannerContent&) const = default;
+};
+
+// The banner's window, behind an interface so that the presenter's logic runs without a screen.
+class BannerWindowLayer
+{
+public:
+    virtual ~BannerWindowLayer() = default;
+
+    // Shows the card at the top right of the primary display without taking focus.
+    virtual void show(const BannerContent& content, std::function<void()> onAction, std::function<void()> onClose) = 0;
+    // Takes it away at once; may be called from the card's own button handlers.
+    virtual void hide() = 0;
+    virtual bool isShown() const = 0;
+};

@@ -1,0 +1,89 @@
+#include "BreakOverlayContentView.h"
+
+#include "OverlayBackground.h"
+#include "OverlayTextLabel.h"
+#include "PillButton.h"
+#include "ProgressLineView.h"
+#include "RestGlyphView.h"
+#include "TavrinFont.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+QColor white(qreal alpha)
+{
+    return QColor::fromRgbF(1, 1, 1, static_cast<float>(alpha));
+}
+
+// The countdown's thin digits: Roboto Thin where installed, else the nearest weight Tavrin's faces have.
+QFont countdownFont()
+{
+    QFont font = TavrinFont::make(112, QFont::Thin);
+    QStringList families = TavrinFont::families();
+    families.prepend(QStringLiteral("Roboto"));
+    font.setFamilies(families);
+    return font;
+}
+
+} // namespace
+
+BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, const OverlayBackground& background,
+                                                 std::function<void()> onSkip, QWidget* parent)
+    : QWidget(parent)
+    , m_background(background)
+{
+    auto* column = new QWidget(this);
+    column->setMaximumWidth(900);
+    auto* stack = new QVBoxLayout(column);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    m_message = new OverlayTextLabel(TavrinFont::make(34, QFont::Bold), white(1), 2, 900);
+    m_message->setText(options.message);
+    auto* tipHeader = new OverlayTextLabel(TavrinFont::make(13), white(0.55), 1, 900);
+    tipHeader->setText(QStringLiteral("· 颈椎小贴士 ·"));
+    m_tip = new OverlayTextLabel(TavrinFont::make(16), white(0.95), 2, 640);
+    m_countdown = new OverlayTextLabel(countdownFont(), white(1), 1, 900, true);
+    m_progress = new ProgressLineView;
+
+    stack->addWidget(new RestGlyphView, 0, Qt::AlignHCenter);
+    stack->addSpacing(28);
+    stack->addWidget(m_message);
+    stack->addSpacing(30);
+    stack->addWidget(tipHeader);
+    stack->addSpacing(10);
+    stack->addWidget(m_tip);
+    stack->addSpacing(36);
+    stack->addWidget(m_countdown);
+    stack->addSpacing(20);
+    stack->addWidget(m_progress, 0, Qt::AlignHCenter);
+    if (options.allowSkip) {
+        m_skip = new PillButton(QStringLiteral("跳过休息"));
+        connect(m_skip, &PillButton::clicked, this, [onSkip = std::move(onSkip)] { onSkip(); });
+        stack->addSpacing(32);
+        stack->addWidget(m_skip, 0, Qt::AlignHCenter);
+    }
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(24, 24, 24, 24);
+    outer->addStretch(1);
+    outer->addWidget(column, 0, Qt::AlignHCenter);
+    outer->addStretch(1);
+}
+
+void BreakOverlayContentView::showContent(const OverlayContent& content)
+{
+    m_countdown->setText(content.countdown);
+    m_tip->setText(content.tip);
+    m_progress->setProgress(content.progress);
+}
+
+void BreakOverlayContentView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    m_background.paint(painter, rect());
+}

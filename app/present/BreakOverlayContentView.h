@@ -1,0 +1,42 @@
+#pragma once
+
+#include "BreakOptions.h"
+#include "OverlayWindowLayer.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class OverlayBackground;
+class OverlayTextLabel;
+class PillButton;
+class ProgressLineView;
+
+// One display's overlay: the background, and centred on it the rest glyph, the message, the tip header
+// and tip, the countdown, the progress line and (when allowed) the skip button. A tick changes only the
+// countdown, tip and progress widgets, so only they are repainted.
+class BreakOverlayContentView final : public QWidget
+{
+public:
+    BreakOverlayContentView(const BreakOptions& options, const OverlayBackground& background,
+                            std::function<void()> onSkip, QWidget* parent = nullptr);
+
+    void showContent(const OverlayContent& content);
+
+    OverlayTextLabel* messageLabel() const { return m_message; }
+    OverlayTextLabel* countdownLabel() const { return m_countdown; }
+    OverlayTextLabel* tipLabel() const { return m_tip; }
+    ProgressLineView* progressLine() const { return m_progress; }
+    PillButton* skipButton() const { return m_skip; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const OverlayBackground& m_background;
+    OverlayTextLabel* m_message = nullptr;
+    OverlayTextLabel* m_tip = nullptr;
+    OverlayTextLabel* m_countdown = nullptr;
+    ProgressLineView* m_progress = nullptr;
+    PillButton* m_skip = nullptr;
+};

@@ -1,0 +1,109 @@
+#include "BreakOverlayPresenter.h"
+
+#include "OverlayTips.h"
+#include "Scheduler.h"
+#include "SoundPlayer.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+BreakOverlayPresenter::BreakOverlayPresenter(OverlayWindowLayer& windows, Scheduler& scheduler, SoundPlayer& sound,
+                                             QObject* parent)
+    : QObject(parent)
+    , m_windows(windows)
+    , m_scheduler(scheduler)
+    , m_sound(sound)
+{
+}
+
+QString BreakOverlayPresenter::format(double seconds)
+{
+    const auto whole = std::max<qint64>(static_cast<qint64>(std::ceil(seconds)), 0);
+    return QString::number(whole / 60) + u':' + QString::asprintf("%02d", static_cast<int>(whole % 60));
+}
+
+double BreakOverlayPresenter::progress(double remaining, double duration)
+{
+    if (duration <= 0) {
+        return 0;
+    }
+    return std::clamp(1.0 - remaining / duration, 0.0, 1.0);
+}
+
+OverlayContent BreakOverlayPresenter::content() const
+{
+    return {format(m_remaining), OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
+            progress(m_remaining, m_duration)};
+}
+
+void BreakOverlayPresenter::show(const BreakOptions& options, Completion completion)
+{
+    // A break is running (with windows or, on a machine without displays, without): refuse the second
+    // one instead of taking over the first caller's completion.
+    if (m_completion || hasWindows()) {
+        m_scheduler.post([completion = std::move(completion)] { completion(BreakResult::skipped); });
+        return;
+    }
+    m_completion = std::move(completion);
+    m_duration = options.duration;
+    m_remaining = options.duration;
+    m_tipIndex = 0;
+    m_isClosing = false;
+    m_playSoundOnEnd = options.playSoundOnEnd;
+
+    QPointer<BreakOverlayPresenter> self(this);
+    m_windows.open(options, content(), [self] {
+        if (self) {
+            self->close(BreakResult::skipped);
+        }
+    });
+    m_timer = m_scheduler.repeatEvery(1s, [self, scheduler = &m_scheduler] {
+        scheduler->post([self] {
+            if (self) {
+                self->tick();
+            }
+        });
+    });
+}
+
+void BreakOverlayPresenter::tick()
+{
+    if (m_isClosing || !m_completion) {
+        return;
+    }
+    m_remaining -= 1.0;
+    // Truncated toward zero; multiples of ten, zero and negative ones included, bring the next tip.
+    const auto whole = static_cast<qint64>(std::trunc(m_remaining));
+    if (whole % 10 == 0) {
+        m_tipIndex = (m_tipIndex + 1) % static_cast<int>(OverlayTips::kTips.size());
+    }
+    m_windows.update(content());
+    if (m_remaining <= 0) {
+        close(BreakResult::completed);
+    }
+}
+
+void BreakOverlayPresenter::close(BreakResult result)
+{
+    if (m_isClosing) {
+        return;
+    }
+    m_isClosing = true;
+    m_timer.cancel();
+    if (m_playSoundOnEnd && result == BreakResult::completed) {
+        m_sound.playBreakEnd();
+    }
+    // The windows go at once (the layer deletes them after the current event: a click on the skip
+    // button may still be in progress), and the caller hears how the break ended afterwards.
+    m_windows.close();
+    Completion completion = std::move(m_completion);
+    m_completion = nullptr;
+    m_isClosing = false;
+    if (completion) {
+        m_scheduler.post([completion = std::move(completion), result] { completion(result); });
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BreakOptions.h"
+#include "OverlayWindowLayer.h"
+#include "TaskHandle.h"
+
+#include <QObject>
+
+#include <functional>
+
+class Scheduler;
+class SoundPlayer;
+
+// The full-screen break: a window on every display with a one-second countdown, a tip that changes
+// every ten seconds and a progress line. show() completes exactly once, with completed when the count
+// runs out or skipped when the user skips. The logic lives here; the windows are the layer's.
+class BreakOverlayPresenter final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Completion = std::function<void(BreakResult)>;
+
+    BreakOverlayPresenter(OverlayWindowLayer& windows, Scheduler& scheduler, SoundPlayer& sound,
+                          QObject* parent = nullptr);
+
+    // Starts a break; completion runs on the main thread once the overlay has closed. While a break is
+    // running, also one shown with no display at all, a second call completes with skipped at once and
+    // leaves the running break alone.
+    void show(const BreakOptions& options, Completion completion);
+    // A window is on screen: the user is resting.
+    bool hasWindows() const { return m_windows.windowCount() > 0; }
+    bool isRunning() const { return static_cast<bool>(m_completion); }
+
+    // "5:00": whole seconds rounded up, never negative, minutes not split into hours.
+    static QString format(double seconds);
+    // 1 − remaining / duration within 0…1; 0 for a break without length.
+    static double progress(double remaining, double duration);
+
+    // For tests and the window layer: what the windows show now.
+    OverlayContent content() const;
+    int tipIndex() const { return m_tipIndex; }
+
+private:
+    void tick();
+    void close(BreakResult result);
+
+    OverlayWindowLayer& m_windows;
+    Scheduler& m_scheduler;
+    SoundPlayer& m_sound;
+    Completion m_completion;
+    TaskHandle m_timer;
+    double m_duration = 0;
+    double m_remaining = 0;
+    int m_tipIndex = 0;
+    bool m_isClosing = false;
+    bool m_playSoundOnEnd = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BreakOptions.h"
+
+#include <QString>
+
+#include <functional>
+
+// What every overlay window shows at a tick: the same countdown, tip and progress on every display.
+struct OverlayContent
+{
+    QString countdown;
+    QString tip;
+    double progress = 0;
+
+    bool operator==(const OverlayContent&) const = default;
+};
+
+// The windows of the break overlay, one per display, behind an interface so that the presenter's logic
+// runs without a screen.
+class OverlayWindowLayer
+{
+public:
+    virtual ~OverlayWindowLayer() = default;
+
+    // Puts one window on every display (and on displays that appear while it is up) and fades them in.
+    // onSkip runs when the user presses the skip button on any of them.
+    virtual void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip) = 0;
+    // Shows the content on every window.
+    virtual void update(const OverlayContent& content) = 0;
+    // Takes every window off the screen at once; may be called from a skip button's click handler.
+    virtual void close() = 0;
+    virtual int windowCount() const = 0;
+};

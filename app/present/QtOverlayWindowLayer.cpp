@@ -1,0 +1,119 @@
+#include "QtOverlayWindowLayer.h"
+
+#include "BreakOverlayContentView.h"
+#include "WindowHints.h"
+
+#include <QGuiApplication>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QWindow>
+
+QtOverlayWindowLayer::QtOverlayWindowLayer(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QtOverlayWindowLayer::~QtOverlayWindowLayer()
+{
+    close();
+}
+
+QList<BreakOverlayContentView*> QtOverlayWindowLayer::windows() const
+{
+    QList<BreakOverlayContentView*> result;
+    for (const auto& window : m_windows) {
+        if (window) {
+            result.append(window);
+        }
+    }
+    return result;
+}
+
+void QtOverlayWindowLayer::open(const BreakOptions& options, const OverlayContent& content,
+                                std::function<void()> onSkip)
+{
+    close();
+    m_options = options;
+    m_content = content;
+    m_onSkip = std::move(onSkip);
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        largest = largest.expandedTo(screen->geometry().size() * screen->devicePixelRatio());
+    }
+    m_background = OverlayBackground::load(options.backgroundImagePath, largest);
+
+    m_screenConnections = {
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, &QtOverlayWindowLayer::addWindow),
+        connect(qGuiApp, &QGuiApplication::screenRemoved, this, &QtOverlayWindowLayer::removeWindow),
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        addWindow(screen);
+    }
+}
+
+void QtOverlayWindowLayer::addWindow(QScreen* screen)
+{
+    if (m_windows.contains(screen)) {
+        return;
+    }
+    auto* window = new BreakOverlayContentView(m_options, m_background, [this] {
+        // A copy: the skip closes the layer, which clears m_onSkip while it would still be running.
+        const std::function<void()> onSkip = m_onSkip;
+        if (onSkip) {
+            onSkip();
+        }
+    });
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setWindowTitle(QStringLiteral("Tavrin"));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    WindowHints::applyTo(window, {WindowHints::Layer::above, true, true, false});
+    window->windowHandle()->setScreen(screen);
+    window->setGeometry(screen->geometry());
+    window->showContent(m_content);
+    window->setWindowOpacity(0);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    auto* fade = new QPropertyAnimation(window, "windowOpacity", window);
+    fade->setDuration(kFadeInMs);
+    fade->setStartValue(0.0);
+    fade->setEndValue(1.0);
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    m_windows.insert(screen, window);
+    emit windowAdded(window);
+}
+
+void QtOverlayWindowLayer::removeWindow(QScreen* screen)
+{
+    if (const QPointer<BreakOverlayContentView> window = m_windows.take(screen)) {
+        window->hide();
+        window->deleteLater();
+    }
+}
+
+void QtOverlayWindowLayer::update(const OverlayContent& content)
+{
+    m_content = content;
+    for (const auto& window : m_windows) {
+        if (window) {
+            window->showContent(content);
+        }
+    }
+}
+
+void QtOverlayWindowLayer::close()
+{
+    for (const auto& connection : m_screenConnections) {
+        disconnect(connection);
+    }
+    m_screenConnections.clear();
+    // Hidden now, deleted once the event that asked for it (a click on skip) is done.
+    for (const auto& window : std::as_const(m_windows)) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
+    m_windows.clear();
+    m_onSkip = nullptr;
+}

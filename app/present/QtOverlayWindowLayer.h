@@ -1,0 +1,48 @@
+#pragma once
+
+#include "OverlayBackground.h"
+#include "OverlayWindowLayer.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include "BreakOverlayContentView.h"
+class QScreen;
+
+// The overlay as Qt windows: one frameless window per QScreen, covering it, above every other window,
+// on all workspaces, without a task bar entry, faded in over 0.35 s. A display that appears while the
+// overlay is up gets its own window at once; one that goes takes its window with it.
+class QtOverlayWindowLayer final : public QObject, public OverlayWindowLayer
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFadeInMs = 350;
+
+    explicit QtOverlayWindowLayer(QObject* parent = nullptr);
+    ~QtOverlayWindowLayer() override;
+
+    void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip) override;
+    void update(const OverlayContent& content) override;
+    void close() override;
+    int windowCount() const override { return static_cast<int>(m_windows.size()); }
+
+    // For tests and the benchmark.
+    QList<BreakOverlayContentView*> windows() const;
+
+signals:
+    // A window was created for a display (at open, or when a display appears).
+    void windowAdded(BreakOverlayContentView* window);
+
+private:
+    void addWindow(QScreen* screen);
+    void removeWindow(QScreen* screen);
+
+    BreakOptions m_options;
+    OverlayContent m_content;
+    std::function<void()> m_onSkip;
+    OverlayBackground m_background;
+    QHash<QScreen*, QPointer<BreakOverlayContentView>> m_windows;
+    QList<QMetaObject::Connection> m_screenConnections;
+};

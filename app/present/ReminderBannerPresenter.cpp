@@ -1,0 +1,63 @@
+#include "ReminderBannerPresenter.h"
+
+#include "Scheduler.h"
+
+#include <QPointer>
+
+#include <cmath>
+
+ReminderBannerPresenter::ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_scheduler(scheduler)
+{
+}
+
+void ReminderBannerPresenter::show(const BannerContent& content, double durationSeconds, Callback action,
+                                   Callback onDismissWithoutAction)
+{
+    // A banner still up goes first, and hears that its action was not taken.
+    dismiss();
+    m_onDismissWithoutAction = std::move(onDismissWithoutAction);
+    m_actionTaken = false;
+
+    QPointer<ReminderBannerPresenter> self(this);
+    auto onAction = [self, action = std::move(action)] {
+        if (!self) {
+            return;
+        }
+        self->m_actionTaken = true;
+        self->dismiss();
+        if (action) {
+            action();
+        }
+    };
+    auto onClose = [self] {
+        if (self) {
+            self->dismiss();
+        }
+    };
+    m_window.show(content, std::move(onAction), std::move(onClose));
+
+    const auto delay = std::chrono::milliseconds(std::llround(std::max(durationSeconds, 0.0) * 1000.0));
+    m_dismissTask = m_scheduler.runAfter(delay, [self] {
+        if (self) {
+            self->dismiss();
+        }
+    });
+}
+
+void ReminderBannerPresenter::dismiss()
+{
+    m_dismissTask.cancel();
+    m_dismissTask = TaskHandle();
+    if (m_window.isShown()) {
+        m_window.hide();
+    }
+    const Callback callback = std::move(m_onDismissWithoutAction);
+    m_onDismissWithoutAction = nullptr;
+    if (!m_actionTaken && callback) {
+        callback();
+    }
+    m_actionTaken = false;
+}

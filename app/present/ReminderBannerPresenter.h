@@ -1,0 +1,32 @@
+#pragma once
+
+#include "BannerWindowLayer.h"
+#include "TaskHandle.h"
+
+#include <QObject>
+
+class Scheduler;
+
+// The floating reminder card. Each banner ends in exactly one of two ways: the user chose its action
+// (the caller's action runs), or it went away otherwise — closed, timed out or replaced by a newer
+// banner — and onDismissWithoutAction runs, once.
+class ReminderBannerPresenter final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Callback = std::function<void()>;
+
+    ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent = nullptr);
+
+    void show(const BannerContent& content, double durationSeconds, Callback action, Callback onDismissWithoutAction);
+    void dismiss();
+    bool isShown() const { return m_window.isShown(); }
+
+private:
+    BannerWindowLayer& m_window;
+    Scheduler& m_scheduler;
+    TaskHandle m_dismissTask;
+    Callback m_onDismissWithoutAction;
+    bool m_actionTaken = false;
+};
