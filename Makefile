@@ -34,6 +34,7 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@bench/widget_memory.sh build/release
+	@bench/overlay_latency.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

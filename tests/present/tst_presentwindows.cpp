@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
@@ -40,6 +41,22 @@ void click(const QPoint& global)
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
                                     QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
+
+// Collects the regions painted on the watched widgets.
+class PaintRecorder final : public QObject
+{
+public:
+    QHash<QObject*, QRegion> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted[watched] += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
 
 QImage grab(QWidget* window, const QString& name)
 {
@@ -132,6 +149,28 @@ private slots:
         }
         grab(windowOn(0), QStringLiteral("overlay-default-left"));
         grab(windowOn(1), QStringLiteral("overlay-default-right"));
+    }
+
+    void aTickRepaintsOnlyTheCountdownTipAndProgress()
+    {
+        BreakOverlayContentView* window = windowOn(0);
+        QCoreApplication::processEvents();
+        PaintRecorder recorder;
+        window->installEventFilter(&recorder);
+        window->messageLabel()->installEventFilter(&recorder);
+        const QString before = window->countdownLabel()->text();
+        QTRY_VERIFY(window->countdownLabel()->text() != before);
+        QTest::qWait(50);
+        window->removeEventFilter(&recorder);
+        window->messageLabel()->removeEventFilter(&recorder);
+
+        QVERIFY2(!recorder.painted.contains(window->messageLabel()), "the message does not change");
+        const QRegion background = recorder.painted.value(window);
+        const QRect message(window->messageLabel()->mapTo(window, QPoint()), window->messageLabel()->size());
+        QVERIFY(!background.intersects(message));
+        // The countdown's box (with its shadow) and the progress line, not the screen.
+        QVERIFY2(background.boundingRect().height() < window->height() / 3,
+                 qPrintable(QStringLiteral("%1").arg(background.boundingRect().height())));
     }
 
     void displaysComingAndGoingKeepTheCountdown()
