@@ -1,13 +1,28 @@
 // The composition root: builds the real objects and hands them to each other.
 
+#include "ActivityMonitor.h"
+#include "AppState.h"
+#include "BreakOverlayPresenter.h"
+#include "CanberraSoundPlayer.h"
+#include "DBusWidgetReloader.h"
 #include "DataPaths.h"
 #include "IdleSourceFactory.h"
 #include "PlatformSystemEvents.h"
+#include "PortalColorScheme.h"
+#include "QtBannerWindowLayer.h"
+#include "QtOverlayWindowLayer.h"
+#include "QtScheduler.h"
+#include "ReminderBannerPresenter.h"
 #include "SettingsUserDefaults.h"
 #include "SingleInstance.h"
 #include "SyslogSystemLog.h"
+#include "SystemClock.h"
+#include "ThemeAppearance.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
+#include "WidgetSnapshotPublisher.h"
+#include "X11TaskbarPresence.h"
+#include "XdgAutostartLoginItem.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -54,11 +69,34 @@ int main(int argc, char* argv[])
     }
 
     SyslogSystemLog log;
+    SystemClock clock;
+    QtScheduler scheduler;
+    SettingsUserDefaults defaults;
+    const LocalCalendar calendar;
     PlatformSystemEvents events(log);
-    const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);
 
-    // Until the tray application exists, tell the developer where Tavrin keeps its data and what it sees.
-    const SettingsUserDefaults defaults;
+    const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);
+    ActivityMonitor activity(*idleSource);
+    UsageDatabase database(UsageDatabase::defaultPath(), log, clock, calendar);
+
+    CanberraSoundPlayer sound;
+    QtOverlayWindowLayer overlayWindows;
+    BreakOverlayPresenter overlay(overlayWindows, scheduler, sound);
+    QtBannerWindowLayer bannerWindow;
+    ReminderBannerPresenter banner(bannerWindow, scheduler);
+
+    DBusWidgetReloader reloader;
+    WidgetSnapshotPublisher publisher(reloader, log, WidgetSharedStore::snapshotPath());
+
+    X11TaskbarPresence taskbar;
+    PortalColorScheme colorScheme;
+    ThemeAppearance appearance(&colorScheme);
+    XdgAutostartLoginItem loginItem;
+
+    AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
+                    appearance, loginItem, calendar});
+
+    // Until the tray and the dashboard exist, tell the developer where Tavrin keeps its data and what it sees.
     QTextStream out(stdout);
     out << "Tavrin " << QStringLiteral(TAVRIN_VERSION) << '\n';
     out << "settings:        " << defaults.fileName() << '\n';

@@ -1,21 +1,11 @@
 #pragma once
 
+#include "BannerContent.h"
+
 #include <QString>
 
 #include <functional>
 #include <optional>
-
-// What the reminder banner shows.
-struct BannerContent
-{
-    QString title;
-    // Not shown when absent or empty.
-    std::optional<QString> subtitle;
-    // No action button when absent.
-    std::optional<QString> actionTitle;
-
-    bool operator==(const BannerContent&) const = default;
-};
 
 // The banner's window, behind an interface so that the presenter's logic runs without a screen.
 class BannerWindowLayer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BreakOptions.h"
+#include "BreakPresenting.h"
 #include "OverlayWindowLayer.h"
 #include "TaskHandle.h"
 
@@ -14,7 +15,7 @@ class SoundPlayer;
 // The full-screen break: a window on every display with a one-second countdown, a tip that changes
 // every ten seconds and a progress line. show() completes exactly once, with completed when the count
 // runs out or skipped when the user skips. The logic lives here; the windows are the layer's.
-class BreakOverlayPresenter final : public QObject
+class BreakOverlayPresenter final : public QObject, public OverlayPresenting
 {
     Q_OBJECT
 
@@ -27,9 +28,9 @@ public:
     // Starts a break; completion runs on the main thread once the overlay has closed. While a break is
     // running, also one shown with no display at all, a second call completes with skipped at once and
     // leaves the running break alone.
-    void show(const BreakOptions& options, Completion completion);
+    void show(const BreakOptions& options, Completion completion) override;
     // A window is on screen: the user is resting.
-    bool hasWindows() const { return m_windows.windowCount() > 0; }
+    bool hasWindows() const override { return m_windows.windowCount() > 0; }
     bool isRunning() const { return static_cast<bool>(m_completion); }
 
     // "5:00": whole seconds rounded up, never negative, minutes not split into hours.

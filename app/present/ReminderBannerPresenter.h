@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BannerWindowLayer.h"
+#include "BreakPresenting.h"
 #include "TaskHandle.h"
 
 #include <QObject>
@@ -10,7 +11,7 @@ class Scheduler;
 // The floating reminder card. Each banner ends in exactly one of two ways: the user chose its action
 // (the caller's action runs), or it went away otherwise — closed, timed out or replaced by a newer
 // banner — and onDismissWithoutAction runs, once.
-class ReminderBannerPresenter final : public QObject
+class ReminderBannerPresenter final : public QObject, public BannerPresenting
 {
     Q_OBJECT
 
@@ -19,9 +20,10 @@ public:
 
     ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent = nullptr);
 
-    void show(const BannerContent& content, double durationSeconds, Callback action, Callback onDismissWithoutAction);
+    void show(const BannerContent& content, double durationSeconds, Callback action,
+              Callback onDismissWithoutAction) override;
     void dismiss();
-    bool isShown() const { return m_window.isShown(); }
+    bool isShown() const override { return m_window.isShown(); }
 
 private:
     BannerWindowLayer& m_window;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LocalCalendar.h"
+#include "UsageStore.h"
 
 #include <QDateTime>
 #include <QString>
@@ -21,11 +22,9 @@ class SystemLog;
 // Failures never reach the callers: they are logged and the operation goes on without the data. When
 // the file cannot be opened as a writable database the object stays closed for good: writes do nothing,
 // reads yield nothing, and the file on disk is left exactly as it was.
-class UsageDatabase
+class UsageDatabase final : public UsageStore
 {
 public:
-    using HourlyValues = std::array<double, 24>;
-
     static constexpr int kRetentionDays = 90;
     static constexpr int kBusyTimeoutMs = 2000;
 
@@ -33,7 +32,7 @@ public:
     static QString defaultPath();
 
     UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar = LocalCalendar());
-    ~UsageDatabase();
+    ~UsageDatabase() override;
     UsageDatabase(const UsageDatabase&) = delete;
     UsageDatabase& operator=(const UsageDatabase&) = delete;
 
@@ -42,14 +41,15 @@ public:
 
     // Adds the seconds to that day and hour and keeps the larger fatigue peak. True when the row was
     // written, so that a caller can keep what did not reach the disk and try again.
-    bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak);
-    bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, const QString& trigger);
+    bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak) override;
+    bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+                     const QString& trigger) override;
 
     // 24 values indexed by hour, or nothing when the day has no rows within 0 to 23.
-    std::optional<HourlyValues> hourlySeconds(const QString& day);
-    std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day);
+    std::optional<HourlyValues> hourlySeconds(const QString& day) override;
+    std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override;
     // The day's sum of active seconds, or nothing when the day has no rows.
-    std::optional<double> totalSeconds(const QString& day);
+    std::optional<double> totalSeconds(const QString& day) override;
 
     // Timestamps of break_events: UTC, whole seconds, "Z" designator.
     static QString isoTimestamp(const QDateTime& instant);

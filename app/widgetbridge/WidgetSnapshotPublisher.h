@@ -2,6 +2,7 @@
 
 #include "FatigueState.h"
 #include "RuleConfig.h"
+#include "SnapshotPublishing.h"
 #include "WidgetSnapshot.h"
 
 #include <QDateTime>
@@ -15,7 +16,7 @@ class WidgetReloader;
 // Turns the once-a-second state into the widget's snapshot file, rationed: the file is written when
 // something the widget shows changed (percent, minutes today, minutes to the break, mode, rule) or at
 // least once a minute, and the widget is asked to reload only for such changes, at most every 20 seconds.
-class WidgetSnapshotPublisher
+class WidgetSnapshotPublisher final : public SnapshotPublishing
 {
 public:
     static constexpr qint64 kMinReloadIntervalSeconds = 20;
@@ -23,7 +24,8 @@ public:
 
     WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, QString snapshotPath);
 
-    void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule, const QDateTime& now);
+    void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
+                 const QDateTime& now) override;
 
     // What the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest.
     static QString fingerprint(const WidgetSnapshot& snapshot);

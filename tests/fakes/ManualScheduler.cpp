@@ -9,9 +9,10 @@ ManualScheduler::ManualScheduler(FakeClock& clock)
 {
 }
 
-qint64 ManualScheduler::nowMs() const
+void ManualScheduler::moveTo(qint64 monotonicMs)
 {
-    return m_clock.now().toMSecsSinceEpoch();
+    m_clock.advance(std::chrono::milliseconds(monotonicMs - m_monotonicMs));
+    m_monotonicMs = monotonicMs;
 }
 
 void ManualScheduler::post(Task task)
@@ -34,13 +35,13 @@ TaskHandle ManualScheduler::repeatEvery(std::chrono::milliseconds interval, Task
 TaskHandle ManualScheduler::schedule(qint64 delayMs, qint64 intervalMs, Task task)
 {
     auto cancelled = std::make_shared<bool>(false);
-    m_entries.push_back(Entry{nowMs() + delayMs, m_nextSequence++, intervalMs, std::move(task), cancelled});
+    m_entries.push_back(Entry{m_monotonicMs + delayMs, m_nextSequence++, intervalMs, std::move(task), cancelled});
     return TaskHandle([cancelled] { *cancelled = true; });
 }
 
 void ManualScheduler::advance(std::chrono::milliseconds step)
 {
-    const qint64 target = nowMs() + std::max<qint64>(step.count(), 0);
+    const qint64 target = m_monotonicMs + std::max<qint64>(step.count(), 0);
     for (;;) {
         std::erase_if(m_entries, [](const Entry& entry) { return *entry.cancelled; });
         const auto next = std::min_element(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
@@ -52,14 +53,14 @@ void ManualScheduler::advance(std::chrono::milliseconds step)
         // Take the entry out before running it: the task may schedule or cancel others.
         Entry entry = std::move(*next);
         m_entries.erase(next);
-        m_clock.setNow(QDateTime::fromMSecsSinceEpoch(entry.dueMs, Qt::UTC));
+        moveTo(entry.dueMs);
         if (entry.intervalMs > 0) {
             m_entries.push_back(
                 Entry{entry.dueMs + entry.intervalMs, m_nextSequence++, entry.intervalMs, entry.task, entry.cancelled});
         }
         entry.task();
     }
-    m_clock.setNow(QDateTime::fromMSecsSinceEpoch(target, Qt::UTC));
+    moveTo(target);
 }
 
 int ManualScheduler::pendingCount() const

@@ -10,9 +10,13 @@
 class FakeClock;
 
 // A scheduler in virtual time. Nothing runs until the test advances it; then every task that falls
-// due runs in time order (in the order scheduled when due at the same moment), with the clock set to
-// its due time. Tasks may schedule further tasks, which run in the same advance when they fall due
+// due runs in time order (in the order scheduled when due at the same moment), with the clock moved on
+// to its due time. Tasks may schedule further tasks, which run in the same advance when they fall due
 // within it. A cancelled task never runs.
+//
+// Like QTimer, it keeps its own monotonic time: setting the wall clock (FakeClock) by hand does not
+// move the timers. Advancing the clock alone is what a suspended machine looks like to a timer, and
+// setting it back is what a user changing the time looks like.
 class ManualScheduler final : public Scheduler
 {
 public:
@@ -40,9 +44,11 @@ private:
     };
 
     TaskHandle schedule(qint64 delayMs, qint64 intervalMs, Task task);
-    qint64 nowMs() const;
+    // Moves the monotonic time, and the wall clock by the same amount.
+    void moveTo(qint64 monotonicMs);
 
     FakeClock& m_clock;
+    qint64 m_monotonicMs = 0;
     std::vector<Entry> m_entries;
     quint64 m_nextSequence = 0;
 };

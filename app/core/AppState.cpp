@@ -1,0 +1,256 @@
+#include "AppState.h"
+
+#include "ActivityMonitoring.h"
+#include "BreakPresenting.h"
+#include "Clock.h"
+#include "JsonValues.h"
+#include "Scheduler.h"
+#include "SnapshotPublishing.h"
+#include "SystemEvents.h"
+#include "SystemLog.h"
+#include "UserDefaults.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+
+#include <algorithm>
+
+using namespace std::chrono_literals;
+
+AppState::AppState(Services services, QObject* parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_settingsStore(m_services.defaults)
+{
+    const QDateTime now = m_services.clock.now();
+    m_currentDayKey = m_services.calendar.dayKey(now);
+    m_lastTick = now;
+    // The initial copy neither saves nor applies anything.
+    m_settings = m_settingsStore.settings();
+    restoreUsage(now);
+    start();
+
+    QPointer<AppState> self(this);
+    connect(&m_services.events, &SystemEvents::launchFinished, this, [self] {
+        self->m_services.scheduler.post([self] {
+            if (self) {
+                self->handleLaunch();
+            }
+        });
+    });
+    // Both run synchronously inside the notification, so the usage is on disk before the process ends
+    // or the machine sleeps.
+    connect(&m_services.events, &SystemEvents::willTerminate, this, &AppState::flushPendingUsage, Qt::DirectConnection);
+    connect(&m_services.events, &SystemEvents::willSleep, this, &AppState::flushPendingUsage, Qt::DirectConnection);
+}
+
+AppState::~AppState()
+{
+    m_timer.cancel();
+}
+
+void AppState::start()
+{
+    m_timer.cancel();
+    m_lastTick = m_services.clock.now();
+    QPointer<AppState> self(this);
+    Scheduler* scheduler = &m_services.scheduler;
+    m_timer = scheduler->repeatEvery(1s, [self, scheduler] {
+        scheduler->post([self] {
+            if (self) {
+                self->tick();
+            }
+        });
+    });
+}
+
+void AppState::tick()
+{
+    const QDateTime now = m_services.clock.now();
+    const double elapsed = static_cast<double>(m_lastTick.msecsTo(now)) / 1000.0;
+    m_lastTick = now;
+    rollDayIfNeeded(now);
+    const RuleConfig& rule = effectiveSettings().rule;
+
+    // A long gap (sleep, a stalled process, the clock set forward) counts as rest, whole.
+    if (elapsed > kGapSeconds) {
+        m_fatigueEngine.advance(FatigueMode::resting, elapsed, rule);
+        setFatigue(m_fatigueEngine.state());
+        return;
+    }
+
+    const double dt = std::max(elapsed, 0.0);
+    const bool active = !effectiveSettings().movieMode && m_services.activity.isActive();
+    const bool overlayShown = m_services.overlay.hasWindows();
+    const FatigueMode mode = overlayShown ? FatigueMode::resting : (active ? FatigueMode::working : FatigueMode::idle);
+    m_fatigueEngine.advance(mode, dt, rule);
+    setFatigue(m_fatigueEngine.state());
+
+    if (active && !overlayShown) {
+        setTodaySeconds(m_todaySeconds + dt);
+        const int hour = m_services.calendar.hour(now);
+        const auto slot = static_cast<std::size_t>(hour);
+        Hourly usage = m_hourlyUsage;
+        usage[slot] = std::min(dt * (100.0 / 3600.0) + usage[slot], 100.0);
+        setHourlyUsage(usage);
+        Hourly peaks = m_hourlyFatigue;
+        peaks[slot] = std::max(peaks[slot], m_fatigue.percent);
+        setHourlyFatigue(peaks);
+        PendingHour& pending = m_pendingUsage[hour];
+        pending.seconds += dt;
+        pending.fatiguePeak = std::max(pending.fatiguePeak, m_fatigue.percent);
+    }
+
+    if (++m_ticksSinceFlush >= kTicksPerFlush) {
+        flushPendingUsage();
+    }
+    evaluateBreakNeed(now);
+    m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, now);
+}
+
+void AppState::flushPendingUsage()
+{
+    m_ticksSinceFlush = 0;
+    // An hour the store did not take (busy, disk full) stays pending and goes out with the next flush.
+    for (auto entry = m_pendingUsage.begin(); entry != m_pendingUsage.end();) {
+        const auto& [hour, pending] = *entry;
+        if (m_services.usage.addUsage(m_currentDayKey, hour, pending.seconds, pending.fatiguePeak)) {
+            entry = m_pendingUsage.erase(entry);
+        } else {
+            ++entry;
+        }
+    }
+}
+
+void AppState::rollDayIfNeeded(const QDateTime& now)
+{
+    const QString key = m_services.calendar.dayKey(now);
+    if (key == m_currentDayKey) {
+        return;
+    }
+    // The pending usage still belongs to the old day.
+    flushPendingUsage();
+    if (!m_pendingUsage.empty()) {
+        double seconds = 0;
+        for (const auto& [hour, pending] : m_pendingUsage) {
+            seconds += pending.seconds;
+        }
+        m_services.log.log(kDroppedUsage, m_currentDayKey + QStringLiteral(", ") +
+                                              QString::number(m_pendingUsage.size()) + QStringLiteral(" h, ") +
+                                              QString::number(seconds, 'f', 0) + QStringLiteral(" s"));
+        m_pendingUsage.clear();
+    }
+    m_currentDayKey = key;
+    setTodaySeconds(0);
+    setHourlyUsage({});
+    setHourlyFatigue({});
+    refreshYesterday(now);
+}
+
+void AppState::refreshYesterday(const QDateTime& now)
+{
+    const QDateTime yesterday = m_services.calendar.addDays(now, -1);
+    if (!yesterday.isValid()) {
+        setYesterdaySeconds(std::nullopt);
+        return;
+    }
+    setYesterdaySeconds(m_services.usage.totalSeconds(m_services.calendar.dayKey(yesterday)));
+}
+
+void AppState::restoreUsage(const QDateTime& now)
+{
+    migrateLegacyUsageIfNeeded();
+    m_currentDayKey = m_services.calendar.dayKey(now);
+    if (const auto stored = m_services.usage.hourlySeconds(m_currentDayKey)) {
+        double total = 0;
+        Hourly usage{};
+        for (std::size_t hour = 0; hour < stored->size(); ++hour) {
+            total += (*stored)[hour];
+            usage[hour] = std::min((*stored)[hour] / 3600.0 * 100.0, 100.0);
+        }
+        setTodaySeconds(total);
+        setHourlyUsage(usage);
+    }
+    if (const auto peaks = m_services.usage.hourlyFatiguePeaks(m_currentDayKey)) {
+        setHourlyFatigue(*peaks);
+    }
+    refreshYesterday(now);
+}
+
+void AppState::migrateLegacyUsageIfNeeded()
+{
+    const auto data = m_services.defaults.data(kLegacyUsageKey);
+    if (!data) {
+        return;
+    }
+    // All of it must decode, or nothing is migrated and the value stays for the next start.
+    const QJsonDocument document = QJsonDocument::fromJson(*data);
+    if (!document.isObject()) {
+        return;
+    }
+    const QJsonObject days = document.object();
+    QList<std::pair<QString, QList<double>>> decoded;
+    for (auto day = days.begin(); day != days.end(); ++day) {
+        const QJsonObject usage = day.value().toObject();
+        const QJsonValue hourly = usage.value(QLatin1StringView("hourly"));
+        if (!day.value().isObject() || !usage.value(QLatin1StringView("seconds")).isDouble() || !hourly.isArray()) {
+            return;
+        }
+        QList<double> values;
+        for (const QJsonValue value : hourly.toArray()) {
+            if (!value.isDouble()) {
+                return;
+            }
+            values.append(value.toDouble());
+        }
+        decoded.append({day.key(), values});
+    }
+    for (const auto& [day, values] : decoded) {
+        // Only the 24 hours of a day: anything past them would be a row no reader ever shows.
+        for (qsizetype hour = 0; hour < std::min<qsizetype>(values.size(), 24); ++hour) {
+            if (values[hour] > 0) {
+                m_services.usage.addUsage(day, static_cast<int>(hour), values[hour] / 100.0 * 3600.0, 0);
+            }
+        }
+    }
+    m_services.defaults.remove(kLegacyUsageKey);
+}
+
+AppState::Hourly AppState::chartFatigue() const
+{
+    Hourly chart = m_hourlyFatigue;
+    chart[static_cast<std::size_t>(m_services.calendar.hour(m_services.clock.now()))] = m_fatigue.percent;
+    return chart;
+}
+
+void AppState::setFatigue(const FatigueState& fatigue)
+{
+    m_fatigue = fatigue;
+    emit fatigueChanged();
+}
+
+void AppState::setTodaySeconds(double seconds)
+{
+    m_todaySeconds = seconds;
+    emit todaySecondsChanged();
+}
+
+void AppState::setHourlyUsage(const Hourly& usage)
+{
+    m_hourlyUsage = usage;
+    emit hourlyUsageChanged();
+}
+
+void AppState::setHourlyFatigue(const Hourly& fatigue)
+{
+    m_hourlyFatigue = fatigue;
+    emit hourlyFatigueChanged();
+}
+
+void AppState::setYesterdaySeconds(std::optional<double> seconds)
+{
+    m_yesterdaySeconds = seconds;
+    emit yesterdaySecondsChanged();
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "BreakOptions.h"
+#include "BreakTrigger.h"
+#include "FatigueEngine.h"
+#include "LocalCalendar.h"
+#include "SettingsStore.h"
+#include "TaskHandle.h"
+#include "UsageStore.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <array>
+#include <map>
+#include <optional>
+
+class ActivityMonitoring;
+class Appearance;
+class BannerPresenting;
+class Clock;
+class LoginItem;
+class OverlayPresenting;
+class Scheduler;
+class SnapshotPublishing;
+class SystemEvents;
+class SystemLog;
+class TaskbarPresence;
+class UserDefaults;
+
+// The application's one central object. It owns the day's figures and drives everything with a
+// one-second tick: it samples activity, advances fatigue, counts active time per day and hour, writes
+// it to the usage store in batches, rolls the day over, starts breaks when they are due, and hands the
+// figures to the widget publisher. Every published field notifies on every assignment, an equal value
+// included, so the windows hear from it at least once a second.
+class AppState final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Hourly = std::array<double, 24>;
+
+    // What the composition root hands over. All of it outlives the AppState.
+    struct Services
+    {
+        UserDefaults& defaults;
+        ActivityMonitoring& activity;
+        UsageStore& usage;
+        OverlayPresenting& overlay;
+        BannerPresenting& banner;
+        SnapshotPublishing& publisher;
+        Scheduler& scheduler;
+        const Clock& clock;
+        SystemLog& log;
+        SystemEvents& events;
+        TaskbarPresence& taskbar;
+        Appearance& appearance;
+        LoginItem& loginItem;
+        LocalCalendar calendar = LocalCalendar();
+    };
+
+    static constexpr qint64 kGapSeconds = 10;
+    static constexpr int kTicksPerFlush = 10;
+    static constexpr qint64 kNoticeSeconds = 10;
+    static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
+    static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
+
+    explicit AppState(Services services, QObject* parent = nullptr);
+    ~AppState() override;
+
+    // Published.
+    const FatigueState& fatigue() const { return m_fatigue; }
+    double todaySeconds() const { return m_todaySeconds; }
+    const Hourly& hourlyUsage() const { return m_hourlyUsage; }
+    const Hourly& hourlyFatigue() const { return m_hourlyFatigue; }
+    const AppSettings& settings() const { return m_settings; }
+    std::optional<double> yesterdaySeconds() const { return m_yesterdaySeconds; }
+    // A record that differs from the current one is saved, then the system integrations follow it.
+    void setSettings(const AppSettings& settings);
+
+    // Derived.
+    const AppSettings& effectiveSettings() const { return m_settings; }
+    // The hourly peaks with the current hour showing the fatigue of this moment.
+    Hourly chartFatigue() const;
+
+    // A manual break: full-screen, never announced.
+    void requestBreak();
+    // (Re)starts the one-second tick.
+    void start();
+
+    // For tests and diagnostics.
+    const QString& currentDayKey() const { return m_currentDayKey; }
+    int pendingHours() const { return static_cast<int>(m_pendingUsage.size()); }
+    bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
+
+signals:
+    void fatigueChanged();
+    void todaySecondsChanged();
+    void hourlyUsageChanged();
+    void hourlyFatigueChanged();
+    void settingsChanged();
+    void yesterdaySecondsChanged();
+
+private:
+    struct PendingHour
+    {
+        double seconds = 0;
+        double fatiguePeak = 0;
+    };
+
+    // Tick and accounting.
+    void tick();
+    void flushPendingUsage();
+    void rollDayIfNeeded(const QDateTime& now);
+    void refreshYesterday(const QDateTime& now);
+    void restoreUsage(const QDateTime& now);
+    void migrateLegacyUsageIfNeeded();
+    void setFatigue(const FatigueState& fatigue);
+    void setTodaySeconds(double seconds);
+    void setHourlyUsage(const Hourly& usage);
+    void setHourlyFatigue(const Hourly& fatigue);
+    void setYesterdaySeconds(std::optional<double> seconds);
+
+    // Break scheduling.
+    void evaluateBreakNeed(const QDateTime& now);
+    void beginBreak(BreakTrigger trigger);
+    void showBannerReminder(BreakTrigger trigger);
+    void presentOverlayBreak(BreakTrigger trigger);
+    BreakOptions breakOptions() const;
+
+    // System integrations.
+    void applySystemIntegrations(const AppSettings& oldValue);
+    void applyAppearance();
+    void applyLaunchAtLogin();
+    void handleLaunch();
+
+    Services m_services;
+    SettingsStore m_settingsStore;
+    FatigueEngine m_fatigueEngine;
+
+    FatigueState m_fatigue;
+    double m_todaySeconds = 0;
+    Hourly m_hourlyUsage{};
+    Hourly m_hourlyFatigue{};
+    AppSettings m_settings;
+    std::optional<double> m_yesterdaySeconds;
+
+    QString m_currentDayKey;
+    std::map<int, PendingHour> m_pendingUsage;
+    int m_ticksSinceFlush = 0;
+    TaskHandle m_timer;
+    QDateTime m_lastTick;
+    std::optional<QDateTime> m_lastNagDate; // absent: the distant past
+    bool m_isSchedulingOverlay = false;
+    // From presenting an overlay until its outcome has been settled.
+    bool m_overlayInProgress = false;
+};

@@ -1,0 +1,53 @@
+// System integrations: the settings that act on the desktop (task bar presence, appearance, login item),
+// applied at every launch and whenever they change.
+
+#include "AppState.h"
+
+#include "Appearance.h"
+#include "LoginItem.h"
+#include "TaskbarPresence.h"
+
+void AppState::setSettings(const AppSettings& settings)
+{
+    if (settings == m_settings) {
+        // Observers still hear of the assignment; nothing is saved or applied.
+        emit settingsChanged();
+        return;
+    }
+    m_settingsStore.setSettings(settings);
+    const AppSettings oldValue = m_settings;
+    m_settings = settings;
+    emit settingsChanged();
+    applySystemIntegrations(oldValue);
+}
+
+void AppState::applySystemIntegrations(const AppSettings& oldValue)
+{
+    if (oldValue.showDockIcon != m_settings.showDockIcon) {
+        m_services.taskbar.setRegular(m_settings.showDockIcon);
+    }
+    if (oldValue.theme != m_settings.theme) {
+        applyAppearance();
+    }
+    if (oldValue.launchAtStartup != m_settings.launchAtStartup) {
+        applyLaunchAtLogin();
+    }
+}
+
+void AppState::applyAppearance()
+{
+    m_services.appearance.apply(m_settings.theme);
+}
+
+void AppState::applyLaunchAtLogin()
+{
+    m_services.loginItem.bringInLine(m_settings.launchAtStartup, m_services.log);
+}
+
+void AppState::handleLaunch()
+{
+    // At every start the desktop is brought in line with the stored settings, changed or not.
+    m_services.taskbar.setRegular(m_settings.showDockIcon);
+    applyAppearance();
+    applyLaunchAtLogin();
+}

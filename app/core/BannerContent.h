@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What the reminder banner shows.
+struct BannerContent
+{
+    QString title;
+    // Not shown when absent or empty.
+    std::optional<QString> subtitle;
+    // No action button when absent.
+    std::optional<QString> actionTitle;
+
+    bool operator==(const BannerContent&) const = default;
+};

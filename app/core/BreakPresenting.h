@@ -1,0 +1,28 @@
+#pragma once
+
+#include "BannerContent.h"
+#include "BreakOptions.h"
+
+#include <functional>
+
+// The full-screen break as break scheduling sees it.
+class OverlayPresenting
+{
+public:
+    virtual ~OverlayPresenting() = default;
+    // Completes once, on the main thread, with how the break ended.
+    virtual void show(const BreakOptions& options, std::function<void(BreakResult)> completion) = 0;
+    // A window is up: the overlay is shown.
+    virtual bool hasWindows() const = 0;
+};
+
+// The reminder banner as break scheduling sees it: each banner ends with its action or, otherwise,
+// with onDismissWithoutAction, once.
+class BannerPresenting
+{
+public:
+    virtual ~BannerPresenting() = default;
+    virtual void show(const BannerContent& content, double durationSeconds, std::function<void()> action,
+                      std::function<void()> onDismissWithoutAction) = 0;
+    virtual bool isShown() const = 0;
+};

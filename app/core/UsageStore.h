@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The history that AppState keeps: active seconds and fatigue peaks per day and hour, and the breaks.
+// The usage database provides it; failures are logged there, never thrown.
+class UsageStore
+{
+public:
+    using HourlyValues = std::array<double, 24>;
+
+    virtual ~UsageStore() = default;
+
+    // True when the row reached the store.
+    virtual bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak) = 0;
+    virtual bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+                             const QString& trigger) = 0;
+    virtual std::optional<HourlyValues> hourlySeconds(const QString& day) = 0;
+    virtual std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) = 0;
+    virtual std::optional<double> totalSeconds(const QString& day) = 0;
+};
