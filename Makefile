@@ -35,6 +35,7 @@ bench: deps
 	@cmake --build --preset release -j $(JOBS)
 	@bench/widget_memory.sh build/release
 	@bench/overlay_latency.sh build/release
+	@build/release/bench/appstate_bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

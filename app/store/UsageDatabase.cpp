@@ -132,6 +132,11 @@ void UsageDatabase::createSchema()
             unusable = true;
         }
     }
+    // In WAL mode NORMAL keeps the file consistent through a crash or power loss and only gives up the
+    // last commits on a power loss; FULL would wait for the disk on every hour of every flush.
+    if (!unusable) {
+        exec("PRAGMA synchronous=NORMAL");
+    }
     // Every later statement would fail the same way and log it every few seconds. Close now: the file
     // stays untouched on disk, and the application goes on without history.
     if (unusable) {

@@ -227,6 +227,7 @@ private slots:
         work(1s);
         QCOMPARE(m_database->totalSeconds(QStringLiteral("2026-03-02")), std::optional(10.0));
         QCOMPARE(m_state->pendingHours(), 0);
+        QCOMPARE(m_store->writes, 1); // one write per touched hour per ten ticks
         QCOMPARE(m_state->hourlyUsage()[9], 10 * 100.0 / 3600);
         QCOMPARE(m_publisher.calls, 10);
         QCOMPARE(fatigueSignals.count(), 10);
