@@ -18,6 +18,7 @@
 #include "SyslogSystemLog.h"
 #include "SystemClock.h"
 #include "ThemeAppearance.h"
+#include "TrayController.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
 #include "WidgetSnapshotPublisher.h"
@@ -95,8 +96,10 @@ int main(int argc, char* argv[])
 
     AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
                     appearance, loginItem, calendar});
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
+    TrayController tray(state);
 
-    // Until the tray and the dashboard exist, tell the developer where Tavrin keeps its data and what it sees.
+    // Until the dashboard exists, tell the developer where Tavrin keeps its data and what it sees.
     QTextStream out(stdout);
     out << "Tavrin " << QStringLiteral(TAVRIN_VERSION) << '\n';
     out << "settings:        " << defaults.fileName() << '\n';

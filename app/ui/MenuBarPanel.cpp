@@ -1,0 +1,187 @@
+#include "MenuBarPanel.h"
+
+#include "AppState.h"
+#include "SymbolIcon.h"
+#include "TavrinFont.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+QColor secondary(const QPalette& palette)
+{
+    QColor color = palette.color(QPalette::WindowText);
+    color.setAlphaF(0.6f);
+    return color;
+}
+
+QIcon symbol(const QString& name, const QColor& color, qreal ratio)
+{
+    return QIcon(SymbolIcon::pixmap(name, QSize(16, 16), color, ratio));
+}
+
+QFrame* divider()
+{
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setStyleSheet(QStringLiteral("color: palette(mid);"));
+    return line;
+}
+
+QPushButton* actionButton(const QString& text, const QIcon& icon)
+{
+    auto* button = new QPushButton(icon, text);
+    button->setFlat(true);
+    button->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 6px;"));
+    button->setFont(TavrinFont::make(13));
+    return button;
+}
+
+// A small icon and its text, in the secondary style.
+QLabel* figure(QHBoxLayout* row, const QString& symbolName, const QColor& color, qreal ratio)
+{
+    auto* icon = new QLabel;
+    icon->setPixmap(SymbolIcon::pixmap(symbolName, QSize(14, 14), color, ratio));
+    auto* text = new QLabel;
+    text->setFont(TavrinFont::make(12));
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, color);
+    text->setPalette(palette);
+    row->addWidget(icon);
+    row->addWidget(text);
+    return text;
+}
+
+} // namespace
+
+MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
+    : QFrame(parent, Qt::Popup)
+    , m_state(state)
+{
+    setFrameShape(QFrame::StyledPanel);
+    setFixedWidth(kWidth);
+    const qreal ratio = devicePixelRatioF();
+    const QColor muted = secondary(palette());
+    const QColor text = palette().color(QPalette::WindowText);
+
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(14, 14, 14, 14);
+    stack->setSpacing(16);
+
+    auto* header = new QHBoxLayout;
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(4);
+    m_title = new QLabel;
+    m_title->setFont(TavrinFont::make(13, QFont::DemiBold));
+    m_mode = new QLabel;
+    m_mode->setFont(TavrinFont::make(12));
+    QPalette mutedPalette = m_mode->palette();
+    mutedPalette.setColor(QPalette::WindowText, muted);
+    m_mode->setPalette(mutedPalette);
+    titles->addWidget(m_title);
+    titles->addWidget(m_mode);
+    header->addLayout(titles);
+    header->addStretch(1);
+    m_badge = new QLabel;
+    m_badge->setFont(TavrinFont::make(15, QFont::DemiBold));
+    m_badge->setStyleSheet(
+        QStringLiteral("background: rgba(127, 127, 127, 0.14); border-radius: 8px; padding: 6px 10px;"));
+    header->addWidget(m_badge);
+    stack->addLayout(header);
+
+    m_bar = new QProgressBar;
+    m_bar->setRange(0, 100);
+    m_bar->setTextVisible(false);
+    m_bar->setFixedHeight(6);
+    stack->addWidget(m_bar);
+
+    auto* figures = new QHBoxLayout;
+    m_today = figure(figures, QStringLiteral("clock"), muted, ratio);
+    figures->addStretch(1);
+    m_continuous = figure(figures, QStringLiteral("timer"), muted, ratio);
+    stack->addLayout(figures);
+
+    stack->addWidget(divider());
+    auto* actions = new QVBoxLayout;
+    actions->setSpacing(2);
+    m_rest = actionButton(QStringLiteral("立即休息"), symbol(QStringLiteral("figure.mind.and.body"), text, ratio));
+    connect(m_rest, &QPushButton::clicked, this, [this] {
+        hide();
+        m_state.requestBreak();
+    });
+    actions->addWidget(m_rest);
+    m_movieMode = new QCheckBox(QStringLiteral("会议/观影模式"));
+    m_movieMode->setIcon(symbol(QStringLiteral("video"), text, ratio));
+    m_movieMode->setFont(TavrinFont::make(13));
+    connect(m_movieMode, &QCheckBox::toggled, this, [this](bool on) {
+        if (on != m_state.settings().movieMode) {
+            AppSettings settings = m_state.settings();
+            settings.movieMode = on;
+            m_state.setSettings(settings);
+        }
+    });
+    actions->addWidget(m_movieMode);
+    stack->addLayout(actions);
+
+    stack->addWidget(divider());
+    m_quit = actionButton(QStringLiteral("退出 Tavrin"), symbol(QStringLiteral("power"), text, ratio));
+    m_quit->setToolTip(QStringLiteral("Ctrl+Q"));
+    connect(m_quit, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    stack->addWidget(m_quit);
+    auto* quitShortcut = new QAction(this);
+    quitShortcut->setShortcut(QKeySequence::Quit);
+    quitShortcut->setShortcutContext(Qt::WindowShortcut);
+    connect(quitShortcut, &QAction::triggered, qApp, &QCoreApplication::quit);
+    addAction(quitShortcut);
+
+    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged}) {
+        connect(&m_state, signal, this, &MenuBarPanel::refresh);
+    }
+    refresh();
+}
+
+void MenuBarPanel::refresh()
+{
+    const PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
+    if (view == m_view && !m_title->text().isEmpty()) {
+        return;
+    }
+    m_view = view;
+    m_title->setText(view.title);
+    m_mode->setText(view.modeText);
+    m_badge->setText(view.badgeText);
+    m_bar->setValue(view.barValue);
+    QPalette barPalette = palette();
+    barPalette.setColor(QPalette::Highlight,
+                        view.barWarning ? QColor(0xFF, 0x95, 0x00) : palette().color(QPalette::Highlight));
+    m_bar->setPalette(barPalette);
+    m_today->setText(view.todayText);
+    m_continuous->setText(view.continuousText);
+    const QSignalBlocker blocker(m_movieMode);
+    m_movieMode->setChecked(view.movieMode);
+}
+
+void MenuBarPanel::popUp(const QRect& anchor)
+{
+    adjustSize();
+    const QScreen* screen = QApplication::screenAt(anchor.center());
+    const QRect area = screen ? screen->availableGeometry() : QApplication::primaryScreen()->availableGeometry();
+    QPoint position(anchor.center().x() - width() / 2, anchor.bottom() + 4);
+    if (position.y() + height() > area.bottom()) {
+        position.setY(anchor.top() - height() - 4);
+    }
+    position.setX(std::clamp(position.x(), area.left(), area.right() - width()));
+    position.setY(std::clamp(position.y(), area.top(), area.bottom() - height()));
+    move(position);
+    show();
+    activateWindow();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "PanelView.h"
+
+#include <QFrame>
+
+class AppState;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The panel under the tray icon: the state at a glance (mode, fatigue badge and bar, today's time,
+// continuous work) and the everyday actions: rest now, meeting/film mode, quit (Ctrl+Q). It follows
+// AppState while shown and keeps no state of its own.
+class MenuBarPanel final : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 320;
+
+    explicit MenuBarPanel(AppState& state, QWidget* parent = nullptr);
+
+    // Shows the panel below (or above, near the bottom of the screen) the given anchor rectangle.
+    void popUp(const QRect& anchor);
+    const PanelView& view() const { return m_view; }
+
+    QPushButton* restButton() const { return m_rest; }
+    QCheckBox* movieModeToggle() const { return m_movieMode; }
+    QPushButton* quitButton() const { return m_quit; }
+
+private:
+    void refresh();
+
+    AppState& m_state;
+    PanelView m_view;
+    QLabel* m_title = nullptr;
+    QLabel* m_mode = nullptr;
+    QLabel* m_badge = nullptr;
+    QProgressBar* m_bar = nullptr;
+    QLabel* m_today = nullptr;
+    QLabel* m_continuous = nullptr;
+    QPushButton* m_rest = nullptr;
+    QCheckBox* m_movieMode = nullptr;
+    QPushButton* m_quit = nullptr;
+};

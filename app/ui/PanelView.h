@@ -1,0 +1,26 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "FatigueState.h"
+
+#include <QString>
+
+// What the tray panel shows, from AppState's published values.
+struct PanelView
+{
+    QString title;
+    QString modeText;
+    // "42%": the percent rounded half away from zero.
+    QString badgeText;
+    int barValue = 0;
+    // The bar turns orange from 85 % on; below, it takes the accent colour.
+    bool barWarning = false;
+    QString todayText;
+    // Whole minutes of continuous work, never hours.
+    QString continuousText;
+    bool movieMode = false;
+
+    bool operator==(const PanelView&) const = default;
+
+    static PanelView from(const FatigueState& fatigue, double todaySeconds, const AppSettings& settings);
+};

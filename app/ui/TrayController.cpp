@@ -1,0 +1,60 @@
+#include "TrayController.h"
+
+#include "AppState.h"
+#include "FormatDuration.h"
+#include "MenuBarPanel.h"
+
+#include <QCursor>
+#include <QIcon>
+
+TrayController::TrayController(AppState& state, QObject* parent)
+    : QObject(parent)
+    , m_state(state)
+    , m_panel(new MenuBarPanel(state))
+{
+    QIcon icon(QStringLiteral(":/Tavrin_TavrinApp.bundle/status.png"));
+    if (icon.isNull()) {
+        icon = QIcon::fromTheme(QStringLiteral("preferences-desktop-accessibility"));
+    }
+    m_icon.setIcon(icon);
+    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) {
+            showPanel();
+        }
+    });
+    connect(&m_state, &AppState::settingsChanged, this, &TrayController::refresh);
+    connect(&m_state, &AppState::todaySecondsChanged, this, &TrayController::refresh);
+    refresh();
+}
+
+TrayController::~TrayController()
+{
+    delete m_panel;
+}
+
+QString TrayController::tooltip(bool showToday, double todaySeconds)
+{
+    return showToday ? QStringLiteral("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
+}
+
+void TrayController::refresh()
+{
+    const AppSettings& settings = m_state.settings();
+    const QString text = tooltip(settings.showTodayInStatusBar, m_state.todaySeconds());
+    if (m_icon.toolTip() != text) {
+        m_icon.setToolTip(text);
+    }
+    if (m_icon.isVisible() != settings.showStatusBarIcon) {
+        m_icon.setVisible(settings.showStatusBarIcon);
+    }
+}
+
+void TrayController::showPanel()
+{
+    if (m_panel->isVisible()) {
+        m_panel->hide();
+        return;
+    }
+    const QRect geometry = m_icon.geometry();
+    m_panel->popUp(geometry.isValid() && !geometry.isEmpty() ? geometry : QRect(QCursor::pos(), QSize(1, 1)));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class AppState;
+class MenuBarPanel;
+
+// The tray icon: present while showStatusBarIcon is on, with today's time in its tooltip when
+// showTodayInStatusBar is; a click opens the panel under it (at the cursor when the tray does not say
+// where the icon is). Without a tray host Tavrin runs on.
+class TrayController final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TrayController(AppState& state, QObject* parent = nullptr);
+    ~TrayController() override;
+
+    QSystemTrayIcon& icon() { return m_icon; }
+    MenuBarPanel& panel() { return *m_panel; }
+    void showPanel();
+    // The tooltip for the current settings and figures.
+    static QString tooltip(bool showToday, double todaySeconds);
+
+private:
+    void refresh();
+
+    AppState& m_state;
+    QSystemTrayIcon m_icon;
+    MenuBarPanel* m_panel;
+};
