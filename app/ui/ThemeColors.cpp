@@ -1,0 +1,61 @@
+#include "ThemeColors.h"
+
+#include "Appearance.h"
+
+namespace ThemeColors {
+
+namespace {
+
+QColor white(double level)
+{
+    return QColor::fromRgbF(static_cast<float>(level), static_cast<float>(level), static_cast<float>(level));
+}
+
+QColor dynamic(bool dark, double light, double darkLevel)
+{
+    return white(dark ? darkLevel : light);
+}
+
+} // namespace
+
+QColor pageBackground(bool dark)
+{
+    return dynamic(dark, 1.0, 0.12);
+}
+
+QColor cardBackground(bool dark)
+{
+    return dynamic(dark, 1.0, 0.17);
+}
+
+QColor chipBackground(bool dark)
+{
+    return dynamic(dark, 0.96, 0.24);
+}
+
+QColor fieldBackground(bool dark)
+{
+    return dynamic(dark, 0.98, 0.22);
+}
+
+QColor pageBackground(const Appearance& appearance)
+{
+    return pageBackground(appearance.isDark());
+}
+
+QColor cardBackground(const Appearance& appearance)
+{
+    return cardBackground(appearance.isDark());
+}
+
+QColor chipBackground(const Appearance& appearance)
+{
+    return chipBackground(appearance.isDark());
+}
+
+QColor fieldBackground(const Appearance& appearance)
+{
+    return fieldBackground(appearance.isDark());
+}
+
+} // namespace ThemeColors

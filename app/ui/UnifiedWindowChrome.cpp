@@ -1,0 +1,58 @@
+#include "UnifiedWindowChrome.h"
+
+#include "ThemeColors.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+UnifiedWindowChrome* UnifiedWindowChrome::apply(QWidget* window, const Appearance& appearance)
+{
+    return new UnifiedWindowChrome(window, appearance);
+}
+
+UnifiedWindowChrome::UnifiedWindowChrome(QWidget* window, const Appearance& appearance)
+    : QObject(window)
+    , m_window(window)
+    , m_appearance(appearance)
+{
+    m_window->setAutoFillBackground(true);
+    m_window->installEventFilter(this);
+    fillPage();
+}
+
+void UnifiedWindowChrome::fillPage()
+{
+    // Setting the palette sends a palette change of its own; do not answer it.
+    if (m_filling) {
+        return;
+    }
+    m_filling = true;
+    QPalette palette = m_window->palette();
+    palette.setColor(QPalette::Window, ThemeColors::pageBackground(m_appearance));
+    m_window->setPalette(palette);
+    m_filling = false;
+}
+
+bool UnifiedWindowChrome::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_window) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::PaletteChange:
+    case QEvent::Show:
+        fillPage();
+        break;
+    case QEvent::MouseButtonPress:
+        // Only presses that reach the window itself: those on its controls are theirs.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_window->windowHandle()) {
+            return m_window->windowHandle()->startSystemMove();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
