@@ -8,6 +8,7 @@
 namespace {
 
 const char* const kHintsProperty = "_tavrin_windowHints";
+const char* const kMappedProperty = "_tavrin_hintsOnScreen";
 
 struct X11
 {
@@ -178,15 +179,35 @@ bool WindowHints::compositorRunning()
 
 bool WindowHints::eventFilter(QObject* watched, QEvent* event)
 {
-    // A QWindow gets its show event after its native window exists and before it is mapped.
-    if (event->type() == QEvent::Show && watched->isWindowType()) {
-        auto* window = static_cast<QWindow*>(watched);
+    if (!watched->isWindowType()) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* window = static_cast<QWindow*>(watched);
+    auto reapply = [&] {
         const QVariant stored = window->property(kHintsProperty);
         if (stored.isValid()) {
             applyNative(window, fromList(stored.value<QList<int>>()), true);
         } else if (isOrdinary(window)) {
             applyNative(window, ordinaryHints(m_ordinaryInTaskbar), false);
         }
+    };
+    switch (event->type()) {
+    case QEvent::Show:
+        // After the native window exists and before it is mapped: no task bar entry ever flashes up.
+        window->setProperty(kMappedProperty, false);
+        reapply();
+        break;
+    case QEvent::Expose:
+        // Once more when first on screen, as requests to the window manager: a window shown again
+        // right after being hidden can have its properties cleared by the manager's late handling of
+        // the withdrawal.
+        if (window->isExposed() && !window->property(kMappedProperty).toBool()) {
+            window->setProperty(kMappedProperty, true);
+            reapply();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }
