@@ -78,7 +78,8 @@ int main(int argc, char* argv[])
 
     const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);
     ActivityMonitor activity(*idleSource);
-    UsageDatabase database(UsageDatabase::defaultPath(), log, clock, calendar);
+    const QString databasePath = UsageDatabase::defaultPath();
+    UsageDatabase database(databasePath, log, clock, calendar);
 
     CanberraSoundPlayer sound;
     QtOverlayWindowLayer overlayWindows;
@@ -103,7 +104,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     out << "Tavrin " << QStringLiteral(TAVRIN_VERSION) << '\n';
     out << "settings:        " << defaults.fileName() << '\n';
-    out << "database:        " << UsageDatabase::defaultPath() << '\n';
+    out << "database:        " << databasePath << '\n';
     out << "widget snapshot: " << WidgetSharedStore::snapshotPath() << '\n';
     out << "idle source:     " << idleSource->name() << Qt::endl;
 
