@@ -2,6 +2,7 @@
 
 #include "ActivityMonitor.h"
 #include "AppState.h"
+#include "BackgroundImport.h"
 #include "BreakOverlayPresenter.h"
 #include "CanberraSoundPlayer.h"
 #include "DBusWidgetReloader.h"
@@ -17,8 +18,8 @@
 #include "SingleInstance.h"
 #include "SyslogSystemLog.h"
 #include "SystemClock.h"
+#include "TavrinApp.h"
 #include "ThemeAppearance.h"
-#include "TrayController.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
 #include "WidgetSnapshotPublisher.h"
@@ -98,9 +99,9 @@ int main(int argc, char* argv[])
     AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
                     appearance, loginItem, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
-    TrayController tray(state);
+    TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder()});
 
-    // Until the dashboard exists, tell the developer where Tavrin keeps its data and what it sees.
+    // Tell whoever started Tavrin from a terminal where it keeps its data and what it sees.
     QTextStream out(stdout);
     out << "Tavrin " << QStringLiteral(TAVRIN_VERSION) << '\n';
     out << "settings:        " << defaults.fileName() << '\n';
@@ -108,8 +109,11 @@ int main(int argc, char* argv[])
     out << "widget snapshot: " << WidgetSharedStore::snapshotPath() << '\n';
     out << "idle source:     " << idleSource->name() << Qt::endl;
 
-    QObject::connect(&instance, &SingleInstance::reopenRequested, &app,
-                     [&out] { out << "reopen requested" << Qt::endl; });
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &app, [&out, &shell] {
+        out << "reopen requested" << Qt::endl;
+        shell.reopen();
+    });
+    shell.start();
     QObject::connect(&events, &SystemEvents::willSleep, &app, [&out] { out << "going to sleep" << Qt::endl; });
     QObject::connect(&events, &SystemEvents::willTerminate, &app, [&out] { out << "terminating" << Qt::endl; });
     return QApplication::exec();

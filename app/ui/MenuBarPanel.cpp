@@ -130,6 +130,18 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         }
     });
     actions->addWidget(m_movieMode);
+    m_dashboard = actionButton(QStringLiteral("打开仪表盘"), symbol(QStringLiteral("chart.xyaxis.line"), text, ratio));
+    connect(m_dashboard, &QPushButton::clicked, this, [this] {
+        hide();
+        emit dashboardRequested();
+    });
+    actions->addWidget(m_dashboard);
+    m_settings = actionButton(QStringLiteral("设置"), symbol(QStringLiteral("gearshape"), text, ratio));
+    connect(m_settings, &QPushButton::clicked, this, [this] {
+        hide();
+        emit settingsRequested();
+    });
+    actions->addWidget(m_settings);
     stack->addLayout(actions);
 
     stack->addWidget(divider());

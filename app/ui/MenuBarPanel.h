@@ -11,7 +11,8 @@ class QProgressBar;
 class QPushButton;
 
 // The panel under the tray icon: the state at a glance (mode, fatigue badge and bar, today's time,
-// continuous work) and the everyday actions: rest now, meeting/film mode, quit (Ctrl+Q). It follows
+// continuous work) and the everyday actions: rest now, meeting/film mode, the dashboard, the settings,
+// quit (Ctrl+Q). It follows
 // AppState while shown and keeps no state of its own.
 class MenuBarPanel final : public QFrame
 {
@@ -28,7 +29,13 @@ public:
 
     QPushButton* restButton() const { return m_rest; }
     QCheckBox* movieModeToggle() const { return m_movieMode; }
+    QPushButton* dashboardButton() const { return m_dashboard; }
+    QPushButton* settingsButton() const { return m_settings; }
     QPushButton* quitButton() const { return m_quit; }
+
+signals:
+    void dashboardRequested();
+    void settingsRequested();
 
 private:
     void refresh();
@@ -43,5 +50,7 @@ private:
     QLabel* m_continuous = nullptr;
     QPushButton* m_rest = nullptr;
     QCheckBox* m_movieMode = nullptr;
+    QPushButton* m_dashboard = nullptr;
+    QPushButton* m_settings = nullptr;
     QPushButton* m_quit = nullptr;
 };

@@ -58,4 +58,25 @@ QColor fieldBackground(const Appearance& appearance)
     return fieldBackground(appearance.isDark());
 }
 
+QColor accent(const QPalette& palette)
+{
+    return palette.color(QPalette::Highlight);
+}
+
+QColor primaryText(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText);
+}
+
+QColor secondaryText(const QPalette& palette)
+{
+    return withAlpha(palette.color(QPalette::WindowText), 0.6);
+}
+
+QColor withAlpha(QColor color, double alpha)
+{
+    color.setAlphaF(static_cast<float>(color.alphaF() * alpha));
+    return color;
+}
+
 } // namespace ThemeColors

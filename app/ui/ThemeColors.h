@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 class Appearance;
 
@@ -17,5 +18,12 @@ QColor pageBackground(const Appearance& appearance);
 QColor cardBackground(const Appearance& appearance);
 QColor chipBackground(const Appearance& appearance);
 QColor fieldBackground(const Appearance& appearance);
+
+// Text and accent colours, from the palette in force (the application's light or dark palette).
+QColor accent(const QPalette& palette);
+QColor primaryText(const QPalette& palette);
+QColor secondaryText(const QPalette& palette);
+// The colour at the given opacity.
+QColor withAlpha(QColor color, double alpha);
 
 } // namespace ThemeColors

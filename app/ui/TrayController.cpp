@@ -1,5 +1,6 @@
 #include "TrayController.h"
 
+#include "AppAssets.h"
 #include "AppState.h"
 #include "FormatDuration.h"
 #include "MenuBarPanel.h"
@@ -12,11 +13,7 @@ TrayController::TrayController(AppState& state, QObject* parent)
     , m_state(state)
     , m_panel(new MenuBarPanel(state))
 {
-    QIcon icon(QStringLiteral(":/Tavrin_TavrinApp.bundle/status.png"));
-    if (icon.isNull()) {
-        icon = QIcon::fromTheme(QStringLiteral("preferences-desktop-accessibility"));
-    }
-    m_icon.setIcon(icon);
+    m_icon.setIcon(AppAssets::statusBarIcon());
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) {
             showPanel();

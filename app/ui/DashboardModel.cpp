@@ -1,0 +1,61 @@
+#include "DashboardModel.h"
+
+#include "FormatDuration.h"
+
+#include <cmath>
+
+namespace DashboardModel {
+
+QString fatigueText(double percent)
+{
+    return QString::number(static_cast<qint64>(std::round(percent))) + QLatin1Char('%');
+}
+
+std::optional<QString> trendText(double todaySeconds, std::optional<double> yesterdaySeconds)
+{
+    if (!yesterdaySeconds || !(*yesterdaySeconds > 0)) {
+        return std::nullopt;
+    }
+    const double change = (todaySeconds - *yesterdaySeconds) / *yesterdaySeconds * 100;
+    return QString::asprintf("%+.0f%%", change);
+}
+
+std::array<RuleChip, 4> ruleChips(const AppSettings& settings)
+{
+    const qint64 rest = settings.rule.restSeconds;
+    return {{
+        {QStringLiteral("timer"), QStringLiteral("工作"),
+         QString::number(settings.rule.workSeconds / 60) + QStringLiteral(" 分钟")},
+        {QStringLiteral("pause.circle"), QStringLiteral("休息"),
+         QStringLiteral("%1 分 %2 秒").arg(rest / 60).arg(rest % 60)},
+        {QStringLiteral("bell"), QStringLiteral("间隔"),
+         QString::number(settings.nagIntervalSeconds / 60) + QStringLiteral(" 分钟")},
+        {QStringLiteral("video"), QStringLiteral("会议/观影"),
+         settings.movieMode ? QStringLiteral("开启") : QStringLiteral("关闭")},
+    }};
+}
+
+AppSettings toggleDisplayMode(AppSettings settings)
+{
+    settings.theme = settings.theme == ThemeMode::dark ? ThemeMode::light : ThemeMode::dark;
+    return settings;
+}
+
+AppSettings withMovieMode(AppSettings settings, bool on)
+{
+    settings.movieMode = on;
+    return settings;
+}
+
+QString aboutText()
+{
+    return QStringLiteral("· 持续工作会累积疲劳值，达到规则时长会弹出全屏休息提醒。\n"
+                          "· 锁屏 / 睡眠 / 完成休息后疲劳值下降。\n"
+                          "· 开启会议/观影模式后，会议、观影期间不累计疲劳值与工作时长。\n"
+                          "· 可在设置中调整规则、提醒方式与主题。\n"
+                          "\n"
+                          "联系开发者：") +
+           kContactAddress;
+}
+
+} // namespace DashboardModel

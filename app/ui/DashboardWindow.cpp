@@ -1,0 +1,182 @@
+#include "DashboardWindow.h"
+
+#include "AppAssets.h"
+#include "AppState.h"
+#include "Clock.h"
+#include "DashboardCards.h"
+#include "DashboardModel.h"
+#include "FormatDuration.h"
+#include "IconButton.h"
+#include "TavrinFont.h"
+#include "ToneLabel.h"
+#include "UnifiedWindowChrome.h"
+#include "UsageChart.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, const Clock& clock,
+                                 LocalCalendar calendar, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_appearance(appearance)
+    , m_clock(clock)
+    , m_calendar(std::move(calendar))
+{
+    setWindowTitle(QStringLiteral("Tavrin Kelomar"));
+    setObjectName(QStringLiteral("dashboard"));
+    setMinimumSize(kMinimumSize);
+    resize(kDefaultSize);
+    UnifiedWindowChrome::apply(this, appearance);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(50, 24, 50, 40);
+    page->setSpacing(16);
+
+    auto* brand = new QHBoxLayout;
+    brand->setSpacing(12);
+    brand->addWidget(new AppLogoMark(AppAssets::logo()));
+    brand->addWidget(new ToneLabel(QStringLiteral("Tavrin · 守护颈椎健康"), ToneLabel::Tone::primary,
+                                   TavrinFont::make(15, QFont::Medium)));
+    brand->addStretch(1);
+    brand->addWidget(buildQuickActions());
+    page->addLayout(brand);
+
+    auto* figures = new QHBoxLayout;
+    figures->setSpacing(16);
+    m_fatigue = new StatPanel(appearance, QStringLiteral("疲劳值"), true);
+    m_fatigue->setFixedWidth(180);
+    m_today = new StatPanel(appearance, QStringLiteral("今日时长"), false);
+    m_today->setFixedWidth(320);
+    figures->addWidget(m_fatigue, 0, Qt::AlignTop);
+    figures->addWidget(m_today, 0, Qt::AlignTop);
+    figures->addStretch(1);
+    page->addLayout(figures);
+
+    auto* card = new CardFrame(appearance, 20, 0.16);
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(28, 28, 28, 28);
+    cardLayout->setSpacing(32);
+    cardLayout->addWidget(
+        new ToneLabel(QStringLiteral("今日使用"), ToneLabel::Tone::primary, TavrinFont::make(19, QFont::DemiBold)));
+    m_chart = new UsageChart;
+    cardLayout->addWidget(m_chart, 1);
+    page->addWidget(card, 1);
+
+    auto* rule = new QHBoxLayout;
+    rule->setSpacing(10);
+    for (int i = 0; i < 4; ++i) {
+        auto* chip = new RuleChipView(appearance);
+        m_chips.append(chip);
+        rule->addWidget(chip);
+    }
+    rule->addStretch(1);
+    page->addLayout(rule);
+
+    connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshFigures);
+    connect(&m_state, &AppState::todaySecondsChanged, this, &DashboardWindow::refreshFigures);
+    connect(&m_state, &AppState::yesterdaySecondsChanged, this, &DashboardWindow::refreshFigures);
+    // The current hour's point is live fatigue, so the chart follows every tick.
+    connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshChart);
+    connect(&m_state, &AppState::hourlyFatigueChanged, this, &DashboardWindow::refreshChart);
+    connect(&m_state, &AppState::settingsChanged, this, &DashboardWindow::refreshRule);
+    refreshFigures();
+    refreshChart();
+    refreshRule();
+}
+
+QWidget* DashboardWindow::buildQuickActions()
+{
+    auto* actions = new QWidget;
+    auto* row = new QHBoxLayout(actions);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(18);
+
+    m_rest = new IconButton({QStringLiteral("eye")}, QSize(30, 28));
+    m_rest->setToolTip(QStringLiteral("立即休息"));
+    connect(m_rest, &QToolButton::clicked, this, [this] { m_state.requestBreak(); });
+
+    m_movieMode = new IconButton({QStringLiteral("video")}, QSize(30, 28));
+    m_movieMode->setCheckable(true);
+    m_movieMode->setToolTip(QStringLiteral("会议/观影模式"));
+    connect(m_movieMode, &QToolButton::toggled, this, [this](bool on) {
+        if (on != m_state.settings().movieMode) {
+            m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+        }
+    });
+
+    m_settings = new IconButton({QStringLiteral("gearshape")}, QSize(30, 28));
+    m_settings->setToolTip(QStringLiteral("设置"));
+    connect(m_settings, &QToolButton::clicked, this, &DashboardWindow::settingsRequested);
+
+    m_more = new IconButton({QStringLiteral("ellipsis"), QStringLiteral("chevron.down")}, QSize(48, 28));
+    m_more->setToolTip(QStringLiteral("更多"));
+    auto* menu = new QMenu(m_more);
+    menu->setFont(TavrinFont::make(13));
+    connect(menu->addAction(QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
+    connect(menu->addAction(QStringLiteral("显示模式")), &QAction::triggered, this,
+            &DashboardWindow::toggleDisplayMode);
+    m_more->setMenu(menu);
+    m_more->setPopupMode(QToolButton::InstantPopup);
+
+    for (QToolButton* button : {m_rest, m_movieMode, m_settings, m_more}) {
+        button->setAccessibleName(button->toolTip());
+        row->addWidget(button);
+    }
+    return actions;
+}
+
+QMessageBox* DashboardWindow::showAbout()
+{
+    if (m_about) {
+        m_about->raise();
+        m_about->activateWindow();
+        return m_about;
+    }
+    auto* box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(DashboardModel::kAboutTitle);
+    box->setText(DashboardModel::kAboutTitle);
+    box->setInformativeText(DashboardModel::aboutText());
+    box->setFont(TavrinFont::make(13));
+    if (const auto& logo = AppAssets::logo()) {
+        box->setIconPixmap(logo->scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    } else {
+        box->setIcon(QMessageBox::Information);
+    }
+    box->addButton(QStringLiteral("好的"), QMessageBox::AcceptRole);
+    box->setWindowModality(Qt::WindowModal);
+    m_about = box;
+    box->open();
+    return box;
+}
+
+void DashboardWindow::toggleDisplayMode()
+{
+    m_state.setSettings(DashboardModel::toggleDisplayMode(m_state.settings()));
+}
+
+void DashboardWindow::refreshFigures()
+{
+    m_fatigue->setValue(DashboardModel::fatigueText(m_state.fatigue().percent), std::nullopt);
+    m_today->setValue(formatDuration(m_state.todaySeconds()),
+                      DashboardModel::trendText(m_state.todaySeconds(), m_state.yesterdaySeconds()));
+}
+
+void DashboardWindow::refreshChart()
+{
+    const AppState::Hourly values = m_state.chartFatigue();
+    m_chart->setValues(QList<double>(values.begin(), values.end()), m_calendar.hour(m_clock.now()));
+}
+
+void DashboardWindow::refreshRule()
+{
+    const auto chips = DashboardModel::ruleChips(m_state.effectiveSettings());
+    for (int i = 0; i < m_chips.size(); ++i) {
+        m_chips.at(i)->setChip(chips.at(static_cast<std::size_t>(i)));
+    }
+    const QSignalBlocker blocker(m_movieMode);
+    m_movieMode->setChecked(m_state.settings().movieMode);
+}

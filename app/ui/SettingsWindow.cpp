@@ -1,0 +1,325 @@
+#include "SettingsWindow.h"
+
+#include "AppState.h"
+#include "BackgroundImport.h"
+#include "Clock.h"
+#include "DashboardModel.h"
+#include "EnumText.h"
+#include "NumberField.h"
+#include "SettingsBindings.h"
+#include "SettingsLayout.h"
+#include "SwitchToggle.h"
+#include "TavrinFont.h"
+#include "ThemeColors.h"
+#include "ToneLabel.h"
+#include "UnifiedWindowChrome.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using SettingsLayout::addRow;
+
+namespace {
+
+// The single-line field of the break message: padded text on the field background with a thin outline.
+class MessageField final : public QLineEdit
+{
+public:
+    explicit MessageField(const Appearance& appearance)
+        : m_appearance(appearance)
+    {
+        setFont(TavrinFont::make(13));
+        setFrame(false);
+        setTextMargins(12, 9, 12, 9);
+        setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        {
+            QPainter painter(this);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(
+                QPen(ThemeColors::withAlpha(ThemeColors::primaryText(palette()), hasFocus() ? 0.35 : 0.12), 1));
+            painter.setBrush(ThemeColors::fieldBackground(m_appearance));
+            painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+        }
+        QLineEdit::paintEvent(event);
+    }
+
+private:
+    const Appearance& m_appearance;
+};
+
+QPushButton* smallButton(const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setFont(TavrinFont::make(13));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("settings"));
+    setWindowTitle(QStringLiteral("Tavrin 设置"));
+    UnifiedWindowChrome::apply(this, m_services.appearance);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The page colour shows through the scroll area.
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget;
+    buildSections(content);
+    scroll->setWidget(content);
+    // setWidget() turns filling on; the page colour comes from the window.
+    content->setAutoFillBackground(false);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    const int width = kContentWidth + 28 * 2 + scroll->verticalScrollBar()->sizeHint().width();
+    setMinimumSize(width, kMinimumHeight);
+    resize(width, kMinimumHeight);
+
+    connect(&m_state, &AppState::settingsChanged, this, &SettingsWindow::refresh);
+    refresh();
+}
+
+SettingsWindow::~SettingsWindow()
+{
+    // A number still being typed is committed when its field loses focus. Let that happen now, while this
+    // window can still store it, rather than in QWidget's destructor.
+    if (QWidget* focused = focusWidget()) {
+        focused->clearFocus();
+    }
+}
+
+void SettingsWindow::buildSections(QWidget* content)
+{
+    auto* page = new QVBoxLayout(content);
+    page->setContentsMargins(28, 36, 28, 24);
+    page->setSpacing(26);
+    const Appearance& appearance = m_services.appearance;
+
+    QVBoxLayout* launch = SettingsLayout::addSection(page, QStringLiteral("启动"), appearance);
+    addSwitch(launch, QStringLiteral("开机时启动"), &AppSettings::launchAtStartup);
+
+    QVBoxLayout* statusBar = SettingsLayout::addSection(page, QStringLiteral("状态栏"), appearance);
+    addSwitch(statusBar, QStringLiteral("显示状态栏图标"), &AppSettings::showStatusBarIcon);
+    addSwitch(statusBar, QStringLiteral("在状态栏中显示今日时长"), &AppSettings::showTodayInStatusBar);
+
+    QVBoxLayout* dock = SettingsLayout::addSection(page, QStringLiteral("程序坞"), appearance);
+    addSwitch(dock, QStringLiteral("显示程序坞图标"), &AppSettings::showDockIcon);
+
+    QVBoxLayout* notices = SettingsLayout::addSection(page, QStringLiteral("通知"), appearance);
+    addSwitch(notices, QStringLiteral("通知提醒"), &AppSettings::notificationEnabled);
+    m_reminderStyle = picker(&AppSettings::reminderStyle, 132);
+    addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle);
+    addSwitch(notices, QStringLiteral("在全屏弹窗出现前通知提醒"), &AppSettings::notifyBeforeOverlay);
+    addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
+    addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
+    m_background = picker(&AppSettings::overlayBackground, 90);
+    m_upload = smallButton(QStringLiteral("上传"));
+    connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
+    m_test = smallButton(QStringLiteral("测试"));
+    // Starts a break exactly as "rest now" does: on a later turn of the event loop.
+    connect(m_test, &QPushButton::clicked, this, [this] { m_state.requestBreak(); });
+    m_refreshers.append([this](const AppSettings& settings) {
+        m_upload->setEnabled(settings.overlayBackground == OverlayBackgroundStyle::custom);
+    });
+    addRow(notices, QStringLiteral("全屏弹窗背景"), SettingsLayout::group({m_background, m_upload, m_test}));
+
+    QVBoxLayout* rules = SettingsLayout::addSection(page, QStringLiteral("规则"), appearance);
+    auto* messageBlock = new QVBoxLayout;
+    messageBlock->setSpacing(8);
+    messageBlock->addWidget(
+        new ToneLabel(QStringLiteral("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
+    m_breakMessage = new MessageField(appearance);
+    m_breakMessage->setPlaceholderText(QStringLiteral("你已经持续工作 45 分钟啦"));
+    connect(m_breakMessage, &QLineEdit::textEdited, this, [this](const QString& text) {
+        change([text](AppSettings settings) {
+            settings.rule.breakMessage = text;
+            return settings;
+        });
+    });
+    m_refreshers.append([this](const AppSettings& settings) {
+        if (m_breakMessage->text() != settings.rule.breakMessage) {
+            m_breakMessage->setText(settings.rule.breakMessage);
+        }
+    });
+    messageBlock->addWidget(m_breakMessage);
+    SettingsLayout::addBlock(rules, messageBlock);
+
+    m_workMinutes = numberField(SettingsBindings::workMinutes, SettingsBindings::withWorkMinutes);
+    m_restMinutes = numberField(SettingsBindings::restMinutes, SettingsBindings::withRestMinutes);
+    m_restSeconds = numberField(SettingsBindings::restSeconds, SettingsBindings::withRestSeconds);
+    addRow(rules, QStringLiteral("规则"),
+           SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("工作")), m_workMinutes,
+                                  SettingsLayout::groupText(QStringLiteral("分后，休息")), m_restMinutes,
+                                  SettingsLayout::groupText(QStringLiteral("分")), m_restSeconds,
+                                  SettingsLayout::groupText(QStringLiteral("秒"))}));
+    m_nagMinutes = numberField(SettingsBindings::nagMinutes, SettingsBindings::withNagMinutes);
+    addRow(rules, QStringLiteral("通知间隔"),
+           SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
+                                  SettingsLayout::groupText(QStringLiteral("分钟提醒"))}));
+
+    auto* movieBlock = new QHBoxLayout;
+    movieBlock->setSpacing(8);
+    auto* movieTexts = new QVBoxLayout;
+    movieTexts->setSpacing(4);
+    movieTexts->addWidget(
+        new ToneLabel(QStringLiteral("会议/观影模式"), ToneLabel::Tone::primary, TavrinFont::make(14)));
+    auto* caption = new ToneLabel(QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
+                                  ToneLabel::Tone::secondary, TavrinFont::make(12));
+    caption->setWordWrap(true);
+    movieTexts->addWidget(caption);
+    movieBlock->addLayout(movieTexts, 1);
+    auto* movieSwitch = new SwitchToggle;
+    m_toggles.insert(QStringLiteral("会议/观影模式"), movieSwitch);
+    connect(movieSwitch, &SwitchToggle::toggled, this,
+            [this](bool on) { change([on](AppSettings s) { return DashboardModel::withMovieMode(s, on); }); });
+    m_refreshers.append(
+        [movieSwitch](const AppSettings& settings) { movieSwitch->setCheckedSilently(settings.movieMode); });
+    movieBlock->addWidget(movieSwitch, 0, Qt::AlignVCenter);
+    SettingsLayout::addBlock(rules, movieBlock);
+
+    QVBoxLayout* look = SettingsLayout::addSection(page, QStringLiteral("外观"), appearance);
+    m_theme = picker(&AppSettings::theme, 132);
+    addRow(look, QStringLiteral("主题"), m_theme);
+
+    QVBoxLayout* other = SettingsLayout::addSection(page, QStringLiteral("其他"), appearance);
+    m_contact = new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));
+    m_contact->setFont(TavrinFont::make(13));
+    m_contact->setTextFormat(Qt::RichText);
+    m_contact->setOpenExternalLinks(true);
+    m_contact->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    addRow(other, QStringLiteral("联系开发者"), m_contact);
+    page->addStretch(1);
+}
+
+SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& title, bool AppSettings::*field)
+{
+    auto* toggle = new SwitchToggle;
+    toggle->setAccessibleName(title);
+    m_toggles.insert(title, toggle);
+    connect(toggle, &SwitchToggle::toggled, this, [this, field](bool on) {
+        change([field, on](AppSettings settings) {
+            settings.*field = on;
+            return settings;
+        });
+    });
+    m_refreshers.append([toggle, field](const AppSettings& settings) { toggle->setCheckedSilently(settings.*field); });
+    addRow(section, title, toggle);
+    return toggle;
+}
+
+NumberField* SettingsWindow::numberField(std::function<qint64(const AppSettings&)> read,
+                                         std::function<AppSettings(AppSettings, qint64)> write)
+{
+    auto* field = new NumberField(m_services.appearance);
+    connect(field, &NumberField::committed, this,
+            [this, write](qint64 value) { change([&write, value](AppSettings s) { return write(s, value); }); });
+    m_refreshers.append([field, read](const AppSettings& settings) { field->setValue(read(settings)); });
+    return field;
+}
+
+template <typename E>
+QComboBox* SettingsWindow::picker(E AppSettings::*field, int width)
+{
+    auto* box = new QComboBox;
+    box->setFont(TavrinFont::make(13));
+    box->setFixedWidth(width);
+    for (const auto& entry : EnumTraits<E>::cases) {
+        box->addItem(title(entry.value), QVariant::fromValue(static_cast<int>(entry.value)));
+    }
+    connect(box, &QComboBox::activated, this, [this, box, field](int index) {
+        const auto value = static_cast<E>(box->itemData(index).toInt());
+        change([field, value](AppSettings settings) {
+            settings.*field = value;
+            return settings;
+        });
+    });
+    m_refreshers.append([box, field](const AppSettings& settings) {
+        const int index = box->findData(static_cast<int>(settings.*field));
+        if (index != box->currentIndex()) {
+            const QSignalBlocker blocker(box);
+            box->setCurrentIndex(index);
+        }
+    });
+    return box;
+}
+
+void SettingsWindow::change(const Edit& edit)
+{
+    m_state.setSettings(edit(m_state.settings()));
+    // An assignment that changes nothing sends no signal; the controls must still show the stored value
+    // (a clamped number typed again, for instance).
+    refresh();
+}
+
+void SettingsWindow::refresh()
+{
+    const AppSettings& settings = m_state.settings();
+    for (const auto& refresher : m_refreshers) {
+        refresher(settings);
+    }
+}
+
+QFileDialog* SettingsWindow::chooseBackgroundImage()
+{
+    if (m_chooser) {
+        m_chooser->raise();
+        return m_chooser;
+    }
+    auto* dialog = new QFileDialog(this, QStringLiteral("选择全屏弹窗的背景图片"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    QStringList imageTypes;
+    for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
+        imageTypes.append(QString::fromLatin1(type));
+    }
+    dialog->setMimeTypeFilters(imageTypes);
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("文件名"));
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        if (!path.isEmpty()) {
+            useBackgroundImage(path);
+        }
+    });
+    m_chooser = dialog;
+    dialog->open();
+    return dialog;
+}
+
+void SettingsWindow::useBackgroundImage(const QString& chosenPath)
+{
+    const qint64 now = m_services.clock.now().toSecsSinceEpoch();
+    const auto copy = BackgroundImport::importImage(chosenPath, m_services.backgroundsFolder, now, m_services.log);
+    const QString path = copy.value_or(chosenPath);
+    change([&path](AppSettings settings) {
+        settings.overlayBackgroundImagePath = path;
+        return settings;
+    });
+    change([](AppSettings settings) {
+        settings.overlayBackground = OverlayBackgroundStyle::custom;
+        return settings;
+    });
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "AppSettings.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class Appearance;
+class Clock;
+class NumberField;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SwitchToggle;
+class SystemLog;
+
+// Every preference as a row in seven sections. Each change assigns a modified copy of the whole settings
+// record to AppState, which stores and applies it at once: there is no apply or cancel.
+class SettingsWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kContentWidth = 560;
+    static constexpr int kMinimumHeight = 700;
+
+    struct Services
+    {
+        const Appearance& appearance;
+        const Clock& clock;
+        SystemLog& log;
+        // Where imported backgrounds go.
+        QString backgroundsFolder;
+    };
+
+    SettingsWindow(AppState& state, Services services, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
+
+    // Copies the chosen image into the backgrounds folder (its own path when that fails), then stores the
+    // path and the custom style, as two assignments.
+    void useBackgroundImage(const QString& chosenPath);
+    // Opens the image chooser (window-modal; it does not block the event loop).
+    QFileDialog* chooseBackgroundImage();
+
+    SwitchToggle* toggle(const QString& rowTitle) const { return m_toggles.value(rowTitle); }
+    NumberField* workMinutesField() const { return m_workMinutes; }
+    NumberField* restMinutesField() const { return m_restMinutes; }
+    NumberField* restSecondsField() const { return m_restSeconds; }
+    NumberField* nagMinutesField() const { return m_nagMinutes; }
+    QComboBox* reminderStylePicker() const { return m_reminderStyle; }
+    QComboBox* backgroundPicker() const { return m_background; }
+    QComboBox* themePicker() const { return m_theme; }
+    QPushButton* uploadButton() const { return m_upload; }
+    QPushButton* testButton() const { return m_test; }
+    QLineEdit* breakMessageField() const { return m_breakMessage; }
+    QLabel* contactLink() const { return m_contact; }
+
+private:
+    using Edit = std::function<AppSettings(AppSettings)>;
+
+    void buildSections(QWidget* content);
+    SwitchToggle* addSwitch(class QVBoxLayout* section, const QString& title, bool AppSettings::*field);
+    NumberField* numberField(std::function<qint64(const AppSettings&)> read,
+                             std::function<AppSettings(AppSettings, qint64)> write);
+    template <typename E>
+    QComboBox* picker(E AppSettings::*field, int width);
+    void change(const Edit& edit);
+    void refresh();
+
+    AppState& m_state;
+    Services m_services;
+    QHash<QString, SwitchToggle*> m_toggles;
+    QList<std::function<void(const AppSettings&)>> m_refreshers;
+    NumberField* m_workMinutes = nullptr;
+    NumberField* m_restMinutes = nullptr;
+    NumberField* m_restSeconds = nullptr;
+    NumberField* m_nagMinutes = nullptr;
+    QComboBox* m_reminderStyle = nullptr;
+    QComboBox* m_background = nullptr;
+    QComboBox* m_theme = nullptr;
+    QPushButton* m_upload = nullptr;
+    QPushButton* m_test = nullptr;
+    QLineEdit* m_breakMessage = nullptr;
+    QLabel* m_contact = nullptr;
+    QPointer<QFileDialog> m_chooser;
+};

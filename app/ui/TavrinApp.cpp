@@ -1,0 +1,81 @@
+#include "TavrinApp.h"
+
+#include "DashboardWindow.h"
+#include "MenuBarPanel.h"
+#include "SettingsWindow.h"
+#include "TrayController.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+void present(QWidget* window)
+{
+    window->show();
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->raise();
+    window->activateWindow();
+}
+
+// Ctrl+Q quits from any of Tavrin's windows, as the panel's quit button does.
+void addQuitShortcut(QWidget* window)
+{
+    auto* quit = new QAction(window);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    window->addAction(quit);
+}
+
+} // namespace
+
+TavrinApp::TavrinApp(AppState& state, Services services, QObject* parent)
+    : QObject(parent)
+    , m_state(state)
+    , m_services(std::move(services))
+    , m_tray(std::make_unique<TrayController>(state))
+{
+    connect(&m_tray->panel(), &MenuBarPanel::dashboardRequested, this, &TavrinApp::openDashboard);
+    connect(&m_tray->panel(), &MenuBarPanel::settingsRequested, this, &TavrinApp::openSettings);
+}
+
+TavrinApp::~TavrinApp()
+{
+    delete m_dashboard;
+    delete m_settings;
+}
+
+void TavrinApp::start()
+{
+    if (!m_pendingLaunchOpen) {
+        return;
+    }
+    m_pendingLaunchOpen = false;
+    QMetaObject::invokeMethod(this, &TavrinApp::openDashboard, Qt::QueuedConnection);
+}
+
+DashboardWindow* TavrinApp::openDashboard()
+{
+    if (!m_dashboard) {
+        m_dashboard = new DashboardWindow(m_state, m_services.appearance, m_services.clock, m_services.calendar);
+        m_dashboard->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
+        addQuitShortcut(m_dashboard);
+    }
+    present(m_dashboard);
+    return m_dashboard;
+}
+
+SettingsWindow* TavrinApp::openSettings()
+{
+    if (!m_settings) {
+        m_settings = new SettingsWindow(
+            m_state, {m_services.appearance, m_services.clock, m_services.log, m_services.backgroundsFolder});
+        m_settings->setAttribute(Qt::WA_DeleteOnClose);
+        addQuitShortcut(m_settings);
+    }
+    present(m_settings);
+    return m_settings;
+}

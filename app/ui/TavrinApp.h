@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DashboardWindow.h"
+#include "LocalCalendar.h"
+#include "SettingsWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class AppState;
+class Appearance;
+class Clock;
+class SystemLog;
+class TrayController;
+
+// The application's face: the tray icon with its panel, the one dashboard window and the one settings
+// window. The dashboard opens once shortly after launch and again whenever Tavrin is launched while it
+// runs. Closing the windows never quits; a closed window is destroyed and built again when next opened,
+// so a Tavrin left in the tray carries no window's memory.
+class TavrinApp final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        const Appearance& appearance;
+        const Clock& clock;
+        SystemLog& log;
+        LocalCalendar calendar;
+        QString backgroundsFolder;
+    };
+
+    TavrinApp(AppState& state, Services services, QObject* parent = nullptr);
+    ~TavrinApp() override;
+
+    // Queues the launch-time opening of the dashboard on the event loop; later calls open nothing.
+    void start();
+    // Shows the one dashboard (built if needed), raised and activated.
+    DashboardWindow* openDashboard();
+    SettingsWindow* openSettings();
+    // Tavrin was launched again while running.
+    void reopen() { openDashboard(); }
+
+    TrayController& tray() { return *m_tray; }
+    DashboardWindow* dashboard() const { return m_dashboard; }
+    SettingsWindow* settings() const { return m_settings; }
+
+private:
+    AppState& m_state;
+    Services m_services;
+    std::unique_ptr<TrayController> m_tray;
+    QPointer<DashboardWindow> m_dashboard;
+    QPointer<SettingsWindow> m_settings;
+    bool m_pendingLaunchOpen = true;
+};
