@@ -69,6 +69,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
 {
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(kWidth);
+    setWindowTitle(QStringLiteral("Tavrin 状态"));
     const qreal ratio = devicePixelRatioF();
     const QColor muted = secondary(palette());
     const QColor text = palette().color(QPalette::WindowText);

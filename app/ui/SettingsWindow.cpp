@@ -101,6 +101,8 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
 
     connect(&m_state, &AppState::settingsChanged, this, &SettingsWindow::refresh);
     refresh();
+    // Keyboard users start at the first row, not in the scroll area.
+    m_toggles.value(QStringLiteral("开机时启动"))->setFocus();
 }
 
 SettingsWindow::~SettingsWindow()

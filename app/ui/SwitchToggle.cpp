@@ -111,7 +111,8 @@ void SwitchToggle::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::white);
     painter.drawEllipse(knobRect);
 
-    if (hasFocus()) {
+    // The focus ring only for keyboard users, as the platform styles do.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QColor ring = accent;
         ring.setAlphaF(0.5f);
         painter.setBrush(Qt::NoBrush);

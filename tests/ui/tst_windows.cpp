@@ -229,6 +229,17 @@ private slots:
         typeInto(settings.nagMinutesField(), QStringLiteral("99999999999999999999999"));
         QCOMPARE(stored(app).nagIntervalSeconds, 7200);
         QCOMPARE(settings.nagMinutesField()->text(), QStringLiteral("120"));
+
+        // A number typed and left without Return is kept when the window goes away.
+        {
+            SettingsWindow closing(app.state, {app.appearance, app.clock, app.log, folder.path()});
+            closing.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&closing));
+            closing.workMinutesField()->setFocus();
+            closing.workMinutesField()->selectAll();
+            QTest::keyClicks(closing.workMinutesField(), QStringLiteral("50"));
+        }
+        QCOMPARE(stored(app).rule.workSeconds, 3000);
     }
 
     void backgroundImportAndTest()

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Drives a private X desktop the way a person would: finds windows by title, clicks, types and moves the
+// pointer with xdotool, and takes pictures of what is on the screen. The program using it must be a
+// QGuiApplication on the same display.
+namespace DesktopDriver {
+
+// Output of a command, or nothing when it failed or took longer than the timeout.
+std::optional<QString> run(const QString& program, const QStringList& arguments, int timeoutMs = 5000);
+
+// Visible top-level windows whose title is exactly the given text.
+QList<quint64> windows(const QString& title);
+// The program's tray icons that a tray host shows: small viewable windows of its class, embedded in the
+// tray.
+QList<quint64> trayIcons(const QString& windowClass);
+// The window's frame-less geometry in root coordinates.
+QRect geometry(quint64 window);
+// Polls until a window with the title is visible; its id, or nothing after the timeout.
+std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 10000);
+bool waitUntilGone(const QString& title, int timeoutMs = 10000);
+
+void click(const QPoint& rootPosition);
+void key(const QString& keys, std::optional<quint64> window = std::nullopt);
+void activate(quint64 window);
+// Asks the window manager to close the window, as its close button would (openbox: Alt+F4).
+void closeWindow(quint64 window);
+// A small pointer movement: the user is active.
+void nudgePointer();
+
+// What the screen shows in the rectangle (the whole screen by default).
+QImage grab(const QRect& area = QRect());
+// The window once it has drawn something (a fresh window is blank until its first paint).
+QImage grabWhenDrawn(quint64 window, int timeoutMs = 5000);
+bool save(const QImage& image, const QString& folder, const QString& name);
+
+// A rectangle of nearly one colour (a blank or unpainted window) tells of a drawing fault.
+bool looksBlank(const QImage& image);
+
+} // namespace DesktopDriver
