@@ -2,7 +2,7 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-dev test-sanitize bench format clean
+.PHONY: all deps configure build run demo test test-dev test-sanitize bench format clean
 
 all: build
 
@@ -17,6 +17,11 @@ build: configure
 
 run: build
 	@build/$(PRESET)/app/tavrin
+
+# Tavrin in a private desktop with a tray, shown window by window; pictures in build/$(PRESET)/screenshots/demo.
+demo: build
+	@tests/e2e/session.sh --tray -- build/$(PRESET)/tests/tavrin_demo build/$(PRESET)/app/tavrin \
+		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
 
 test: test-dev test-sanitize
 

@@ -3,6 +3,8 @@
 #include "AppState.h"
 #include "SymbolIcon.h"
 #include "TavrinFont.h"
+#include "ThemeColors.h"
+#include "ToneLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QColor secondary(const QPalette& palette)
-{
-    QColor color = palette.color(QPalette::WindowText);
-    color.setAlphaF(0.6f);
-    return color;
-}
 
 QIcon symbol(const QString& name, const QColor& color, qreal ratio)
 {
@@ -46,21 +41,6 @@ QPushButton* actionButton(const QString& text, const QIcon& icon)
     return button;
 }
 
-// A small icon and its text, in the secondary style.
-QLabel* figure(QHBoxLayout* row, const QString& symbolName, const QColor& color, qreal ratio)
-{
-    auto* icon = new QLabel;
-    icon->setPixmap(SymbolIcon::pixmap(symbolName, QSize(14, 14), color, ratio));
-    auto* text = new QLabel;
-    text->setFont(TavrinFont::make(12));
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::WindowText, color);
-    text->setPalette(palette);
-    row->addWidget(icon);
-    row->addWidget(text);
-    return text;
-}
-
 } // namespace
 
 MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
@@ -70,9 +50,6 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(kWidth);
     setWindowTitle(QStringLiteral("Tavrin 状态"));
-    const qreal ratio = devicePixelRatioF();
-    const QColor muted = secondary(palette());
-    const QColor text = palette().color(QPalette::WindowText);
 
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(14, 14, 14, 14);
@@ -83,11 +60,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     titles->setSpacing(4);
     m_title = new QLabel;
     m_title->setFont(TavrinFont::make(13, QFont::DemiBold));
-    m_mode = new QLabel;
-    m_mode->setFont(TavrinFont::make(12));
-    QPalette mutedPalette = m_mode->palette();
-    mutedPalette.setColor(QPalette::WindowText, muted);
-    m_mode->setPalette(mutedPalette);
+    m_mode = new ToneLabel(QString(), ToneLabel::Tone::secondary, TavrinFont::make(12));
     titles->addWidget(m_title);
     titles->addWidget(m_mode);
     header->addLayout(titles);
@@ -106,22 +79,23 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     stack->addWidget(m_bar);
 
     auto* figures = new QHBoxLayout;
-    m_today = figure(figures, QStringLiteral("clock"), muted, ratio);
+    m_today = figure(figures, QStringLiteral("clock"));
     figures->addStretch(1);
-    m_continuous = figure(figures, QStringLiteral("timer"), muted, ratio);
+    m_continuous = figure(figures, QStringLiteral("timer"));
     stack->addLayout(figures);
 
     stack->addWidget(divider());
     auto* actions = new QVBoxLayout;
     actions->setSpacing(2);
-    m_rest = actionButton(QStringLiteral("立即休息"), symbol(QStringLiteral("figure.mind.and.body"), text, ratio));
+    m_rest = actionButton(QStringLiteral("立即休息"), QIcon());
+    tintIcon(m_rest, QStringLiteral("figure.mind.and.body"));
     connect(m_rest, &QPushButton::clicked, this, [this] {
         hide();
         m_state.requestBreak();
     });
     actions->addWidget(m_rest);
     m_movieMode = new QCheckBox(QStringLiteral("会议/观影模式"));
-    m_movieMode->setIcon(symbol(QStringLiteral("video"), text, ratio));
+    tintIcon(m_movieMode, QStringLiteral("video"));
     m_movieMode->setFont(TavrinFont::make(13));
     connect(m_movieMode, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
@@ -131,13 +105,15 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         }
     });
     actions->addWidget(m_movieMode);
-    m_dashboard = actionButton(QStringLiteral("打开仪表盘"), symbol(QStringLiteral("chart.xyaxis.line"), text, ratio));
+    m_dashboard = actionButton(QStringLiteral("打开仪表盘"), QIcon());
+    tintIcon(m_dashboard, QStringLiteral("chart.xyaxis.line"));
     connect(m_dashboard, &QPushButton::clicked, this, [this] {
         hide();
         emit dashboardRequested();
     });
     actions->addWidget(m_dashboard);
-    m_settings = actionButton(QStringLiteral("设置"), symbol(QStringLiteral("gearshape"), text, ratio));
+    m_settings = actionButton(QStringLiteral("设置"), QIcon());
+    tintIcon(m_settings, QStringLiteral("gearshape"));
     connect(m_settings, &QPushButton::clicked, this, [this] {
         hide();
         emit settingsRequested();
@@ -146,7 +122,8 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     stack->addLayout(actions);
 
     stack->addWidget(divider());
-    m_quit = actionButton(QStringLiteral("退出 Tavrin"), symbol(QStringLiteral("power"), text, ratio));
+    m_quit = actionButton(QStringLiteral("退出 Tavrin"), QIcon());
+    tintIcon(m_quit, QStringLiteral("power"));
     m_quit->setToolTip(QStringLiteral("Ctrl+Q"));
     connect(m_quit, &QPushButton::clicked, qApp, &QCoreApplication::quit);
     stack->addWidget(m_quit);
@@ -160,6 +137,39 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         connect(&m_state, signal, this, &MenuBarPanel::refresh);
     }
     refresh();
+}
+
+void MenuBarPanel::tintIcon(QAbstractButton* button, const QString& name)
+{
+    m_tints.append([this, button, name] {
+        button->setIcon(symbol(name, palette().color(QPalette::WindowText), devicePixelRatioF()));
+    });
+    m_tints.last()();
+}
+
+QLabel* MenuBarPanel::figure(QHBoxLayout* row, const QString& name)
+{
+    auto* icon = new QLabel;
+    m_tints.append([this, icon, name] {
+        icon->setPixmap(
+            SymbolIcon::pixmap(name, QSize(14, 14), ThemeColors::secondaryText(palette()), devicePixelRatioF()));
+    });
+    m_tints.last()();
+    auto* text = new ToneLabel(QString(), ToneLabel::Tone::secondary, TavrinFont::make(12));
+    row->addWidget(icon);
+    row->addWidget(text);
+    return text;
+}
+
+void MenuBarPanel::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    // The symbols are pictures in the text colour: draw them again for a new appearance.
+    if (event->type() == QEvent::PaletteChange) {
+        for (const auto& tint : m_tints) {
+            tint();
+        }
+    }
 }
 
 void MenuBarPanel::refresh()

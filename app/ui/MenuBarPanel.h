@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <functional>
+
 class AppState;
 class QCheckBox;
 class QLabel;
@@ -37,8 +39,13 @@ signals:
     void dashboardRequested();
     void settingsRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void refresh();
+    void tintIcon(class QAbstractButton* button, const QString& name);
+    QLabel* figure(class QHBoxLayout* row, const QString& name);
 
     AppState& m_state;
     PanelView m_view;
@@ -53,4 +60,5 @@ private:
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
     QPushButton* m_quit = nullptr;
+    QList<std::function<void()>> m_tints;
 };

@@ -24,7 +24,10 @@ UsageChart::UsageChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(240);
     setFrameShape(QFrame::NoFrame);
-    setStyleSheet(QStringLiteral("background: transparent;"));
+    // The card shows through. No style sheet: it would fix the palette and hide appearance changes.
+    setBackgroundBrush(Qt::NoBrush);
+    setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
 
     auto* chart = new QChart;
     chart->setBackgroundVisible(false);

@@ -110,10 +110,14 @@ private slots:
     void screenshots()
     {
         QFETCH(bool, dark);
-        ThemeAppearance(nullptr).apply(dark ? ThemeMode::dark : ThemeMode::light);
+        ThemeAppearance theme(nullptr);
+        theme.apply(ThemeMode::light);
         AppStateFixture app;
         app.scheduler.advance(2450s); // 40 minutes of work: 90 %, an orange bar
         MenuBarPanel panel(app.state);
+        // Built in the light look and switched while it exists, as at start-up when the desktop is dark.
+        theme.apply(dark ? ThemeMode::dark : ThemeMode::light);
+        QCoreApplication::processEvents();
         panel.popUp(QRect(600, 0, 20, 20));
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         const QString folder = QStringLiteral(TAVRIN_SCREENSHOT_DIR) + QStringLiteral("/ui");

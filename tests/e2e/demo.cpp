@@ -1,0 +1,199 @@
+// Runs the real tavrin and tavrin-widget in a private desktop (see session.sh), shows each window the
+// way a user would reach it, and saves a picture of each: make demo.
+//
+// Usage: tavrin_demo TAVRIN TAVRIN_WIDGET OUTPUT_FOLDER
+
+#include "AppSettings.h"
+#include "DesktopDriver.h"
+#include "LocalCalendar.h"
+#include "SettingsStore.h"
+#include "SettingsUserDefaults.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+using namespace DesktopDriver;
+
+namespace {
+
+QString g_output;
+int g_failures = 0;
+
+void note(const QString& text)
+{
+    fprintf(stderr, "demo: %s\n", qPrintable(text));
+}
+
+void shoot(const QString& name, const QImage& picture)
+{
+    if (looksBlank(picture) || !save(picture, g_output, name)) {
+        note(name + QStringLiteral(": no picture"));
+        ++g_failures;
+        return;
+    }
+    note(QStringLiteral("%1/%2.png").arg(g_output, name));
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A morning's usage and yesterday's total, so that the chart and the trend have something to show.
+void seedUsage()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tavrin";
+    QDir().mkpath(folder);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(QFile::encodeName(folder + "/data.db").constData(), &db) != SQLITE_OK) {
+        note(QStringLiteral("cannot seed the database"));
+        return;
+    }
+    sqlite3_exec(db,
+                 "CREATE TABLE IF NOT EXISTS usage_hourly (day TEXT NOT NULL, hour INTEGER NOT NULL, active_seconds "
+                 "INTEGER NOT NULL DEFAULT 0, fatigue_peak REAL NOT NULL DEFAULT 0, PRIMARY KEY (day, hour))",
+                 nullptr, nullptr, nullptr);
+    const LocalCalendar calendar;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString today = calendar.dayKey(now);
+    const QString yesterday = calendar.dayKey(calendar.addDays(now, -1));
+    const int hour = calendar.hour(now);
+    const double peaks[] = {38, 64, 91, 47, 72, 55, 83, 36};
+    for (int i = 0; i < 8 && hour - 1 - i >= 0; ++i) {
+        const QString sql = QStringLiteral("INSERT INTO usage_hourly VALUES('%1', %2, %3, %4)")
+                                .arg(today)
+                                .arg(hour - 1 - i)
+                                .arg(2400 + 300 * (i % 3))
+                                .arg(peaks[i]);
+        sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(db, QStringLiteral("INSERT INTO usage_hourly VALUES('%1', 10, 9000, 80)").arg(yesterday).toUtf8(),
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void storeSettings(const std::function<void(AppSettings&)>& change)
+{
+    AppSettings settings;
+    settings.rule.restSeconds = 20;
+    change(settings);
+    SettingsUserDefaults().setData(SettingsStore::kKey, settings.toJson());
+}
+
+// The dashboard's quick actions from the right: more, settings, meeting mode, rest.
+QPoint quickAction(quint64 dashboard, int fromRight)
+{
+    const QRect frame = geometry(dashboard);
+    const int centres[] = {74, 131, 179, 227};
+    return QPoint(frame.right() - centres[fromRight], frame.top() + 38);
+}
+
+void toggleDisplayMode(quint64 dashboard)
+{
+    click(quickAction(dashboard, 0));
+    wait(400);
+    key(QStringLiteral("Down Down Return"));
+    // Away from the buttons, so that no tooltip covers the picture.
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
+    wait(800);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        note(QStringLiteral("usage: tavrin_demo TAVRIN TAVRIN_WIDGET OUTPUT_FOLDER"));
+        return 2;
+    }
+    const QString tavrinProgram = QString::fromLocal8Bit(argv[1]);
+    const QString widgetProgram = QString::fromLocal8Bit(argv[2]);
+    g_output = QString::fromLocal8Bit(argv[3]);
+
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [] { nudgePointer(); });
+    user.start(700);
+
+    seedUsage();
+    storeSettings([](AppSettings&) {});
+    QProcess tavrin;
+    tavrin.setProcessChannelMode(QProcess::ForwardedChannels);
+    tavrin.start(tavrinProgram);
+
+    const auto dashboard = waitForWindow(QStringLiteral("Tavrin Kelomar"), 15000);
+    if (!dashboard) {
+        note(QStringLiteral("the dashboard did not open"));
+        return 1;
+    }
+    wait(4000);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
+    shoot(QStringLiteral("dashboard-light"), grabWhenDrawn(*dashboard));
+
+    toggleDisplayMode(*dashboard);
+    shoot(QStringLiteral("dashboard-dark"), grabWhenDrawn(*dashboard));
+    toggleDisplayMode(*dashboard);
+
+    const QList<quint64> icons = trayIcons(QStringLiteral("tavrin"));
+    if (!icons.isEmpty()) {
+        click(geometry(icons.first()).center());
+        if (const auto panel = waitForWindow(QStringLiteral("Tavrin 状态"), 5000)) {
+            shoot(QStringLiteral("panel"), grabWhenDrawn(*panel));
+            key(QStringLiteral("Escape"));
+        }
+    } else {
+        note(QStringLiteral("no tray icon"));
+        ++g_failures;
+    }
+
+    activate(*dashboard);
+    click(quickAction(*dashboard, 1));
+    if (const auto settings = waitForWindow(QStringLiteral("Tavrin 设置"), 5000)) {
+        shoot(QStringLiteral("settings"), grabWhenDrawn(*settings));
+        closeWindow(*settings);
+    }
+
+    activate(*dashboard);
+    click(quickAction(*dashboard, 3));
+    if (waitForWindow(QStringLiteral("Tavrin"), 5000)) {
+        wait(2500); // the fade-in and a tip
+        shoot(QStringLiteral("overlay"), grab());
+        waitUntilGone(QStringLiteral("Tavrin"), 30000);
+    }
+
+    // The widget beside the running app.
+    QProcess widget;
+    widget.start(widgetProgram);
+    if (const auto window = waitForWindow(QStringLiteral("当前工作状态"), 10000)) {
+        shoot(QStringLiteral("widget"), grabWhenDrawn(*window));
+    }
+    widget.terminate();
+    widget.waitForFinished(5000);
+
+    // The banner style: a short work period, then the reminder in the corner.
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    storeSettings([](AppSettings& settings) {
+        settings.reminderStyle = ReminderStyle::banner;
+        settings.rule.workSeconds = 8;
+    });
+    tavrin.start(tavrinProgram);
+    if (const auto banner = waitForWindow(QStringLiteral("该休息一下啦"), 30000)) {
+        wait(800);
+        shoot(QStringLiteral("banner"), grab(geometry(*banner).adjusted(-16, -16, 16, 16)));
+    } else {
+        note(QStringLiteral("no banner"));
+        ++g_failures;
+    }
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    return g_failures == 0 ? 0 : 1;
+}
