@@ -2,7 +2,7 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run demo test test-dev test-sanitize bench format clean
+.PHONY: all deps configure build run demo package test test-dev test-sanitize bench format clean
 
 all: build
 
@@ -22,6 +22,12 @@ run: build
 demo: build
 	@tests/e2e/session.sh --tray -- build/$(PRESET)/tests/tavrin_demo build/$(PRESET)/app/tavrin \
 		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
+
+# The Debian package of a release build: build/release/tavrin_<version>_amd64.deb.
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@cd build/release && cpack
 
 test: test-dev test-sanitize
 

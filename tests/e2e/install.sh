@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/tavrin bin/tavrin-widget share/applications/tavrin.desktop \
-    share/applications/tavrin-widget.desktop share/icons/hicolor/512x512/apps/tavrin.png; do
+    share/applications/tavrin-widget.desktop share/icons/hicolor/512x512/apps/tavrin.png share/icons/hicolor/32x32/apps/tavrin.png; do
     [ -e "$prefix/$file" ] || fail "missing $file"
 done
 grep -qx 'Exec=tavrin' "$prefix/share/applications/tavrin.desktop" || fail "tavrin.desktop Exec"
