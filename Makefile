@@ -47,6 +47,7 @@ bench: deps
 	@bench/widget_memory.sh build/release
 	@bench/overlay_latency.sh build/release
 	@build/release/bench/appstate_bench
+	@bench/compare_peers.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

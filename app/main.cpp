@@ -1,6 +1,7 @@
 // The composition root: builds the real objects and hands them to each other.
 
 #include "ActivityMonitor.h"
+#include "AppFonts.h"
 #include "AppState.h"
 #include "BackgroundImport.h"
 #include "BreakOverlayPresenter.h"
@@ -19,6 +20,7 @@
 #include "SyslogSystemLog.h"
 #include "SystemClock.h"
 #include "TavrinApp.h"
+#include "TavrinFont.h"
 #include "ThemeAppearance.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
@@ -30,6 +32,8 @@
 #include <QDBusConnection>
 #include <QStandardPaths>
 #include <QTextStream>
+
+#include <malloc.h>
 
 namespace {
 
@@ -71,6 +75,12 @@ int main(int argc, char* argv[])
     }
 
     SyslogSystemLog log;
+    if (AppFonts::install()) {
+        // Controls that set no font of their own (menus, tooltips, dialogs) draw from it too.
+        QApplication::setFont(TavrinFont::make(13));
+    } else {
+        log.log(QStringLiteral("Tavrin: 无法加载内置字体，改用系统字体"), QString());
+    }
     SystemClock clock;
     QtScheduler scheduler;
     SettingsUserDefaults defaults;
@@ -113,6 +123,9 @@ int main(int argc, char* argv[])
         out << "reopen requested" << Qt::endl;
         shell.reopen();
     });
+    // A closed window leaves its memory in the allocator's free lists; hand it back, since Tavrin spends
+    // most of its life in the tray.
+    QObject::connect(&shell, &TavrinApp::windowDestroyed, &app, [] { malloc_trim(0); });
     shell.start();
     QObject::connect(&events, &SystemEvents::willSleep, &app, [&out] { out << "going to sleep" << Qt::endl; });
     QObject::connect(&events, &SystemEvents::willTerminate, &app, [&out] { out << "terminating" << Qt::endl; });

@@ -52,22 +52,23 @@ measure() {
             xdotool windowactivate --sync "$w" key alt+F4 2>/dev/null || true
         done
         elapsed() { echo "$(date +%s.%N) - $start" | bc -l; }
-        sleep "$(echo "60 - $(elapsed)" | bc -l)"
+        half=$((${FOOTPRINT_SECONDS:-120} / 2))
+        sleep "$(echo "$half - $(elapsed)" | bc -l)"
         cpu60=$(cpu); w60=$(written)
-        sleep "$(echo "120 - $(elapsed)" | bc -l)"
+        sleep "$(echo "2 * $half - $(elapsed)" | bc -l)"
         cpu120=$(cpu); w120=$(written)
         rss=$(awk "/^VmRSS/ {print \$2}" /proc/$pid/status)
         pss=$(awk "/^Pss:/ {sum += \$2} END {print sum}" /proc/$pid/smaps_rollup)
         calls() { awk "/ total\$/ {print \$(NF-2)}" "$1"; }
-        timeout -s INT 20 strace -c -f -p "$pid" -o "$TMPDIR/idle.$$" >/dev/null 2>&1 || true
+        timeout -s INT "${FOOTPRINT_STRACE:-20}" strace -c -f -p "$pid" -o "$TMPDIR/idle.$$" >/dev/null 2>&1 || true
         ( while :; do xdotool mousemove_relative -- 4 4; sleep 0.05; xdotool mousemove_relative -- -4 -4; sleep 0.05; done ) &
         mover=$!
-        timeout -s INT 20 strace -c -f -p "$pid" -o "$TMPDIR/active.$$" >/dev/null 2>&1 || true
+        timeout -s INT "${FOOTPRINT_STRACE:-20}" strace -c -f -p "$pid" -o "$TMPDIR/active.$$" >/dev/null 2>&1 || true
         kill $mover
         idle_calls=$(calls "$TMPDIR/idle.$$"); active_calls=$(calls "$TMPDIR/active.$$")
         rm -f "$TMPDIR/idle.$$" "$TMPDIR/active.$$"
         kill $pid 2>/dev/null; wait $pid 2>/dev/null
-        echo "$tray $rss $pss $cpu120 $(echo "($cpu120 - $cpu60) / 60 * 100" | bc -l) $((w120 - w60)) $(echo "${idle_calls:-0} / 20" | bc -l) $(echo "${active_calls:-0} / 20" | bc -l)"
+        echo "$tray $rss $pss $cpu120 $(echo "($cpu120 - $cpu60) / $half * 100" | bc -l) $(((w120 - w60) * 60 / half)) $(echo "${idle_calls:-0} / ${FOOTPRINT_STRACE:-20}" | bc -l) $(echo "${active_calls:-0} / ${FOOTPRINT_STRACE:-20}" | bc -l)"
     ' _ "$@"
 }
 

@@ -56,8 +56,17 @@ void TimelineHost::requestTimeline()
     } else {
         m_timeline = StatusProvider::timeline(now, m_load());
     }
+    QDateTime reloadAt = m_timeline.reloadAt;
+    // The timeline projects a working user forward, as if Tavrin kept writing. Look at the file again when
+    // the snapshot it was built from would turn stale: a running Tavrin has rewritten it by then, and one
+    // that has quit shows as "not counting" within the stale period instead of up to fifteen minutes
+    // later.
+    const std::optional<WidgetSnapshot>& loaded = m_timeline.entries.value(0).snapshot;
+    if (!m_preview && loaded && !loaded->isStale(now)) {
+        reloadAt = std::min(reloadAt, loaded->updatedAt.addSecs(WidgetSnapshot::kStaleAfterSeconds + 1));
+    }
     QPointer<TimelineHost> self(this);
-    m_reload = m_scheduler.runAfter(until(now, m_timeline.reloadAt), [self] {
+    m_reload = m_scheduler.runAfter(until(now, reloadAt), [self] {
         if (self) {
             self->requestTimeline();
         }

@@ -62,6 +62,7 @@ DashboardWindow* TavrinApp::openDashboard()
         m_dashboard = new DashboardWindow(m_state, m_services.appearance, m_services.clock, m_services.calendar);
         m_dashboard->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
+        connect(m_dashboard, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
         addQuitShortcut(m_dashboard);
     }
     present(m_dashboard);
@@ -74,6 +75,7 @@ SettingsWindow* TavrinApp::openSettings()
         m_settings = new SettingsWindow(
             m_state, {m_services.appearance, m_services.clock, m_services.log, m_services.backgroundsFolder});
         m_settings->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_settings, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
         addQuitShortcut(m_settings);
     }
     present(m_settings);

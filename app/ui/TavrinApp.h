@@ -45,6 +45,12 @@ public:
     void reopen() { openDashboard(); }
 
     TrayController& tray() { return *m_tray; }
+
+signals:
+    // The dashboard or the settings window was closed and destroyed; none may be left open.
+    void windowDestroyed();
+
+public:
     DashboardWindow* dashboard() const { return m_dashboard; }
     SettingsWindow* settings() const { return m_settings; }
 

@@ -1,3 +1,4 @@
+#include "AppFonts.h"
 #include "AppStateFixture.h"
 #include "DashboardCards.h"
 #include "DashboardWindow.h"
@@ -7,6 +8,7 @@
 #include "SettingsWindow.h"
 #include "SwitchToggle.h"
 #include "TavrinApp.h"
+#include "TavrinFont.h"
 #include "ThemeAppearance.h"
 #include "TrayController.h"
 #include "UsageChart.h"
@@ -15,11 +17,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +70,21 @@ class WindowsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Tavrin's own font carries every character of its texts: the pictures below show them from it.
+        QVERIFY(AppFonts::install());
+        const QFontInfo resolved(TavrinFont::make(14));
+        QCOMPARE(resolved.family(), AppFonts::kFamily);
+        const QRawFont raw = QRawFont::fromFont(TavrinFont::make(14));
+        for (const QString& text : {QStringLiteral("守护颈椎健康"), QStringLiteral("在全屏弹窗中展示跳过按钮"),
+                                    QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长")}) {
+            for (const QChar c : text) {
+                QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
+            }
+        }
+    }
+
     void dashboardShowsTheDayAndFollowsThePanelToggle()
     {
         AppStateFixture app;

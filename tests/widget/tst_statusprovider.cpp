@@ -165,25 +165,42 @@ private slots:
         QVERIFY(host.current().snapshot->continuousWorkSeconds == 1680.0);
         QCOMPARE(pendingAfter(scheduler), 2); // the next entry and the reload
 
-        // Through the whole timeline: one entry a minute, one read, then the reload at 15 minutes.
-        scheduler.advance(13min);
-        QCOMPARE(shown.size(), 15);
+        // A running Tavrin rewrites the file at least once a minute; the host looks again when the snapshot
+        // it showed would turn stale, and takes the newer one.
+        file = snapshot(Mode::working, 52, -150); // written at 150 s
+        scheduler.advance(120s);
         QCOMPARE(reads, 1);
-        file = snapshot(Mode::idle, 20, -900); // written "now" at the reload moment
-        scheduler.advance(2min);
+        scheduler.advance(1s); // 181 s
         QCOMPARE(reads, 2);
+        QCOMPARE(host.current().snapshot->fatiguePercent, 52.0);
+        QCOMPARE(shown.size(), 5); // 0, 60, 120, 180 s, then the new timeline's first entry
+
+        // Tavrin quits: nothing new is written. The next look, 181 s after the last write, finds the
+        // snapshot stale, and the widget says so instead of counting on for fifteen minutes.
+        scheduler.advance(149s); // 330 s
+        QCOMPARE(reads, 2);
+        QVERIFY(!host.current().snapshot->isStale(clock.now()));
+        scheduler.advance(1s);
+        QCOMPARE(reads, 3);
+        QVERIFY(host.current().snapshot->isStale(clock.now()));
+        // A stale snapshot is not projected, and the file is read again only after the usual fifteen minutes.
+        QCOMPARE(pendingAfter(scheduler), 1);
+        scheduler.advance(14min);
+        QCOMPARE(reads, 3);
+        file = snapshot(Mode::idle, 20, -1231); // Tavrin is back
+        scheduler.advance(1min);
+        QCOMPARE(reads, 4);
         QCOMPARE(host.current().snapshot->mode, Mode::idle);
-        QCOMPARE(pendingAfter(scheduler), 1); // idle: one entry, only the reload is pending
 
         // A reload for another kind is ignored; for ours it reads at once.
         host.onReloadTimelines(QStringLiteral("SomeOtherWidget"));
-        QCOMPARE(reads, 2);
+        QCOMPARE(reads, 4);
         file.reset();
         host.onReloadTimelines(QStringLiteral("TavrinStatusWidget"));
-        QCOMPARE(reads, 3);
+        QCOMPARE(reads, 5);
         QVERIFY(!host.current().snapshot);
         scheduler.advance(14min);
-        QCOMPARE(reads, 3);
+        QCOMPARE(reads, 5);
     }
 
     void previewShowsTheSampleUntilThereIsData()

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Cuts the few glyphs the desktop widget draws out of Noto Sans CJK SC and renames the result, so that
-tavrin-widget can carry a 30 KB font instead of mapping the 20 MB system collections.
+"""Cuts the glyphs a program draws out of Noto Sans CJK SC and renames the result, so that tavrin and
+tavrin-widget can carry a small font instead of mapping the 20 MB system collections.
 
 Usage: make_subset_font.py SOURCE.ttc FONT_NUMBER CHARACTERS_FILE FAMILY STYLE OUTPUT.otf
 """
