@@ -1,3 +1,4 @@
+#include "AppAssets.h"
 #include "AppFonts.h"
 #include "AppStateFixture.h"
 #include "DashboardCards.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,6 +161,22 @@ private slots:
                                     dashboard.moreButton()}) {
             QVERIFY(!button->toolTip().isEmpty());
         }
+    }
+
+    void aMissingLogoFallsBackToTheDrawnMark()
+    {
+        AppLogoMark drawn(std::nullopt);
+        QVERIFY(!drawn.usesLogo());
+        const QImage picture = drawn.grab().toImage();
+        // The disc and the two capsules: several tints of the accent colour, not an empty square.
+        QSet<QRgb> colours;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                colours.insert(picture.pixel(x, y));
+            }
+        }
+        QVERIFY(colours.size() > 8);
+        QVERIFY(AppLogoMark(AppAssets::logo()).usesLogo());
     }
 
     void trendBadgeAgainstYesterday()
