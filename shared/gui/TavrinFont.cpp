@@ -1,5 +1,7 @@
 #include "TavrinFont.h"
 
+#include <QFontDatabase>
+
 #include <QStringList>
 
 namespace TavrinFont {
@@ -27,6 +29,19 @@ QStringList families()
 void setBundledFamily(const QString& family)
 {
     bundledFamily() = family;
+}
+
+bool installBundledFamily(const QString& family, const QString& resourceStem)
+{
+    bool loaded = true;
+    for (const char* style : {"Regular", "Bold"}) {
+        const QString path = resourceStem + u'-' + QLatin1StringView(style) + u".otf";
+        loaded = QFontDatabase::addApplicationFont(path) >= 0 && loaded;
+    }
+    if (loaded) {
+        setBundledFamily(family);
+    }
+    return loaded;
 }
 
 QFont make(qreal pixelSize, QFont::Weight weight)

@@ -11,5 +11,8 @@ QFont make(qreal pixelSize, QFont::Weight weight = QFont::Normal);
 QStringList families();
 // A family the program carries itself, tried right after "PingFang SC".
 void setBundledFamily(const QString& family);
+// Registers a font the program carries in its resources as <stem>-Regular.otf and <stem>-Bold.otf and
+// makes it the bundled family. True when both weights loaded.
+bool installBundledFamily(const QString& family, const QString& resourceStem);
 
 } // namespace TavrinFont

@@ -2,6 +2,7 @@
 #include "DesktopDriver.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "StoredUsage.h"
 #include "WidgetSharedStore.h"
 
 #include <QDateTime>
@@ -12,9 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sqlite3.h>
-
 using namespace DesktopDriver;
+using namespace StoredUsage;
 
 namespace {
 
@@ -22,38 +22,10 @@ const QString kOverlay = QStringLiteral("Tavrin");
 const QString kBanner = QStringLiteral("该休息一下啦");
 const QString kDashboard = QStringLiteral("Tavrin Kelomar");
 
-QString dataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tavrin");
-}
-
-QString databasePath()
-{
-    return dataFolder() + QStringLiteral("/data.db");
-}
-
 QString settingsPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Tavrin/Tavrin.conf");
-}
-
-// One value from the database, read as a user's sqlite3 session would.
-QVariant query(const char* sql)
-{
-    sqlite3* db = nullptr;
-    QVariant result;
-    if (sqlite3_open_v2(QFile::encodeName(databasePath()).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_type(statement, 0) != SQLITE_NULL) {
-            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return result;
 }
 
 QByteArray contents(const QString& path)

@@ -2,6 +2,7 @@
 #include "DesktopDriver.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "StoredUsage.h"
 
 #include <QDir>
 #include <QProcess>
@@ -9,9 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sqlite3.h>
-
 using namespace DesktopDriver;
+using namespace StoredUsage;
 
 namespace {
 
@@ -20,27 +20,9 @@ const QString kSettings = QStringLiteral("Tavrin 设置");
 const QString kPanel = QStringLiteral("Tavrin 状态");
 const QString kClass = QStringLiteral("tavrin");
 
-QString dataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tavrin");
-}
-
 double storedActiveSeconds()
 {
-    sqlite3* db = nullptr;
-    double total = -1;
-    const QByteArray path = QFile::encodeName(dataFolder() + QStringLiteral("/data.db"));
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT TOTAL(active_seconds) FROM usage_hourly", -1, &statement, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            total = sqlite3_column_double(statement, 0);
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return total;
+    return query("SELECT TOTAL(active_seconds) FROM usage_hourly").toDouble();
 }
 
 QString screenshots()

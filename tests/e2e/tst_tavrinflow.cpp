@@ -2,6 +2,7 @@
 #include "FakeService.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "StoredUsage.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,32 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sqlite3.h>
+using namespace StoredUsage;
 
 namespace {
-
-QString dataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tavrin");
-}
-
-// One value from the database tavrin writes, read the way a user's sqlite3 session would.
-QVariant query(const char* sql)
-{
-    sqlite3* db = nullptr;
-    QVariant result;
-    if (sqlite3_open_v2(QFile::encodeName(dataFolder() + QStringLiteral("/data.db")).constData(), &db,
-                        SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_type(statement, 0) != SQLITE_NULL) {
-            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return result;
-}
 
 int visibleWindows(const QString& title)
 {
