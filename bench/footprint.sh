@@ -89,6 +89,8 @@ done
 median() { # column
     printf '%s\n' "${results[@]}" | awk -v c="$1" '{print $c}' | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
 }
-printf '| %s | %s | %.1f | %.1f | %.2f | %.3f | %d | %.1f | %.1f |\n' "$name" "$(median 1 | xargs printf '%.2f s' 2>/dev/null || median 1)" \
+tray=$(median 1)
+case "$tray" in n/a) ;; *) tray=$(printf '%.2f s' "$tray") ;; esac
+printf '| %s | %s | %.1f | %.1f | %.2f | %.3f | %d | %.1f | %.1f |\n' "$name" "$tray" \
     "$(echo "$(median 2) / 1024" | bc -l)" "$(echo "$(median 3) / 1024" | bc -l)" "$(median 4)" "$(median 5)" \
     "$(median 6)" "$(median 7)" "$(median 8)"
