@@ -1,6 +1,7 @@
 #include "MenuBarPanel.h"
 
 #include "AppState.h"
+#include "DashboardModel.h"
 #include "SymbolIcon.h"
 #include "TavrinFont.h"
 #include "ThemeColors.h"
@@ -99,9 +100,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     m_movieMode->setFont(TavrinFont::make(13));
     connect(m_movieMode, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
-            AppSettings settings = m_state.settings();
-            settings.movieMode = on;
-            m_state.setSettings(settings);
+            m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
         }
     });
     actions->addWidget(m_movieMode);

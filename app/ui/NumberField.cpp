@@ -1,26 +1,15 @@
 #include "NumberField.h"
 
-#include "TavrinFont.h"
-#include "ThemeColors.h"
-
 #include <QLocale>
-#include <QPainter>
 #include <QRegularExpression>
 
 #include <limits>
 
 NumberField::NumberField(const Appearance& appearance, QWidget* parent)
-    : QLineEdit(parent)
-    , m_appearance(appearance)
+    : FieldLineEdit(appearance, QMargins(0, 6, 0, 6), parent)
 {
-    setFont(TavrinFont::make(13));
     setAlignment(Qt::AlignCenter);
-    setFrame(false);
     setFixedWidth(44);
-    setTextMargins(0, 6, 0, 6);
-    // The rounded field is painted below; the line edit draws only its text.
-    setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
     connect(this, &QLineEdit::editingFinished, this, &NumberField::commit);
     setText(locale().toString(m_value));
 }
@@ -63,18 +52,4 @@ void NumberField::commit()
     emit committed(*typed);
     // The owner has stored (and clamped) it and called setValue; show that.
     setText(locale().toString(m_value));
-}
-
-void NumberField::paintEvent(QPaintEvent* event)
-{
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor outline = palette().color(QPalette::WindowText);
-        outline.setAlphaF(hasFocus() ? 0.35f : 0.12f);
-        painter.setPen(QPen(outline, 1));
-        painter.setBrush(ThemeColors::fieldBackground(m_appearance));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    }
-    QLineEdit::paintEvent(event);
 }

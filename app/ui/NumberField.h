@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QLineEdit>
+#include "FieldLineEdit.h"
 
 #include <optional>
-
-class Appearance;
 
 // A small centred field for a whole number in the user's locale. It checks no range: it hands every
 // integer typed to its owner (on Return or when focus leaves), which clamps and shows the stored value
 // back. Text that is not an integer is not committed; the field returns to the shown value.
-class NumberField final : public QLineEdit
+class NumberField final : public FieldLineEdit
 {
     Q_OBJECT
 
@@ -26,12 +24,8 @@ public:
 signals:
     void committed(qint64 value);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void commit();
 
-    const Appearance& m_appearance;
     qint64 m_value = 0;
 };

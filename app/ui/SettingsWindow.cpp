@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DashboardModel.h"
 #include "EnumText.h"
+#include "FieldLineEdit.h"
 #include "NumberField.h"
 #include "SettingsBindings.h"
 #include "SettingsLayout.h"
@@ -28,37 +29,6 @@
 using SettingsLayout::addRow;
 
 namespace {
-
-// The single-line field of the break message: padded text on the field background with a thin outline.
-class MessageField final : public QLineEdit
-{
-public:
-    explicit MessageField(const Appearance& appearance)
-        : m_appearance(appearance)
-    {
-        setFont(TavrinFont::make(13));
-        setFrame(false);
-        setTextMargins(12, 9, 12, 9);
-        setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        {
-            QPainter painter(this);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(
-                QPen(ThemeColors::withAlpha(ThemeColors::primaryText(palette()), hasFocus() ? 0.35 : 0.12), 1));
-            painter.setBrush(ThemeColors::fieldBackground(m_appearance));
-            painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-        }
-        QLineEdit::paintEvent(event);
-    }
-
-private:
-    const Appearance& m_appearance;
-};
 
 QPushButton* smallButton(const QString& text)
 {
@@ -154,7 +124,7 @@ void SettingsWindow::buildSections(QWidget* content)
     messageBlock->setSpacing(8);
     messageBlock->addWidget(
         new ToneLabel(QStringLiteral("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
-    m_breakMessage = new MessageField(appearance);
+    m_breakMessage = new FieldLineEdit(appearance, QMargins(12, 9, 12, 9));
     m_breakMessage->setPlaceholderText(QStringLiteral("你已经持续工作 45 分钟啦"));
     connect(m_breakMessage, &QLineEdit::textEdited, this, [this](const QString& text) {
         change([text](AppSettings settings) {
@@ -271,10 +241,14 @@ QComboBox* SettingsWindow::picker(E AppSettings::*field, int width)
 
 void SettingsWindow::change(const Edit& edit)
 {
-    m_state.setSettings(edit(m_state.settings()));
-    // An assignment that changes nothing sends no signal; the controls must still show the stored value
-    // (a clamped number typed again, for instance).
-    refresh();
+    const AppSettings changed = edit(m_state.settings());
+    if (changed == m_state.settings()) {
+        // Nothing to store and no signal to come; the controls must still show the stored value (a
+        // clamped number typed again, for instance).
+        refresh();
+        return;
+    }
+    m_state.setSettings(changed);
 }
 
 void SettingsWindow::refresh()

@@ -1,0 +1,29 @@
+#include "FieldLineEdit.h"
+
+#include "TavrinFont.h"
+#include "ThemeColors.h"
+
+#include <QPainter>
+
+FieldLineEdit::FieldLineEdit(const Appearance& appearance, const QMargins& textMargins, QWidget* parent)
+    : QLineEdit(parent)
+    , m_appearance(appearance)
+{
+    setFont(TavrinFont::make(13));
+    setFrame(false);
+    setTextMargins(textMargins);
+    // The rounded field is painted below; the line edit draws only its text.
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+}
+
+void FieldLineEdit::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ThemeColors::withAlpha(ThemeColors::primaryText(palette()), hasFocus() ? 0.35 : 0.12), 1));
+        painter.setBrush(ThemeColors::fieldBackground(m_appearance));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    }
+    QLineEdit::paintEvent(event);
+}
