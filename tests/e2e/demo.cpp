@@ -8,6 +8,7 @@
 #include "LocalCalendar.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "TavrinWindows.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <sqlite3.h>
 
 using namespace DesktopDriver;
+using namespace TavrinWindows;
 
 namespace {
 
@@ -88,17 +90,9 @@ void storeSettings(const std::function<void(AppSettings&)>& change)
     SettingsUserDefaults().setData(SettingsStore::kKey, settings.toJson());
 }
 
-// The dashboard's quick actions from the right: more, settings, meeting mode, rest.
-QPoint quickAction(quint64 dashboard, int fromRight)
-{
-    const QRect frame = geometry(dashboard);
-    const int centres[] = {74, 131, 179, 227};
-    return QPoint(frame.right() - centres[fromRight], frame.top() + 38);
-}
-
 void toggleDisplayMode(quint64 dashboard)
 {
-    click(quickAction(dashboard, 0));
+    click(quickAction(dashboard, QuickAction::more));
     wait(400);
     key(QStringLiteral("Down Down Return"));
     // Away from the buttons, so that no tooltip covers the picture.
@@ -129,7 +123,7 @@ int main(int argc, char* argv[])
     tavrin.setProcessChannelMode(QProcess::ForwardedChannels);
     tavrin.start(tavrinProgram);
 
-    const auto dashboard = waitForWindow(QStringLiteral("Tavrin Kelomar"), 15000);
+    const auto dashboard = waitForWindow(kDashboard, 15000);
     if (!dashboard) {
         note(QStringLiteral("the dashboard did not open"));
         return 1;
@@ -142,10 +136,10 @@ int main(int argc, char* argv[])
     shoot(QStringLiteral("dashboard-dark"), grabWhenDrawn(*dashboard));
     toggleDisplayMode(*dashboard);
 
-    const QList<quint64> icons = trayIcons(QStringLiteral("tavrin"));
+    const QList<quint64> icons = trayIcons(kClass);
     if (!icons.isEmpty()) {
         click(geometry(icons.first()).center());
-        if (const auto panel = waitForWindow(QStringLiteral("Tavrin 状态"), 5000)) {
+        if (const auto panel = waitForWindow(kPanel, 5000)) {
             shoot(QStringLiteral("panel"), grabWhenDrawn(*panel));
             key(QStringLiteral("Escape"));
         }
@@ -155,24 +149,24 @@ int main(int argc, char* argv[])
     }
 
     activate(*dashboard);
-    click(quickAction(*dashboard, 1));
-    if (const auto settings = waitForWindow(QStringLiteral("Tavrin 设置"), 5000)) {
+    click(quickAction(*dashboard, QuickAction::settings));
+    if (const auto settings = waitForWindow(kSettings, 5000)) {
         shoot(QStringLiteral("settings"), grabWhenDrawn(*settings));
         closeWindow(*settings);
     }
 
     activate(*dashboard);
-    click(quickAction(*dashboard, 3));
-    if (waitForWindow(QStringLiteral("Tavrin"), 5000)) {
+    click(quickAction(*dashboard, QuickAction::rest));
+    if (waitForWindow(kOverlay, 5000)) {
         wait(2500); // the fade-in and a tip
         shoot(QStringLiteral("overlay"), grab());
-        waitUntilGone(QStringLiteral("Tavrin"), 30000);
+        waitUntilGone(kOverlay, 30000);
     }
 
     // The widget beside the running app.
     QProcess widget;
     widget.start(widgetProgram);
-    if (const auto window = waitForWindow(QStringLiteral("当前工作状态"), 10000)) {
+    if (const auto window = waitForWindow(kWidget, 10000)) {
         shoot(QStringLiteral("widget"), grabWhenDrawn(*window));
     }
     widget.terminate();
@@ -186,7 +180,7 @@ int main(int argc, char* argv[])
         settings.rule.workSeconds = 8;
     });
     tavrin.start(tavrinProgram);
-    if (const auto banner = waitForWindow(QStringLiteral("该休息一下啦"), 30000)) {
+    if (const auto banner = waitForWindow(kBanner, 30000)) {
         wait(800);
         shoot(QStringLiteral("banner"), grab(geometry(*banner).adjusted(-16, -16, 16, 16)));
     } else {

@@ -19,17 +19,6 @@ if command -v desktop-file-validate >/dev/null 2>&1; then
     desktop-file-validate "$prefix/share/applications/tavrin-widget.desktop"
 fi
 # The installed tavrin, asked to start at login, registers itself by its absolute path.
-home="$prefix/home"
-mkdir -p -m 0700 "$home" "$home/config/Tavrin" "$home/data" "$home/runtime"
-printf '[General]\nTavrin.AppSettings="@ByteArray({\\"launchAtStartup\\":true})"\n' >"$home/config/Tavrin/Tavrin.conf"
-env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
-    XDG_RUNTIME_DIR="$home/runtime" XDG_DATA_DIRS="$prefix/share" PATH="$prefix/bin:$PATH" \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
-    QT_QPA_PLATFORM=offscreen tavrin >"$home/out" 2>&1 &
-pid=$!
-for _ in $(seq 50); do [ -e "$home/config/autostart/tavrin.desktop" ] && break; sleep 0.1; done
-kill "$pid"; wait "$pid" || true
-entry="$home/config/autostart/tavrin.desktop"
-[ -e "$entry" ] || { cat "$home/out" >&2; fail "no autostart entry"; }
-grep -qx "Exec=$(readlink -f "$prefix/bin/tavrin")" "$entry" || { cat "$entry" >&2; fail "autostart Exec"; }
+. "$(dirname "$0")/installed_login_item.sh"
+check_installed_login_item "$prefix" "$prefix/home"
 echo "1 passed, 0 failed"

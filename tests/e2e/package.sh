@@ -39,19 +39,8 @@ for file in /usr/bin/tavrin /usr/bin/tavrin-widget /usr/share/applications/tavri
 done
 
 # The installed tavrin starts, counts as installed, and registers itself to start at login.
-home="$work/home"
-mkdir -p -m 0700 "$home" "$home/config/Tavrin" "$home/data" "$home/runtime"
-printf '[General]\nTavrin.AppSettings="@ByteArray({\\"launchAtStartup\\":true})"\n' >"$home/config/Tavrin/Tavrin.conf"
-env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
-    XDG_RUNTIME_DIR="$home/runtime" XDG_DATA_DIRS="$root/usr/share" PATH="$root/usr/bin:$PATH" \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
-    QT_QPA_PLATFORM=offscreen tavrin >"$home/out" 2>&1 &
-pid=$!
-for _ in $(seq 100); do [ -e "$home/config/autostart/tavrin.desktop" ] && break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null || { cat "$home/out" >&2; fail "the installed tavrin did not keep running"; }
-kill "$pid"; wait "$pid" || fail "the installed tavrin did not end cleanly"
-grep -qx "Exec=$root/usr/bin/tavrin" "$home/config/autostart/tavrin.desktop" ||
-    { cat "$home/config/autostart/tavrin.desktop" "$home/out" >&2; fail "autostart Exec"; }
+. "$(dirname "$0")/installed_login_item.sh"
+check_installed_login_item "$root/usr" "$work/home"
 
 dpkg --root="$root" --force-depends --force-not-root -r tavrin >>"$work/dpkg.log" 2>&1 || fail "dpkg -r"
 [ ! -e "$root/usr/bin/tavrin" ] || fail "removal left the program"

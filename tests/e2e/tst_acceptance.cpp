@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
 #include "StoredUsage.h"
+#include "TavrinWindows.h"
 #include "WidgetSharedStore.h"
 
 #include <QDateTime>
@@ -14,13 +15,10 @@
 #include <QTimer>
 
 using namespace DesktopDriver;
+using namespace TavrinWindows;
 using namespace StoredUsage;
 
 namespace {
-
-const QString kOverlay = QStringLiteral("Tavrin");
-const QString kBanner = QStringLiteral("该休息一下啦");
-const QString kDashboard = QStringLiteral("Tavrin Kelomar");
 
 QString settingsPath()
 {
@@ -115,7 +113,7 @@ private slots:
         // The widget beside the app reads what the app publishes.
         QProcess widget;
         widget.start(QStringLiteral(TAVRIN_WIDGET_PROGRAM));
-        const auto widgetWindow = waitForWindow(QStringLiteral("当前工作状态"));
+        const auto widgetWindow = waitForWindow(kWidget);
         QVERIFY(widgetWindow);
         save(grabWhenDrawn(*widgetWindow), screenshots(), QStringLiteral("morning-widget"));
         save(grabWhenDrawn(waitForWindow(kDashboard).value_or(0)), screenshots(), QStringLiteral("morning-dashboard"));

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
 #include "StoredUsage.h"
+#include "TavrinWindows.h"
 
 #include <QDir>
 #include <QProcess>
@@ -11,14 +12,10 @@
 #include <QTimer>
 
 using namespace DesktopDriver;
+using namespace TavrinWindows;
 using namespace StoredUsage;
 
 namespace {
-
-const QString kDashboard = QStringLiteral("Tavrin Kelomar");
-const QString kSettings = QStringLiteral("Tavrin 设置");
-const QString kPanel = QStringLiteral("Tavrin 状态");
-const QString kClass = QStringLiteral("tavrin");
 
 double storedActiveSeconds()
 {
@@ -47,15 +44,6 @@ private:
 
         m_tavrin.start(QStringLiteral(TAVRIN_PROGRAM));
         QVERIFY(m_tavrin.waitForStarted());
-    }
-
-    // The dashboard's quick actions sit in its top-right corner: rest, meeting mode, settings, more.
-    QPoint quickAction(quint64 dashboard, int fromRight)
-    {
-        const QRect frame = geometry(dashboard);
-        const int centres[] = {50 + 24, 50 + 48 + 18 + 15, 50 + 48 + 18 + 30 + 18 + 15,
-                               50 + 48 + 18 + 30 + 18 + 30 + 18 + 15};
-        return QPoint(frame.right() - centres[fromRight], frame.top() + 24 + 14);
     }
 
 private slots:
@@ -89,7 +77,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!trayIcons(kClass).isEmpty(), 5000);
         const auto dashboard = waitForWindow(kDashboard);
         QVERIFY(dashboard);
-        click(quickAction(*dashboard, 1));
+        click(quickAction(*dashboard, QuickAction::settings));
         const auto settings = waitForWindow(kSettings);
         if (!settings) {
             save(grab(), screenshots(), QStringLiteral("debug-gear"));
@@ -116,7 +104,7 @@ private slots:
         QTest::qWait(1500);
         QVERIFY(trayIcons(kClass).isEmpty());
         // Back on, from the window again.
-        click(quickAction(windows(kDashboard).value(0), 1));
+        click(quickAction(windows(kDashboard).value(0), QuickAction::settings));
         const auto again = waitForWindow(kSettings);
         if (!again) {
             save(grab(), screenshots(), QStringLiteral("debug-gear2"));
