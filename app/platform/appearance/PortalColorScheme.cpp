@@ -45,6 +45,9 @@ PortalColorScheme::PortalColorScheme(const QDBusConnection& bus, QObject* parent
     if (!m_bus.isConnected()) {
         return;
     }
+    // WORKAROUND: QtDBus looks the slot's parameter types up by name, and QDBusVariant has no name until
+    // something registers it; without this the connection fails silently and live changes are missed.
+    qRegisterMetaType<QDBusVariant>();
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"), this,
                   SLOT(onSettingChanged(QString, QString, QDBusVariant)));
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Read"));
