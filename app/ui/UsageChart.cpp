@@ -12,7 +12,8 @@
 UsageChart::UsageChart(QWidget* parent)
     : QChartView(parent)
     , m_line(new QLineSeries)
-    , m_areaEdge(new QLineSeries)
+    // The area series only points at its edge; the view owns it.
+    , m_areaEdge(new QLineSeries(this))
     , m_area(new QAreaSeries(m_areaEdge))
     , m_pastDots(new QScatterSeries)
     , m_currentDot(new QScatterSeries)
@@ -29,7 +30,8 @@ UsageChart::UsageChart(QWidget* parent)
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
 
-    auto* chart = new QChart;
+    // The view's own chart: setChart() would release it to nobody.
+    QChart* chart = this->chart();
     chart->setBackgroundVisible(false);
     chart->setPlotAreaBackgroundVisible(false);
     chart->legend()->hide();
@@ -65,7 +67,6 @@ UsageChart::UsageChart(QWidget* parent)
         series->attachAxis(m_hours);
         series->attachAxis(m_percent);
     }
-    setChart(chart);
     applyColours();
 }
 
