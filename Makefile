@@ -20,7 +20,7 @@ run: build
 
 # Tavrin in a private desktop with a tray, shown window by window; pictures in build/$(PRESET)/screenshots/demo.
 demo: build
-	@tests/e2e/session.sh --tray -- build/$(PRESET)/tests/tavrin_demo build/$(PRESET)/app/tavrin \
+	@tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo build/$(PRESET)/app/tavrin \
 		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
 
 # The Debian package of a release build: build/release/tavrin_<version>_amd64.deb.
@@ -50,7 +50,8 @@ bench: deps
 	@bench/compare_peers.sh
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | while read -r f; do [ -f "$$f" ] && echo "$$f"; done | \
+		xargs -r clang-format -i
 
 clean:
 	@rm -rf build

@@ -1,0 +1,219 @@
+// Runs the real tavrin and tavrin-widget in a private desktop (see tests/e2e/session.sh), shows each window
+// the way a user would reach it, and saves a picture of each for a person to look at: make demo.
+//
+// Usage: tavrin_demo TAVRIN TAVRIN_WIDGET OUTPUT_FOLDER
+
+#include "AppSettings.h"
+#include "DesktopDriver.h"
+#include "LocalCalendar.h"
+#include "SettingsStore.h"
+#include "SettingsUserDefaults.h"
+#include "TavrinWindows.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+using namespace DesktopDriver;
+using namespace TavrinWindows;
+
+namespace {
+
+QString g_output;
+int g_failures = 0;
+
+void note(const QString& text)
+{
+    fprintf(stderr, "demo: %s\n", qPrintable(text));
+}
+
+// A picture of nearly one colour is a window that has not drawn yet (or a drawing fault).
+bool looksBlank(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours.size() <= 16;
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QImage grabWhenDrawn(quint64 window)
+{
+    QImage picture;
+    for (int attempt = 0; attempt < 50 && (picture.isNull() || looksBlank(picture)); ++attempt) {
+        wait(100);
+        picture = grab(geometry(window));
+    }
+    return picture;
+}
+
+void shoot(const QString& name, const QImage& picture)
+{
+    QDir().mkpath(g_output);
+    if (looksBlank(picture) || !picture.save(g_output + u'/' + name + QStringLiteral(".png"))) {
+        note(name + QStringLiteral(": no picture"));
+        ++g_failures;
+        return;
+    }
+    note(QStringLiteral("%1/%2.png").arg(g_output, name));
+}
+
+// A morning's usage and yesterday's total, so that the chart and the trend have something to show.
+void seedUsage()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tavrin";
+    QDir().mkpath(folder);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(QFile::encodeName(folder + "/data.db").constData(), &db) != SQLITE_OK) {
+        note(QStringLiteral("cannot seed the database"));
+        return;
+    }
+    sqlite3_exec(db,
+                 "CREATE TABLE IF NOT EXISTS usage_hourly (day TEXT NOT NULL, hour INTEGER NOT NULL, active_seconds "
+                 "INTEGER NOT NULL DEFAULT 0, fatigue_peak REAL NOT NULL DEFAULT 0, PRIMARY KEY (day, hour))",
+                 nullptr, nullptr, nullptr);
+    const LocalCalendar calendar;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString today = calendar.dayKey(now);
+    const QString yesterday = calendar.dayKey(calendar.addDays(now, -1));
+    const int hour = calendar.hour(now);
+    const double peaks[] = {38, 64, 91, 47, 72, 55, 83, 36};
+    for (int i = 0; i < 8 && hour - 1 - i >= 0; ++i) {
+        const QString sql = QStringLiteral("INSERT INTO usage_hourly VALUES('%1', %2, %3, %4)")
+                                .arg(today)
+                                .arg(hour - 1 - i)
+                                .arg(2400 + 300 * (i % 3))
+                                .arg(peaks[i]);
+        sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(db, QStringLiteral("INSERT INTO usage_hourly VALUES('%1', 10, 9000, 80)").arg(yesterday).toUtf8(),
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void storeSettings(const std::function<void(AppSettings&)>& change)
+{
+    AppSettings settings;
+    settings.rule.restSeconds = 20;
+    change(settings);
+    SettingsUserDefaults().setData(SettingsStore::kKey, settings.toJson());
+}
+
+void toggleDisplayMode(quint64 dashboard)
+{
+    click(quickAction(dashboard, QuickAction::more));
+    wait(400);
+    key(QStringLiteral("Down Down Return"));
+    // Away from the buttons, so that no tooltip covers the picture.
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
+    wait(800);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        note(QStringLiteral("usage: tavrin_demo TAVRIN TAVRIN_WIDGET OUTPUT_FOLDER"));
+        return 2;
+    }
+    const QString tavrinProgram = QString::fromLocal8Bit(argv[1]);
+    const QString widgetProgram = QString::fromLocal8Bit(argv[2]);
+    g_output = QString::fromLocal8Bit(argv[3]);
+
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [] { nudgePointer(); });
+    user.start(700);
+
+    seedUsage();
+    storeSettings([](AppSettings&) {});
+    QProcess tavrin;
+    tavrin.setProcessChannelMode(QProcess::ForwardedChannels);
+    tavrin.start(tavrinProgram);
+
+    const auto dashboard = waitForWindow(kDashboard, 15000);
+    if (!dashboard) {
+        note(QStringLiteral("the dashboard did not open"));
+        return 1;
+    }
+    wait(4000);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
+    shoot(QStringLiteral("dashboard-light"), grabWhenDrawn(*dashboard));
+
+    toggleDisplayMode(*dashboard);
+    shoot(QStringLiteral("dashboard-dark"), grabWhenDrawn(*dashboard));
+    toggleDisplayMode(*dashboard);
+
+    const QList<quint64> icons = trayIcons(kClass);
+    if (!icons.isEmpty()) {
+        click(geometry(icons.first()).center());
+        if (const auto panel = waitForWindow(kPanel, 5000)) {
+            shoot(QStringLiteral("panel"), grabWhenDrawn(*panel));
+            key(QStringLiteral("Escape"));
+        }
+    } else {
+        note(QStringLiteral("no tray icon"));
+        ++g_failures;
+    }
+
+    activate(*dashboard);
+    click(quickAction(*dashboard, QuickAction::settings));
+    if (const auto settings = waitForWindow(kSettings, 5000)) {
+        shoot(QStringLiteral("settings"), grabWhenDrawn(*settings));
+        closeWindow(*settings);
+    }
+
+    activate(*dashboard);
+    click(quickAction(*dashboard, QuickAction::rest));
+    if (waitForWindow(kOverlay, 5000)) {
+        wait(2500); // the fade-in and a tip
+        shoot(QStringLiteral("overlay"), grab());
+        for (int second = 0; second < 30 && !windows(kOverlay).isEmpty(); ++second) {
+            wait(1000);
+        }
+    }
+
+    // The widget beside the running app.
+    QProcess widget;
+    widget.start(widgetProgram);
+    if (const auto window = waitForWindow(kWidget, 10000)) {
+        shoot(QStringLiteral("widget"), grabWhenDrawn(*window));
+    }
+    widget.terminate();
+    widget.waitForFinished(5000);
+
+    // The banner style: a short work period, then the reminder in the corner.
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    storeSettings([](AppSettings& settings) {
+        settings.reminderStyle = ReminderStyle::banner;
+        settings.rule.workSeconds = 8;
+    });
+    tavrin.start(tavrinProgram);
+    if (const auto banner = waitForWindow(kBanner, 30000)) {
+        wait(800);
+        shoot(QStringLiteral("banner"), grab(geometry(*banner).adjusted(-16, -16, 16, 16)));
+    } else {
+        note(QStringLiteral("no banner"));
+        ++g_failures;
+    }
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    return g_failures == 0 ? 0 : 1;
+}
