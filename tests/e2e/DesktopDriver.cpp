@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSet>
 #include <QThread>
 
 namespace DesktopDriver {
@@ -105,6 +104,20 @@ QRect geometry(quint64 window)
     return rect;
 }
 
+QString xprop(quint64 window, const QString& property)
+{
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), property})
+        .value_or(QString())
+        .trimmed();
+}
+
+quint64 activeWindow()
+{
+    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")})
+                             .value_or(QString());
+    return line.section(u'#', 1).trimmed().toULongLong(nullptr, 16);
+}
+
 std::optional<quint64> waitForWindow(const QString& title, int timeoutMs)
 {
     QElapsedTimer clock;
@@ -119,23 +132,26 @@ std::optional<quint64> waitForWindow(const QString& title, int timeoutMs)
     return std::nullopt;
 }
 
-bool waitUntilGone(const QString& title, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        if (windows(title).isEmpty()) {
-            return true;
-        }
-        pause(100);
-    }
-    return false;
-}
-
 void click(const QPoint& rootPosition)
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(rootPosition.x()),
                                     QString::number(rootPosition.y()), QStringLiteral("click"), QStringLiteral("1")});
+    pause(150);
+}
+
+void drag(const QPoint& from, const QPoint& by)
+{
+    auto moveTo = [](const QPoint& to) {
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(to.x()), QString::number(to.y())});
+    };
+    moveTo(from);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    pause(150); // the window's owner must see the press before the pointer moves on
+    for (int step = 1; step <= 8; ++step) {
+        moveTo(from + by * step / 8);
+        pause(20);
+    }
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
     pause(150);
 }
 
@@ -177,39 +193,17 @@ QImage grab(const QRect& area)
     return screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height()).toImage();
 }
 
-QImage grabWhenDrawn(quint64 window, int timeoutMs)
+int countNear(const QImage& image, const QColor& color, int tolerance)
 {
-    QElapsedTimer clock;
-    clock.start();
-    QImage picture;
-    do {
-        pause(100);
-        picture = grab(geometry(window));
-    } while (looksBlank(picture) && clock.elapsed() < timeoutMs);
-    return picture;
-}
-
-bool save(const QImage& image, const QString& folder, const QString& name)
-{
-    QDir().mkpath(folder);
-    return image.save(folder + u'/' + name + QStringLiteral(".png"));
-}
-
-bool looksBlank(const QImage& image)
-{
-    if (image.isNull()) {
-        return true;
-    }
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 4) {
-        for (int x = 0; x < image.width(); x += 4) {
-            colours.insert(image.pixel(x, y));
-            if (colours.size() > 16) {
-                return false;
-            }
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += qAbs(pixel.red() - color.red()) <= tolerance && qAbs(pixel.green() - color.green()) <= tolerance &&
+                     qAbs(pixel.blue() - color.blue()) <= tolerance;
         }
     }
-    return true;
+    return count;
 }
 
 } // namespace DesktopDriver

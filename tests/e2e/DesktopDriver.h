@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -23,11 +24,16 @@ QList<quint64> windows(const QString& title);
 QList<quint64> trayIcons(const QString& windowClass);
 // The window's frame-less geometry in root coordinates.
 QRect geometry(quint64 window);
+// What the X server holds for the window's property, as xprop prints it ("_NET_WM_STATE", "WM_HINTS").
+QString xprop(quint64 window, const QString& property);
+// The window the window manager says is active (_NET_ACTIVE_WINDOW), 0 when none.
+quint64 activeWindow();
 // Polls until a window with the title is visible; its id, or nothing after the timeout.
 std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 10000);
-bool waitUntilGone(const QString& title, int timeoutMs = 10000);
 
 void click(const QPoint& rootPosition);
+// Presses the left button at the point, moves by the offset in small steps and releases it.
+void drag(const QPoint& from, const QPoint& by);
 void key(const QString& keys, std::optional<quint64> window = std::nullopt);
 void activate(quint64 window);
 // Asks the window manager to close the window, as its close button would (openbox: Alt+F4).
@@ -37,11 +43,7 @@ void nudgePointer();
 
 // What the screen shows in the rectangle (the whole screen by default).
 QImage grab(const QRect& area = QRect());
-// The window once it has drawn something (a fresh window is blank until its first paint).
-QImage grabWhenDrawn(quint64 window, int timeoutMs = 5000);
-bool save(const QImage& image, const QString& folder, const QString& name);
-
-// A rectangle of nearly one colour (a blank or unpainted window) tells of a drawing fault.
-bool looksBlank(const QImage& image);
+// How many pixels are within the tolerance of the colour in each channel.
+int countNear(const QImage& image, const QColor& color, int tolerance = 6);
 
 } // namespace DesktopDriver

@@ -37,10 +37,26 @@ for file in /usr/bin/tavrin /usr/bin/tavrin-widget /usr/share/applications/tavri
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
     [ -e "$root$file" ] || fail "$file was not installed"
 done
+desktop-file-validate "$root/usr/share/applications/tavrin.desktop" "$root/usr/share/applications/tavrin-widget.desktop"
+grep -qx 'Exec=tavrin' "$root/usr/share/applications/tavrin.desktop" || fail "tavrin.desktop Exec"
 
-# The installed tavrin starts, counts as installed, and registers itself to start at login.
-. "$(dirname "$0")/installed_login_item.sh"
-check_installed_login_item "$root/usr" "$work/home"
+# The installed tavrin starts headless in a fresh home, counts as installed, and, asked to start at login,
+# registers its own absolute path; it ends cleanly on SIGTERM.
+prefix="$root/usr"
+home="$work/home"
+mkdir -p -m 0700 "$home" "$home/config/Tavrin" "$home/data" "$home/runtime"
+printf '[General]\nTavrin.AppSettings="@ByteArray({\\"launchAtStartup\\":true})"\n' >"$home/config/Tavrin/Tavrin.conf"
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+    XDG_RUNTIME_DIR="$home/runtime" XDG_DATA_DIRS="$prefix/share" PATH="$prefix/bin:$PATH" \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
+    QT_QPA_PLATFORM=offscreen tavrin >"$home/out" 2>&1 &
+pid=$!
+entry="$home/config/autostart/tavrin.desktop"
+for _ in $(seq 100); do [ -e "$entry" ] && break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null || { cat "$home/out" >&2; fail "the installed tavrin did not keep running"; }
+kill "$pid"; wait "$pid" || fail "the installed tavrin did not end cleanly"
+[ -e "$entry" ] || { cat "$home/out" >&2; fail "no autostart entry"; }
+grep -qx "Exec=$(readlink -f "$prefix/bin/tavrin")" "$entry" || { cat "$entry" "$home/out" >&2; fail "autostart Exec"; }
 
 dpkg --root="$root" --force-depends --force-not-root -r tavrin >>"$work/dpkg.log" 2>&1 || fail "dpkg -r"
 [ ! -e "$root/usr/bin/tavrin" ] || fail "removal left the program"

@@ -3,6 +3,7 @@
 #include "ActivityMonitor.h"
 #include "AppState.h"
 #include "BreakOverlayPresenter.h"
+#include "DatabaseRows.h"
 #include "DummyBackends.h"
 #include "FakeClock.h"
 #include "FakeIdleSource.h"
@@ -13,51 +14,123 @@
 #include "ReminderBannerPresenter.h"
 #include "SnapshotPublishing.h"
 #include "SystemEvents.h"
+#include "UsageDatabase.h"
 
-// An AppState over fakes and virtual time, with usage kept in memory, for the windows' tests.
+#include <QTemporaryDir>
+
+// AppState over fakes and virtual time, with a real database in a temporary folder. The clock starts at
+// 09:00 UTC on 2 March 2026 unless a test gives another start, and the calendar is UTC.
 struct AppStateFixture
 {
-    struct NoPublisher final : SnapshotPublishing
+    // The database, with writes that fail on demand (a busy database, a full disk).
+    struct FlakyStore final : UsageStore
     {
-        void publish(const FatigueState&, double, const RuleConfig&, const QDateTime&) override {}
+        UsageStore* inner = nullptr;
+        bool failWrites = false;
+        int writes = 0;
+
+        bool addUsage(const QString& day, int hour, double seconds, double peak) override
+        {
+            ++writes;
+            return !failWrites && inner->addUsage(day, hour, seconds, peak);
+        }
+        bool recordBreak(const QDateTime& start, const QDateTime& end, bool skipped, const QString& trigger) override
+        {
+            return inner->recordBreak(start, end, skipped, trigger);
+        }
+        std::optional<HourlyValues> hourlySeconds(const QString& day) override { return inner->hourlySeconds(day); }
+        std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override
+        {
+            return inner->hourlyFatiguePeaks(day);
+        }
+        std::optional<double> totalSeconds(const QString& day) override { return inner->totalSeconds(day); }
     };
 
-    struct MemoryStore final : UsageStore
+    struct RecordingPublisher final : SnapshotPublishing
     {
-        bool addUsage(const QString&, int, double seconds, double) override
-        {
-            written += seconds;
-            return true;
-        }
-        bool recordBreak(const QDateTime&, const QDateTime&, bool, const QString& trigger) override
-        {
-            breaks.append(trigger);
-            return true;
-        }
-        std::optional<HourlyValues> hourlySeconds(const QString&) override { return std::nullopt; }
-        std::optional<HourlyValues> hourlyFatiguePeaks(const QString&) override { return std::nullopt; }
-        std::optional<double> totalSeconds(const QString&) override { return std::nullopt; }
-        double written = 0;
-        QStringList breaks;
+        int calls = 0;
+        void publish(const FatigueState&, double, const RuleConfig&, const QDateTime&) override { ++calls; }
     };
 
-    FakeClock clock{QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC)};
+    static inline const QDateTime kStart{QDate(2026, 3, 2), QTime(9, 0), Qt::UTC};
+
+    explicit AppStateFixture(const std::function<void(AppSettings&)>& storedSettings = {},
+                             const QDateTime& start = kStart)
+        : clock(start)
+    {
+        if (storedSettings) {
+            AppSettings settings;
+            storedSettings(settings);
+            defaults.setData(SettingsStore::kKey, settings.toJson());
+        }
+        database = std::make_unique<UsageDatabase>(databasePath(), log, clock, LocalCalendar(QTimeZone::utc()));
+        usage.inner = database.get();
+    }
+
+    AppState& state()
+    {
+        if (!m_state) {
+            m_state = std::make_unique<AppState>(
+                AppState::Services{defaults, activity, usage, overlay, banner, publisher, scheduler, clock, log, events,
+                                   taskbar, appearance, loginItem, LocalCalendar(QTimeZone::utc())});
+        }
+        return *m_state;
+    }
+    // The process ends and starts again: settings and database stay.
+    void restart()
+    {
+        m_state.reset();
+        state();
+    }
+
+    // The user at the keyboard, or away (exactly the 30 seconds without input that count as away), for the
+    // duration.
+    void work(std::chrono::milliseconds duration)
+    {
+        state();
+        idle.idleSeconds = 0;
+        scheduler.advance(duration);
+    }
+    void away(std::chrono::milliseconds duration)
+    {
+        state();
+        idle.idleSeconds = 30;
+        scheduler.advance(duration);
+    }
+
+    QString databasePath() const { return dir.filePath(QStringLiteral("data.db")); }
+    // "trigger|skipped|duration" per recorded break, oldest first.
+    QStringList breaks() const
+    {
+        return DatabaseRows::read(databasePath(),
+                                  QStringLiteral("SELECT trigger, skipped, duration_s FROM break_events ORDER BY id"));
+    }
+    double storedSeconds(const QString& day) const { return database->totalSeconds(day).value_or(0); }
+    AppSettings storedSettings() const
+    {
+        return AppSettings::fromJson(defaults.data(SettingsStore::kKey).value_or(QByteArray())).value_or(AppSettings());
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
     ManualScheduler scheduler{clock};
     RecordingSystemLog log;
     MemoryUserDefaults defaults;
     FakeIdleSource idle;
     ActivityMonitor activity{idle};
-    MemoryStore usage;
+    std::unique_ptr<UsageDatabase> database;
+    FlakyStore usage;
     FakeOverlayWindows overlayWindows;
     FakeBannerWindow bannerWindow;
     DummySoundPlayer sound;
     BreakOverlayPresenter overlay{overlayWindows, scheduler, sound};
     ReminderBannerPresenter banner{bannerWindow, scheduler};
-    NoPublisher publisher;
+    RecordingPublisher publisher;
     SystemEvents events;
     DummyTaskbarPresence taskbar;
     DummyAppearance appearance;
     DummyLoginItem loginItem;
-    AppState state{{defaults, activity, usage, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
-                    appearance, loginItem, LocalCalendar(QTimeZone::utc())}};
+
+private:
+    std::unique_ptr<AppState> m_state;
 };

@@ -18,17 +18,12 @@ public:
         ++opens;
     }
     void update(const OverlayContent& content) override { shown = content; }
-    void close() override
-    {
-        windows = 0;
-        ++closes;
-    }
+    void close() override { windows = 0; }
     int windowCount() const override { return windows; }
 
     int displays = 2;
     int windows = 0;
     int opens = 0;
-    int closes = 0;
     BreakOptions opened;
     OverlayContent shown;
     std::function<void()> skip;

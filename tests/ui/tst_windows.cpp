@@ -1,16 +1,18 @@
-#include "AppAssets.h"
-#include "AppFonts.h"
 #include "AppStateFixture.h"
+#include "BackgroundImport.h"
 #include "DashboardCards.h"
+#include "DashboardModel.h"
 #include "DashboardWindow.h"
+#include "FormatDuration.h"
 #include "MenuBarPanel.h"
 #include "NumberField.h"
-#include "SettingsStore.h"
+#include "PanelView.h"
+#include "RecordingSystemLog.h"
+#include "SettingsBindings.h"
 #include "SettingsWindow.h"
 #include "SwitchToggle.h"
 #include "TavrinApp.h"
-#include "TavrinFont.h"
-#include "ThemeAppearance.h"
+#include "TestFiles.h"
 #include "TrayController.h"
 #include "UsageChart.h"
 
@@ -18,362 +20,357 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFontInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRawFont>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
+#include <limits>
+
 using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(std::optional<double>)
 
 namespace {
 
-template <typename Window>
-qsizetype visibleWindows()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::count_if(windows.begin(), windows.end(),
-                         [](QWidget* w) { return w->isVisible() && qobject_cast<Window*>(w); });
-}
-
-AppSettings stored(const AppStateFixture& app)
-{
-    return AppSettings::fromJson(app.defaults.data(SettingsStore::kKey).value_or(QByteArray())).value_or(AppSettings());
-}
-
-void typeInto(NumberField* field, const QString& text)
+void typeInto(NumberField* field, const QString& text, bool enter = true)
 {
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
+    if (enter) {
+        QTest::keyClick(field, Qt::Key_Return);
+    }
 }
 
-QString screenshotPath(const QString& name)
+template <typename Window>
+void showAndWait(Window& window)
 {
-    const QString folder = QStringLiteral(TAVRIN_SCREENSHOT_DIR) + QStringLiteral("/ui");
-    QDir().mkpath(folder);
-    return folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
 } // namespace
 
-// The dashboard and the settings window over an AppState in virtual time: what they show, what their
-// controls store, and how they look.
+// What the panel, the dashboard and the settings window show and store, first as plain view logic, then as
+// windows over an AppState in virtual time used with the mouse and the keyboard (offscreen), and the shell.
 class WindowsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
+private:
+    SettingsWindow::Services settingsServices(AppStateFixture& app, const QString& backgrounds = QString())
     {
-        // Tavrin's own font carries every character of its texts: the pictures below show them from it.
-        QVERIFY(AppFonts::install());
-        const QFontInfo resolved(TavrinFont::make(14));
-        QCOMPARE(resolved.family(), AppFonts::kFamily);
-        const QRawFont raw = QRawFont::fromFont(TavrinFont::make(14));
-        for (const QString& text : {QStringLiteral("守护颈椎健康"), QStringLiteral("在全屏弹窗中展示跳过按钮"),
-                                    QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长")}) {
-            for (const QChar c : text) {
-                QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
-            }
-        }
+        return {app.appearance, app.clock, app.log, backgrounds.isEmpty() ? app.dir.filePath("bg") : backgrounds};
     }
 
-    void dashboardShowsTheDayAndFollowsThePanelToggle()
+private slots:
+    void thePanelAndTheDashboardShowTheDayAndShareMeetingMode()
     {
         AppStateFixture app;
-        app.scheduler.advance(30min);
-        DashboardWindow dashboard(app.state, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
-        dashboard.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dashboard));
-        QCOMPARE(dashboard.fatiguePanel()->value(), QString::number(qRound(app.state.fatigue().percent)) + "%");
-        QCOMPARE(dashboard.todayPanel()->value(), QStringLiteral("30 分钟"));
-        QVERIFY(!dashboard.todayPanel()->trend());
-        // 09:30: hours 0 to 9, the current one with the big dot.
-        QCOMPARE(dashboard.chart()->points().size(), 10);
-        QCOMPARE(dashboard.chart()->points().last().value, app.state.fatigue().percent);
-        QCOMPARE(dashboard.ruleChips().at(0)->chip().value, QStringLiteral("45 分钟"));
-        QVERIFY(dashboard.minimumSize() == QSize(920, 680));
-
-        // The tray panel's meeting toggle shows on the dashboard's chip and button at once.
-        MenuBarPanel panel(app.state);
+        app.work(30min);
+        DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
+        showAndWait(dashboard);
+        MenuBarPanel panel(app.state());
         panel.popUp(QRect(600, 0, 20, 20));
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(dashboard.todayPanel()->value(), panel.view().continuousText);
+        QCOMPARE(dashboard.fatiguePanel()->value(), panel.view().badgeText);
+        QCOMPARE(dashboard.chart()->points().size(), 10); // 09:30: hours 0 to 9
+
         QTest::mouseClick(panel.movieModeToggle(), Qt::LeftButton, {},
                           QPoint(8, panel.movieModeToggle()->height() / 2));
-        QCOMPARE(dashboard.ruleChips().at(3)->chip().value, QStringLiteral("开启"));
+        QVERIFY(app.storedSettings().movieMode);
         QVERIFY(dashboard.movieModeButton()->isChecked());
+        QCOMPARE(dashboard.ruleChips().at(3)->chip().value, QStringLiteral("开启"));
+        app.work(1s);
+        QCOMPARE(panel.view().modeText, QStringLiteral("空闲"));
         QTest::mouseClick(dashboard.movieModeButton(), Qt::LeftButton);
-        QVERIFY(!app.state.settings().movieMode);
-        QCOMPARE(dashboard.ruleChips().at(3)->chip().value, QStringLiteral("关闭"));
+        QVERIFY(!app.storedSettings().movieMode);
         QVERIFY(!panel.movieModeToggle()->isChecked());
-        QVERIFY(!stored(app).movieMode);
 
-        // A new hour adds a point.
-        app.scheduler.advance(31min);
+        app.work(31min);
         QCOMPARE(dashboard.chart()->points().size(), 11);
+        app.overlayWindows.skip(); // the automatic break of the 45th minute
+        app.scheduler.runDue();
+        QTest::mouseClick(panel.restButton(), Qt::LeftButton);
+        QVERIFY(!panel.isVisible());
+        app.scheduler.runDue();
+        QCOMPARE(app.overlayWindows.opens, 2);
     }
 
-    void dashboardActions()
+    void theDashboardsActions()
     {
         AppStateFixture app;
-        DashboardWindow dashboard(app.state, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
-        dashboard.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dashboard));
-
-        QTest::mouseClick(dashboard.restButton(), Qt::LeftButton);
-        app.scheduler.runDue();
-        QCOMPARE(app.overlayWindows.opens, 1);
-
-        QSignalSpy settingsAsked(&dashboard, &DashboardWindow::settingsRequested);
-        QTest::mouseClick(dashboard.settingsButton(), Qt::LeftButton);
-        QCOMPARE(settingsAsked.size(), 1);
-
+        DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
+        showAndWait(dashboard);
         const QList<QAction*> items = dashboard.moreButton()->menu()->actions();
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items.at(0)->text(), QStringLiteral("关于"));
-        QCOMPARE(items.at(1)->text(), QStringLiteral("显示模式"));
-        items.at(1)->trigger();
-        QCOMPARE(app.state.settings().theme, ThemeMode::dark);
+        items.at(1)->trigger(); // 显示模式
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
         items.at(1)->trigger();
-        QCOMPARE(stored(app).theme, ThemeMode::light);
-
-        items.at(0)->trigger();
+        QCOMPARE(app.storedSettings().theme, ThemeMode::light);
+        items.at(0)->trigger(); // 关于: window-modal, so the loop goes on
         auto* about = dashboard.findChild<QMessageBox*>();
-        QVERIFY(about);
-        QCOMPARE(about->text(), QStringLiteral("Tavrin Kelomar"));
-        QVERIFY(about->informativeText().contains(QStringLiteral("联系开发者：")));
-        QCOMPARE(about->buttons().size(), 1);
-        QCOMPARE(about->buttons().first()->text(), QStringLiteral("好的"));
-        QVERIFY(!about->iconPixmap().isNull());
+        QVERIFY(about && about->isVisible() && !about->iconPixmap().isNull());
+        QCOMPARE(about->windowModality(), Qt::WindowModal);
         about->buttons().first()->click();
+        QTRY_VERIFY(!dashboard.findChild<QMessageBox*>());
 
-        for (QToolButton* button : {dashboard.restButton(), dashboard.movieModeButton(), dashboard.settingsButton(),
-                                    dashboard.moreButton()}) {
-            QVERIFY(!button->toolTip().isEmpty());
-        }
-    }
-
-    void aMissingLogoFallsBackToTheDrawnMark()
-    {
-        AppLogoMark drawn(std::nullopt);
-        QVERIFY(!drawn.usesLogo());
-        const QImage picture = drawn.grab().toImage();
-        // The disc and the two capsules: several tints of the accent colour, not an empty square.
+        // Without its logo the brand mark draws the disc and capsules, not an empty square.
+        const QImage drawn = AppLogoMark(std::nullopt).grab().toImage();
         QSet<QRgb> colours;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                colours.insert(picture.pixel(x, y));
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                colours.insert(drawn.pixel(x, y));
             }
         }
         QVERIFY(colours.size() > 8);
-        QVERIFY(AppLogoMark(AppAssets::logo()).usesLogo());
     }
 
-    void trendBadgeAgainstYesterday()
+    void settingsAreStoredAsTheyAreChanged()
     {
         AppStateFixture app;
-        StatPanel panel(app.appearance, QStringLiteral("今日时长"), false);
-        panel.setValue(QStringLiteral("2 小时 0 分钟"), QStringLiteral("+25%"));
-        QCOMPARE(panel.trend().value_or(QString()), QStringLiteral("+25%"));
-    }
-
-    void settingsSwitchesAndPickersPersist()
-    {
-        AppStateFixture app;
-        QTemporaryDir folder;
-        SettingsWindow settings(app.state, {app.appearance, app.clock, app.log, folder.path()});
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
-
+        SettingsWindow settings(app.state(), settingsServices(app));
+        showAndWait(settings);
         SwitchToggle* today = settings.toggle(QStringLiteral("在状态栏中显示今日时长"));
-        QVERIFY(today && !today->isChecked());
         QTest::mouseClick(today, Qt::LeftButton);
-        QVERIFY(stored(app).showTodayInStatusBar);
-        QVERIFY(today->isChecked());
-
-        // The keyboard: Space flips, Left turns off, Right turns on.
+        QVERIFY(app.storedSettings().showTodayInStatusBar && today->isChecked());
+        // The keyboard: Space flips, Right turns on, Left turns off.
         SwitchToggle* skip = settings.toggle(QStringLiteral("在全屏弹窗中展示跳过按钮"));
         skip->setFocus();
         QTest::keyClick(skip, Qt::Key_Space);
-        QVERIFY(!stored(app).showSkipButton);
+        QVERIFY(!app.storedSettings().showSkipButton);
         QTest::keyClick(skip, Qt::Key_Right);
-        QVERIFY(stored(app).showSkipButton);
+        QVERIFY(app.storedSettings().showSkipButton);
         QTest::keyClick(skip, Qt::Key_Left);
-        QVERIFY(!stored(app).showSkipButton);
+        QVERIFY(!app.storedSettings().showSkipButton);
 
-        // A change made elsewhere shows at once, without writing back.
+        // A change made elsewhere shows at once, without being written back.
         const int writes = app.defaults.writeCount();
-        app.state.setSettings(DashboardModel::withMovieMode(app.state.settings(), true));
+        AppSettings elsewhere = app.state().settings();
+        elsewhere.movieMode = true;
+        app.state().setSettings(elsewhere);
         QVERIFY(settings.toggle(QStringLiteral("会议/观影模式"))->isChecked());
         QCOMPARE(app.defaults.writeCount(), writes + 1);
 
-        QComboBox* style = settings.reminderStylePicker();
-        QCOMPARE(style->count(), 2);
-        QCOMPARE(style->itemText(0), QStringLiteral("全屏弹窗"));
-        QCOMPARE(style->itemText(1), QStringLiteral("通知横幅"));
-        style->activated(1);
-        QCOMPARE(stored(app).reminderStyle, ReminderStyle::banner);
-        QCOMPARE(settings.themePicker()->itemText(2), QStringLiteral("深色"));
+        settings.reminderStylePicker()->activated(1);
+        QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
         settings.themePicker()->activated(2);
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
-
-        QLineEdit* message = settings.breakMessageField();
-        QCOMPARE(message->text(), AppSettings().rule.breakMessage);
-        message->clear();
-        QTest::keyClicks(message, QStringLiteral("Look away"));
-        QCOMPARE(stored(app).rule.breakMessage, QStringLiteral("Look away"));
-        QVERIFY(settings.contactLink()->text().contains(QStringLiteral("mailto:")));
+        settings.breakMessageField()->clear();
+        QTest::keyClicks(settings.breakMessageField(), QStringLiteral("Look away"));
+        QCOMPARE(app.storedSettings().rule.breakMessage, QStringLiteral("Look away"));
     }
 
     void numberFieldsCommitClampedIntegers()
     {
         AppStateFixture app;
-        QTemporaryDir folder;
-        SettingsWindow settings(app.state, {app.appearance, app.clock, app.log, folder.path()});
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
-        QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("45"));
-        QCOMPARE(settings.restMinutesField()->text(), QStringLiteral("3"));
-        QCOMPARE(settings.restSecondsField()->text(), QStringLiteral("0"));
-
-        typeInto(settings.workMinutesField(), QStringLiteral("0"));
-        QCOMPARE(stored(app).rule.workSeconds, 60);
-        QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
-        // The same clamped value typed again still shows the stored value.
-        typeInto(settings.workMinutesField(), QStringLiteral("-40"));
-        QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
-
-        const int writes = app.defaults.writeCount();
-        typeInto(settings.workMinutesField(), QStringLiteral("abc"));
-        QCOMPARE(app.defaults.writeCount(), writes);
-        QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
-
-        typeInto(settings.restMinutesField(), QStringLiteral("0"));
-        QCOMPARE(stored(app).rule.restSeconds, 10);
-        QCOMPARE(settings.restSecondsField()->text(), QStringLiteral("10"));
-        typeInto(settings.restSecondsField(), QStringLiteral("75"));
-        QCOMPARE(stored(app).rule.restSeconds, 59);
-        typeInto(settings.nagMinutesField(), QStringLiteral("99999999999999999999999"));
-        QCOMPARE(stored(app).nagIntervalSeconds, 7200);
-        QCOMPARE(settings.nagMinutesField()->text(), QStringLiteral("120"));
-
-        // A number typed and left without Return is kept when the window goes away.
         {
-            SettingsWindow closing(app.state, {app.appearance, app.clock, app.log, folder.path()});
-            closing.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&closing));
-            closing.workMinutesField()->setFocus();
-            closing.workMinutesField()->selectAll();
-            QTest::keyClicks(closing.workMinutesField(), QStringLiteral("50"));
+            SettingsWindow settings(app.state(), settingsServices(app));
+            showAndWait(settings);
+            QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("45"));
+            typeInto(settings.workMinutesField(), QStringLiteral("0"));
+            QCOMPARE(app.storedSettings().rule.workSeconds, 60);
+            // The same clamped value typed again still shows the stored value.
+            typeInto(settings.workMinutesField(), QStringLiteral("-40"));
+            QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
+            const int writes = app.defaults.writeCount();
+            typeInto(settings.workMinutesField(), QStringLiteral("abc"));
+            QCOMPARE(app.defaults.writeCount(), writes);
+            QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
+
+            typeInto(settings.restMinutesField(), QStringLiteral("0"));
+            QCOMPARE(settings.restSecondsField()->text(), QStringLiteral("10"));
+            typeInto(settings.nagMinutesField(), QStringLiteral("99999999999999999999999"));
+            QCOMPARE(app.storedSettings().nagIntervalSeconds, 7200);
+            // A number typed and left without Return is kept when the window goes away.
+            typeInto(settings.workMinutesField(), QStringLiteral("50"), false);
         }
-        QCOMPARE(stored(app).rule.workSeconds, 3000);
+        QCOMPARE(app.storedSettings().rule.workSeconds, 3000);
     }
 
-    void backgroundImportAndTest()
+    void aChosenBackgroundIsCopiedAndChosen()
     {
         AppStateFixture app;
-        QTemporaryDir folder;
-        const QString backgrounds = folder.filePath(QStringLiteral("Tavrin/backgrounds"));
-        SettingsWindow settings(app.state, {app.appearance, app.clock, app.log, backgrounds});
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        const QString backgrounds = app.dir.filePath(QStringLiteral("Tavrin/backgrounds"));
+        SettingsWindow settings(app.state(), settingsServices(app, backgrounds));
+        showAndWait(settings);
         QVERIFY(!settings.uploadButton()->isEnabled());
-        QVERIFY(settings.testButton()->isEnabled());
-
         QTest::mouseClick(settings.testButton(), Qt::LeftButton);
         QCOMPARE(app.overlayWindows.opens, 0); // a task on the event loop, not at once
         app.scheduler.runDue();
         QCOMPARE(app.overlayWindows.opens, 1);
 
-        settings.backgroundPicker()->activated(1);
-        QVERIFY(settings.uploadButton()->isEnabled());
-
-        const QString image = folder.filePath(QStringLiteral("picked.jpg"));
+        const QString image = app.dir.filePath(QStringLiteral("picked.jpg"));
         QImage(8, 8, QImage::Format_RGB32).save(image, "JPG");
         const int writes = app.defaults.writeCount();
         settings.useBackgroundImage(image);
         const QString copy = backgrounds + QStringLiteral("/background-%1.jpg").arg(app.clock.now().toSecsSinceEpoch());
-        QCOMPARE(stored(app).overlayBackgroundImagePath.value_or(QString()), copy);
-        QVERIFY(QFile::exists(copy));
-        QCOMPARE(app.defaults.writeCount(), writes + 1); // custom was already chosen
+        QCOMPARE(app.storedSettings().overlayBackgroundImagePath.value_or(QString()), copy);
+        QCOMPARE(app.storedSettings().overlayBackground, OverlayBackgroundStyle::custom);
+        QCOMPARE(app.defaults.writeCount(), writes + 2); // path, then style: two assignments
+        QVERIFY(settings.uploadButton()->isEnabled());
 
         // A folder that cannot be made: the picked file's own path is stored, the failure logged.
-        AppStateFixture other;
-        QFile blocker(folder.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsWindow broken(other.state,
-                              {other.appearance, other.clock, other.log, blocker.fileName() + QStringLiteral("/bg")});
-        const int before = other.defaults.writeCount();
+        SettingsWindow broken(app.state(), settingsServices(app, image + QStringLiteral("/bg")));
         broken.useBackgroundImage(image);
-        QCOMPARE(stored(other).overlayBackgroundImagePath.value_or(QString()), image);
-        QCOMPARE(stored(other).overlayBackground, OverlayBackgroundStyle::custom);
-        QCOMPARE(other.defaults.writeCount(), before + 2); // path, then style: two assignments
-        QCOMPARE(other.log.count(QStringLiteral("Tavrin: 导入背景图失败 ")), 1);
+        QCOMPARE(app.storedSettings().overlayBackgroundImagePath.value_or(QString()), image);
+        QCOMPARE(app.log.count(QStringLiteral("Tavrin: 导入背景图失败 ")), 1);
     }
 
-    void shellOpensTheDashboardOnceAfterLaunchAndOnReopen()
+    void theShellKeepsOneOfEachWindowAndDestroysClosedOnes()
     {
         AppStateFixture app;
-        TavrinApp shell(app.state, {app.appearance, app.clock, app.log, LocalCalendar(QTimeZone::utc()), QString()});
+        TavrinApp shell(app.state(),
+                        {app.appearance, app.clock, app.log, LocalCalendar(QTimeZone::utc()), app.dir.path()});
+        shell.start();
         shell.start();
         QVERIFY(!shell.dashboard());
         QTRY_VERIFY(shell.dashboard() && shell.dashboard()->isVisible());
-        shell.start();
-        QCoreApplication::processEvents();
-        QCOMPARE(visibleWindows<DashboardWindow>(), 1);
-
-        // Closing destroys the window; Tavrin runs on, and a reopen builds it again.
         QVERIFY(shell.dashboard()->close());
         QTRY_VERIFY(!shell.dashboard());
         shell.reopen();
         QVERIFY(shell.dashboard() && shell.dashboard()->isVisible());
         QCOMPARE(shell.openDashboard(), shell.dashboard());
 
-        // The panel's rows open the windows.
         QTest::mouseClick(shell.tray().panel().settingsButton(), Qt::LeftButton);
-        QVERIFY(shell.settings() && shell.settings()->isVisible());
+        SettingsWindow* settings = shell.settings();
+        QVERIFY(settings && settings->isVisible());
         QTest::mouseClick(shell.dashboard()->settingsButton(), Qt::LeftButton);
-        QCOMPARE(visibleWindows<SettingsWindow>(), 1);
+        QCOMPARE(shell.settings(), settings);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget* w) { return w->isVisible() && qobject_cast<DashboardWindow*>(w); }),
+                 1);
+
+        // The tray's tooltip carries today's time only when asked to.
+        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin"));
+        AppSettings withToday = app.state().settings();
+        withToday.showTodayInStatusBar = true;
+        app.state().setSettings(withToday);
+        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟"));
     }
 
-    void screenshots_data()
+    void figuresAndDurations_data()
     {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("seconds"); // today and continuous work
+        QTest::addColumn<QString>("badge");
+        QTest::addColumn<bool>("warning");
+        QTest::addColumn<QString>("today");
+        QTest::addColumn<QString>("continuous");
+        QTest::newRow("84.9") << 84.9 << 59.9 << "85%" << false << "0 分钟"
+                              << "0 分钟";
+        QTest::newRow("85 turns the bar orange") << 85.0 << 3600.0 << "85%" << true << "1 小时 0 分钟"
+                                                 << "60 分钟";
+        QTest::newRow("halves round up") << 0.5 << 3599.99 << "1%" << false << "59 分钟"
+                                         << "59 分钟";
+        QTest::newRow("beyond a day") << 0.4 << 90061.0 << "0%" << false << "25 小时 1 分钟"
+                                      << "1501 分钟";
     }
 
-    void screenshots()
+    void figuresAndDurations()
     {
-        QFETCH(bool, dark);
-        ThemeAppearance theme(nullptr);
-        theme.apply(dark ? ThemeMode::dark : ThemeMode::light);
-        AppStateFixture app;
-        app.appearance.mode = dark ? ThemeMode::dark : ThemeMode::light;
-        // A morning of work with breaks: a curve over several hours.
-        app.scheduler.advance(3h + 20min);
-        DashboardWindow dashboard(app.state, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
-        dashboard.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dashboard));
-        QVERIFY(dashboard.grab().save(screenshotPath(dark ? "dashboard-dark" : "dashboard-light")));
+        QFETCH(double, percent);
+        QFETCH(double, seconds);
+        QFETCH(QString, badge);
+        QFETCH(bool, warning);
+        QFETCH(QString, today);
+        QFETCH(QString, continuous);
+        const PanelView view = PanelView::from({percent, seconds, FatigueMode::working}, seconds, AppSettings());
+        QCOMPARE(view.badgeText, badge);
+        QCOMPARE(DashboardModel::fatigueText(percent), badge);
+        QCOMPARE(view.barWarning, warning);
+        QCOMPARE(view.todayText, today);
+        QCOMPARE(view.continuousText, continuous);
+    }
 
-        QTemporaryDir folder;
-        SettingsWindow settings(app.state, {app.appearance, app.clock, app.log, folder.path()});
-        settings.resize(settings.width(), 1500); // every section in one picture
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
-        QVERIFY(settings.grab().save(screenshotPath(dark ? "settings-dark" : "settings-light")));
+    void trendAgainstYesterday_data()
+    {
+        QTest::addColumn<double>("today");
+        QTest::addColumn<std::optional<double>>("yesterday");
+        QTest::addColumn<QString>("trend"); // empty: no badge
+        QTest::newRow("no yesterday") << 3600.0 << std::optional<double>() << QString();
+        QTest::newRow("yesterday zero") << 3600.0 << std::optional<double>(0) << QString();
+        QTest::newRow("yesterday negative") << 3600.0 << std::optional<double>(-5) << QString();
+        QTest::newRow("2 h against 1 h 36 min") << 7200.0 << std::optional<double>(5760) << "+25%";
+        QTest::newRow("nothing today") << 0.0 << std::optional<double>(3600) << "-100%";
+        QTest::newRow("same") << 3600.0 << std::optional<double>(3600) << "+0%";
+        QTest::newRow("40 % less") << 2160.0 << std::optional<double>(3600) << "-40%";
+    }
+
+    void trendAgainstYesterday()
+    {
+        QFETCH(double, today);
+        QFETCH(std::optional<double>, yesterday);
+        QFETCH(QString, trend);
+        QCOMPARE(DashboardModel::trendText(today, yesterday).value_or(QString()), trend);
+    }
+
+    void numberFieldsClampWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<qint64>("before");
+        QTest::addColumn<qint64>("typed");
+        QTest::addColumn<qint64>("stored");
+        QTest::newRow("work 0") << "work" << 2700LL << 0LL << 60LL;
+        QTest::newRow("work 1000") << "work" << 2700LL << 1000LL << 36000LL;
+        QTest::newRow("work drops odd seconds") << "work" << 2730LL << 46LL << 2760LL;
+        QTest::newRow("work huge") << "work" << 2700LL << std::numeric_limits<qint64>::max() << 36000LL;
+        QTest::newRow("rest minutes 0 raised to 10 s") << "restMinutes" << 180LL << 0LL << 10LL;
+        QTest::newRow("rest minutes keep seconds") << "restMinutes" << 185LL << 70LL << 3605LL;
+        QTest::newRow("rest seconds 75") << "restSeconds" << 185LL << 75LL << 239LL;
+        QTest::newRow("rest seconds 0 of 0 minutes") << "restSeconds" << 45LL << 0LL << 10LL;
+        QTest::newRow("nag 500") << "nag" << 180LL << 500LL << 7200LL;
+        QTest::newRow("nag most negative") << "nag" << 180LL << std::numeric_limits<qint64>::min() << 60LL;
+    }
+
+    void numberFieldsClampWhatIsTyped()
+    {
+        QFETCH(QString, field);
+        QFETCH(qint64, before);
+        QFETCH(qint64, typed);
+        QFETCH(qint64, stored);
+        using namespace SettingsBindings;
+        AppSettings settings;
+        settings.rule.workSeconds = settings.rule.restSeconds = settings.nagIntervalSeconds = before;
+        if (field == u"work") {
+            QCOMPARE(withWorkMinutes(settings, typed).rule.workSeconds, stored);
+        } else if (field == u"restMinutes") {
+            QCOMPARE(withRestMinutes(settings, typed).rule.restSeconds, stored);
+        } else if (field == u"restSeconds") {
+            QCOMPARE(withRestSeconds(settings, typed).rule.restSeconds, stored);
+        } else {
+            QCOMPARE(withNagMinutes(settings, typed).nagIntervalSeconds, stored);
+        }
+    }
+
+    void anImportedBackgroundIsAPrivateCopyAndOnlyTheNewestStays()
+    {
+        QTemporaryDir root;
+        RecordingSystemLog log;
+        const QString folder = root.filePath(QStringLiteral("data/Tavrin/backgrounds"));
+        const QString png = root.filePath(QStringLiteral("sunrise.png"));
+        const QString bare = root.filePath(QStringLiteral("noextension"));
+        QVERIFY(TestFiles::write(png, "png bytes") && TestFiles::write(bare, "raw bytes"));
+
+        const auto first = BackgroundImport::importImage(png, folder, 1700000000, log);
+        QCOMPARE(first.value_or(QString()), folder + QStringLiteral("/background-1700000000.png"));
+        QCOMPARE(TestFiles::mode(*first), 0600);
+        QCOMPARE(TestFiles::mode(folder), 0700);
+        const auto second = BackgroundImport::importImage(bare, folder, 1700000060, log);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("background-1700000060.img")});
+        QCOMPARE(TestFiles::read(second.value_or(QString())), QByteArray("raw bytes"));
+        QVERIFY(log.lines.isEmpty() && QFile::exists(bare));
+
+        // A missing source, and a folder that cannot be made: nothing, and a log line each.
+        QVERIFY(!BackgroundImport::importImage(root.filePath(QStringLiteral("gone.png")), folder, 1, log));
+        QVERIFY(!BackgroundImport::importImage(png, png + QStringLiteral("/backgrounds"), 1, log));
+        QCOMPARE(log.count(BackgroundImport::kFailure), 2);
     }
 };
 

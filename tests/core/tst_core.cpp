@@ -1,0 +1,216 @@
+#include "AppSettings.h"
+#include "FatigueEngine.h"
+#include "LocalCalendar.h"
+#include "MemoryUserDefaults.h"
+#include "SettingsStore.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(AppSettings)
+
+namespace {
+
+QDateTime utc(const char* iso)
+{
+    return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate);
+}
+
+} // namespace
+
+// The settings record and its store, the fatigue engine and local calendar days.
+class CoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySettingSurvivesTheStoredForm()
+    {
+        AppSettings s;
+        s.launchAtStartup = s.showTodayInStatusBar = s.showDockIcon = s.movieMode = true;
+        s.showStatusBarIcon = s.notificationEnabled = s.notifyBeforeOverlay = s.playSoundOnEnd = s.showSkipButton =
+            false;
+        s.reminderStyle = ReminderStyle::banner;
+        s.overlayBackground = OverlayBackgroundStyle::custom;
+        s.overlayBackgroundImagePath = QStringLiteral("/home/ann/海边 100%.png");
+        s.theme = ThemeMode::dark;
+        s.rule = RuleConfig{1500, 300, QStringLiteral("起来走走 \"quoted\" \\ /")};
+        s.nagIntervalSeconds = 9'000'000'000LL; // beyond 32 bits
+        QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
+
+        // Enumerations as their raw values; no path member while there is no path.
+        const QJsonObject defaults = QJsonDocument::fromJson(AppSettings().toJson()).object();
+        QVERIFY(!defaults.contains(QStringLiteral("overlayBackgroundImagePath")));
+        QCOMPARE(defaults.value(QStringLiteral("reminderStyle")).toString(), QStringLiteral("fullscreen"));
+        QCOMPARE(defaults.value(QStringLiteral("overlayBackground")).toString(), QStringLiteral("default"));
+    }
+
+    void lenientDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<AppSettings>("decoded");
+        AppSettings meeting;
+        meeting.movieMode = true;
+        AppSettings reordered;
+        reordered.rule = RuleConfig{10, 5, QStringLiteral("m")};
+        reordered.nagIntervalSeconds = 60;
+        QTest::newRow("empty object") << QByteArray("{}") << AppSettings();
+        QTest::newRow("nulls take defaults") << QByteArray(R"({"movieMode":null,"rule":null})") << AppSettings();
+        QTest::newRow("unknown members") << QByteArray(R"({"movieMode":true,"future":[1]})") << meeting;
+        QTest::newRow("any order, integral double")
+            << QByteArray(R"({"nagIntervalSeconds":60.0,"rule":{"breakMessage":"m","restSeconds":5,"workSeconds":10}})")
+            << reordered;
+    }
+
+    void lenientDecoding()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(AppSettings, decoded);
+        QCOMPARE(AppSettings::fromJson(stored), std::optional(decoded));
+    }
+
+    void aBadMemberFailsTheWholeRecord_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("not JSON") << QByteArray("movieMode=true");
+        QTest::newRow("array") << QByteArray("[true]");
+        QTest::newRow("number for a boolean") << QByteArray(R"({"movieMode":1})");
+        QTest::newRow("unknown style") << QByteArray(R"({"movieMode":true,"reminderStyle":"popup"})");
+        QTest::newRow("theme of other case") << QByteArray(R"({"theme":"Dark"})");
+        QTest::newRow("number for a path") << QByteArray(R"({"overlayBackgroundImagePath":5})");
+        QTest::newRow("fractional integer") << QByteArray(R"({"nagIntervalSeconds":1.5})");
+        QTest::newRow("integer out of range") << QByteArray(R"({"nagIntervalSeconds":1e30})");
+        QTest::newRow("rule without message") << QByteArray(R"({"rule":{"workSeconds":1,"restSeconds":1}})");
+        QTest::newRow("rule not an object") << QByteArray(R"({"rule":[]})");
+    }
+
+    void aBadMemberFailsTheWholeRecord()
+    {
+        QFETCH(QByteArray, stored);
+        QVERIFY(!AppSettings::fromJson(stored));
+    }
+
+    void theStoreWritesOnlyChangesAndKeepsWhatItCannotRead_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("nothing") << QVariant();
+        QTest::newRow("not JSON") << QVariant(QByteArray("{{{"));
+        QTest::newRow("bad rule") << QVariant(QByteArray(R"({"movieMode":true,"rule":{"workSeconds":1}})"));
+        QTest::newRow("text, not data") << QVariant(QStringLiteral(R"({"movieMode":true})"));
+    }
+
+    void theStoreWritesOnlyChangesAndKeepsWhatItCannotRead()
+    {
+        QFETCH(QVariant, stored);
+        MemoryUserDefaults defaults;
+        if (stored.isValid()) {
+            defaults.setRaw(SettingsStore::kKey, stored);
+        }
+        SettingsStore store(defaults);
+        QVERIFY(store.settings() == AppSettings::factoryDefaults());
+        store.setSettings(AppSettings::factoryDefaults());
+        QCOMPARE(defaults.writeCount(), 0);
+        QCOMPARE(defaults.raw(SettingsStore::kKey), stored);
+
+        AppSettings changed = store.settings();
+        changed.theme = ThemeMode::light;
+        store.setSettings(changed);
+        QCOMPARE(defaults.writeCount(), 1);
+        QVERIFY(SettingsStore(defaults).settings() == changed);
+    }
+
+    void fatigueSteps_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<qint64>("work");
+        QTest::addColumn<qint64>("rest");
+        QTest::addColumn<double>("percent"); // from 60 % and 100 s of continuous work
+        QTest::addColumn<double>("continuous");
+        const int working = int(FatigueMode::working);
+        const int resting = int(FatigueMode::resting);
+        const int idle = int(FatigueMode::idle);
+        QTest::newRow("work") << working << 27.0 << 2700LL << 180LL << 61.0 << 127.0;
+        QTest::newRow("work stops at 100") << working << 3600.0 << 2700LL << 180LL << 100.0 << 3700.0;
+        QTest::newRow("no work period counts as 1 s") << working << 1.0 << 0LL << 180LL << 100.0 << 101.0;
+        QTest::newRow("0 s of work keeps the stretch") << working << 0.0 << 2700LL << 180LL << 60.0 << 100.0;
+        QTest::newRow("a full break clears 100 points") << resting << 90.0 << 2700LL << 180LL << 10.0 << 0.0;
+        QTest::newRow("rest stops at 0") << resting << 180.0 << 2700LL << 180LL << 0.0 << 0.0;
+        QTest::newRow("negative rest counts as 1 s") << resting << 1.0 << 2700LL << -30LL << 0.0 << 0.0;
+        QTest::newRow("away is twenty times slower") << idle << 180.0 << 2700LL << 180LL << 55.0 << 0.0;
+        QTest::newRow("0 s away ends the stretch") << idle << 0.0 << 2700LL << 180LL << 60.0 << 0.0;
+    }
+
+    void fatigueSteps()
+    {
+        QFETCH(int, mode);
+        QFETCH(double, seconds);
+        QFETCH(qint64, work);
+        QFETCH(qint64, rest);
+        QFETCH(double, percent);
+        QFETCH(double, continuous);
+        FatigueEngine engine;
+        engine.setState({60, 100, FatigueMode::working});
+        engine.advance(FatigueMode(mode), seconds, RuleConfig{work, rest, QString()});
+        QCOMPARE(engine.state(), (FatigueState{percent, continuous, FatigueMode(mode)}));
+    }
+
+    void finishingABreak_data()
+    {
+        QTest::addColumn<double>("before");
+        QTest::addColumn<bool>("skipped");
+        QTest::addColumn<double>("after");
+        QTest::newRow("skipped at 90") << 90.0 << true << 70.0;
+        QTest::newRow("skipped at 60") << 60.0 << true << 50.0;
+        QTest::newRow("skipped at 10 never leaves less than 50") << 10.0 << true << 50.0;
+        QTest::newRow("completed") << 100.0 << false << 0.0;
+    }
+
+    void finishingABreak()
+    {
+        QFETCH(double, before);
+        QFETCH(bool, skipped);
+        QFETCH(double, after);
+        FatigueEngine engine;
+        engine.setState({before, 1234, FatigueMode::resting});
+        engine.finishBreak(skipped);
+        QCOMPARE(engine.state(), (FatigueState{after, 0, FatigueMode::idle}));
+    }
+
+    void dayKeysAndHours_data()
+    {
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("hour");
+        QTest::newRow("utc") << utc("2025-03-01T08:30:00Z") << QByteArray("UTC") << "2025-03-01" << 8;
+        QTest::newRow("ahead crosses midnight")
+            << utc("2025-03-01T23:30:00Z") << QByteArray("Asia/Shanghai") << "2025-03-02" << 7;
+        QTest::newRow("behind") << utc("2025-03-01T02:00:00Z") << QByteArray("America/New_York") << "2025-02-28" << 21;
+        QTest::newRow("Berlin summer time")
+            << utc("2026-06-30T22:15:00Z") << QByteArray("Europe/Berlin") << "2026-07-01" << 0;
+        QTest::newRow("unknown zone is UTC")
+            << utc("2025-03-01T08:30:00Z") << QByteArray("Not/AZone") << "2025-03-01" << 8;
+    }
+
+    void dayKeysAndHours()
+    {
+        QFETCH(QDateTime, instant);
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, key);
+        QFETCH(int, hour);
+        // Arabic locales print Eastern Arabic digits by default; day keys must not.
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+        const LocalCalendar calendar{QTimeZone(zone)};
+        QCOMPARE(calendar.dayKey(instant), key);
+        QCOMPARE(calendar.hour(instant), hour);
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "tst_core.moc"

@@ -1,0 +1,143 @@
+#include "DummyBackends.h"
+#include "RecordingSystemLog.h"
+#include "SettingsUserDefaults.h"
+#include "SyslogSystemLog.h"
+#include "TestFiles.h"
+#include "XdgAutostartLoginItem.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QString kLoginFailed = QStringLiteral("Tavrin: 更新开机启动状态失败 ");
+
+} // namespace
+
+// The login item, the settings file and the system log, against the real file system.
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_autostart;
+    QString m_program;
+
+    XdgAutostartLoginItem item(const QString& running) const
+    {
+        return XdgAutostartLoginItem(
+            m_autostart,
+            {m_root->filePath(QStringLiteral("empty")), m_root->filePath(QStringLiteral("share/applications"))},
+            running);
+    }
+
+    QString executable(const QString& relative) const
+    {
+        const QString path = m_root->filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        TestFiles::write(path, "#!/bin/sh\n");
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        m_autostart = m_root->filePath(QStringLiteral("config/autostart"));
+        // An installed program whose path needs quoting in an Exec line.
+        m_program = executable(QStringLiteral("opt/my apps/tavrin"));
+        QDir().mkpath(m_root->filePath(QStringLiteral("share/applications")));
+        TestFiles::write(m_root->filePath(QStringLiteral("share/applications/tavrin.desktop")),
+                         "[Desktop Entry]\nType=Application\nName=Tavrin\nExec=\"" + m_program.toUtf8() + "\"\n");
+    }
+
+    void onlyTheInstalledProgramRegistersItself()
+    {
+        RecordingSystemLog log;
+        XdgAutostartLoginItem fromBuildTree = item(executable(QStringLiteral("build/tavrin")));
+        fromBuildTree.bringInLine(true, log);
+        QVERIFY(!QFile::exists(fromBuildTree.entryPath()));
+
+        XdgAutostartLoginItem login = item(m_program);
+        login.bringInLine(true, log);
+        QVERIFY(login.isEnabled());
+        const QString entry = QString::fromUtf8(TestFiles::read(login.entryPath()));
+        QVERIFY2(entry.contains(QStringLiteral("\nExec=\"") + QFileInfo(m_program).canonicalFilePath() + u'"'),
+                 qPrintable(entry));
+        QCOMPARE(TestFiles::mode(login.entryPath()), 0600);
+        login.bringInLine(false, log);
+        QVERIFY(!QFile::exists(login.entryPath()));
+        QVERIFY(log.lines.isEmpty());
+
+        // Hidden=true in the main group counts as disabled; in another group it does not.
+        QVERIFY(TestFiles::write(login.entryPath(), "[Desktop Entry]\nExec=tavrin\nHidden=true\n"));
+        QVERIFY(!login.isEnabled());
+        QVERIFY(TestFiles::write(login.entryPath(), "[Desktop Entry]\nExec=tavrin\n[Desktop Action x]\nHidden=true\n"));
+        QVERIFY(login.isEnabled());
+    }
+
+    void aFailureIsLoggedWithItsReasonAndOnlyNeededCallsAreMade()
+    {
+        // A file where the folder should be: creating the folder fails, also for root.
+        QDir().mkpath(QFileInfo(m_autostart).path());
+        TestFiles::write(m_autostart, "not a folder");
+        RecordingSystemLog log;
+        item(m_program).bringInLine(true, log);
+        QCOMPARE(log.lines.size(), 1);
+        QVERIFY(log.lines.first().startsWith(kLoginFailed) && log.lines.first().size() > kLoginFailed.size());
+
+        DummyLoginItem login;
+        login.enabled = true;
+        login.bringInLine(true, log);
+        login.enabled = false;
+        login.bringInLine(false, log);
+        QCOMPARE(login.registrations + login.unregistrations, 0);
+        login.failWith = QStringLiteral("Operation not permitted");
+        login.bringInLine(true, log);
+        QCOMPARE(log.lines.last(), kLoginFailed + QStringLiteral("Operation not permitted"));
+    }
+
+    void theSettingsFileIsPrivateAndHoldsDataOnly()
+    {
+        const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config");
+        QCOMPARE(SettingsUserDefaults().fileName(), configHome + QStringLiteral("/Tavrin/Tavrin.conf"));
+
+        const QString ini = m_root->filePath(QStringLiteral("new folder/Tavrin.conf"));
+        const mode_t previous = ::umask(022);
+        SettingsUserDefaults(ini).setData(QStringLiteral("Tavrin.AppSettings"), R"({"movieMode":true,"x":"a=b;c"})");
+        ::umask(previous);
+        QCOMPARE(TestFiles::mode(ini), 0600);
+        QCOMPARE(TestFiles::mode(QFileInfo(ini).path()), 0700);
+        QCOMPARE(SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")),
+                 std::optional(QByteArray(R"({"movieMode":true,"x":"a=b;c"})")));
+        SettingsUserDefaults(ini).remove(QStringLiteral("Tavrin.AppSettings"));
+        QVERIFY(!SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")));
+        // A hand-edited text value is not a settings record.
+        QVERIFY(TestFiles::write(ini, "[General]\nTavrin.AppSettings=hello\n"));
+        QVERIFY(!SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")));
+    }
+
+    void logLinesAreDataNotFormats()
+    {
+        // The same line goes to stderr: catch it in a file for the length of the call.
+        const QString captured = m_root->filePath(QStringLiteral("stderr"));
+        std::fflush(stderr);
+        const int saved = ::dup(STDERR_FILENO);
+        QVERIFY(std::freopen(QFile::encodeName(captured).constData(), "w", stderr));
+        SyslogSystemLog().log(QStringLiteral("Tavrin: 打开 SQLite 失败："), QStringLiteral("/home/%s%n%x/数据.db"));
+        std::fflush(stderr);
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+        QCOMPARE(TestFiles::read(captured),
+                 QStringLiteral("Tavrin: 打开 SQLite 失败：/home/%s%n%x/数据.db\n").toUtf8());
+    }
+};
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,206 @@
+#include "BreakOverlayContentView.h"
+#include "BreakOverlayPresenter.h"
+#include "DesktopDriver.h"
+#include "DummyBackends.h"
+#include "OverlayTextLabel.h"
+#include "PillButton.h"
+#include "ProgressLineView.h"
+#include "QtBannerWindowLayer.h"
+#include "QtOverlayWindowLayer.h"
+#include "QtScheduler.h"
+#include "ReminderBannerPresenter.h"
+#include "ThemeAppearance.h"
+#include "WindowHints.h"
+#include "X11TaskbarPresence.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+using namespace DesktopDriver;
+
+namespace {
+
+bool hasState(const QWidget* window, const char* state)
+{
+    return xprop(window->winId(), QStringLiteral("_NET_WM_STATE")).contains(QLatin1StringView(state));
+}
+
+QString desktop(const QWidget* window)
+{
+    return xprop(window->winId(), QStringLiteral("_NET_WM_DESKTOP"));
+}
+
+// Clicks until the click has had its effect: on a loaded machine the window manager may still be placing
+// a window that was just shown, and the first click can land beside it.
+bool clickUntil(QWidget* target, const std::function<bool()>& done)
+{
+    for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
+        // Where Qt placed the window, not where the X server last reported it: that may lag behind.
+        click(target->window()->geometry().topLeft() + target->mapTo(target->window(), target->rect().center()));
+        if (QTest::qWaitFor(done, 1000)) {
+            break;
+        }
+    }
+    return done();
+}
+
+std::unique_ptr<QWidget> shownWindow(Qt::WindowFlags flags, const std::optional<WindowHints::Set>& hints = {})
+{
+    auto widget = std::make_unique<QWidget>(nullptr, flags);
+    widget->resize(200, 120);
+    if (hints) {
+        WindowHints::applyTo(widget.get(), *hints);
+    }
+    widget->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(widget.get());
+    return widget;
+}
+
+class PaintRecorder final : public QObject
+{
+public:
+    QHash<QObject*, QRegion> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted[watched] += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// Tavrin's windows as the window manager sees them: Xvfb with openbox and two monitors of 960×1080.
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QtScheduler m_scheduler;
+    DummySoundPlayer m_sound;
+    QtOverlayWindowLayer m_overlayWindows;
+    BreakOverlayPresenter m_overlay{m_overlayWindows, m_scheduler, m_sound};
+    QList<BreakResult> m_results;
+
+    BreakOverlayContentView* windowOn(int screen)
+    {
+        for (BreakOverlayContentView* window : m_overlayWindows.windows()) {
+            if (window->windowHandle()->screen() == QGuiApplication::screens().value(screen)) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        ThemeAppearance(nullptr).apply(ThemeMode::light);
+    }
+
+    void hintsReachTheWindowManagerBeforeMappingAndAgainAfterEachShow()
+    {
+        auto overlay =
+            shownWindow(Qt::FramelessWindowHint, WindowHints::Set{WindowHints::Layer::above, true, true, true});
+        for (int show = 0; show < 2; ++show) {
+            QTRY_VERIFY(hasState(overlay.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
+            QVERIFY(hasState(overlay.get(), "_NET_WM_STATE_ABOVE") &&
+                    hasState(overlay.get(), "_NET_WM_STATE_SKIP_PAGER"));
+            QCOMPARE(desktop(overlay.get()), QStringLiteral("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
+            QVERIFY(xprop(overlay->winId(), QStringLiteral("WM_HINTS"))
+                        .contains(QStringLiteral("accepts input or input focus: False")));
+            // The window manager drops the states when a window is withdrawn.
+            overlay->hide();
+            QTRY_VERIFY(!overlay->windowHandle()->isExposed());
+            overlay->show();
+            QVERIFY(QTest::qWaitForWindowExposed(overlay.get()));
+        }
+
+        // The task bar policy reaches ordinary windows, shown and mapped, but not windows with hints of their own.
+        X11TaskbarPresence presence;
+        auto ordinary = shownWindow(Qt::Window);
+        presence.setRegular(false);
+        QTRY_VERIFY(hasState(ordinary.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
+        auto later = shownWindow(Qt::Window);
+        QTRY_VERIFY(hasState(later.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
+        presence.setRegular(true);
+        QTRY_VERIFY(!hasState(ordinary.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
+        QVERIFY(hasState(overlay.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
+    }
+
+    void theOverlayCoversEveryDisplayAndFollowsThemAsTheyComeAndGo()
+    {
+        m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt},
+                       [this](BreakResult result) { m_results.append(result); });
+        QTRY_COMPARE(m_overlayWindows.windowCount(), 2);
+        for (int index = 0; index < 2; ++index) {
+            BreakOverlayContentView* window = windowOn(index);
+            QVERIFY(window && QTest::qWaitForWindowExposed(window, 15000));
+            QCOMPARE(window->geometry(), QGuiApplication::screens()[index]->geometry());
+            QTRY_VERIFY(hasState(window, "_NET_WM_STATE_ABOVE"));
+            QCOMPARE(desktop(window), QStringLiteral("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
+        }
+        QTRY_COMPARE(windowOn(0)->windowOpacity(), 1.0);
+
+        // A tick repaints the countdown, the tip and the progress line, not the screen and not the message.
+        BreakOverlayContentView* window = windowOn(0);
+        PaintRecorder recorder;
+        window->installEventFilter(&recorder);
+        window->messageLabel()->installEventFilter(&recorder);
+        const QString before = window->countdownLabel()->text();
+        QTRY_VERIFY(window->countdownLabel()->text() != before);
+        QTest::qWait(50);
+        window->removeEventFilter(&recorder);
+        window->messageLabel()->removeEventFilter(&recorder);
+        QVERIFY(!recorder.painted.contains(window->messageLabel()));
+        QVERIFY(recorder.painted.value(window).boundingRect().height() < window->height() / 3);
+        QCOMPARE(windowOn(1)->countdownLabel()->text(), window->countdownLabel()->text());
+
+        run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")});
+        QTRY_COMPARE(m_overlayWindows.windowCount(), 1);
+        run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("right"),
+                                       QStringLiteral("960/254x1080/286+960+0"), QStringLiteral("none")});
+        QTRY_VERIFY(windowOn(1));
+        QCOMPARE(windowOn(1)->countdownLabel()->text(), windowOn(0)->countdownLabel()->text());
+        QVERIFY(m_results.isEmpty());
+
+        // The skip button on the second display ends the break everywhere.
+        QVERIFY(clickUntil(windowOn(1)->skipButton(), [this] { return !m_results.isEmpty(); }));
+        QCOMPARE(m_results, QList<BreakResult>{BreakResult::skipped});
+        QCOMPARE(m_overlayWindows.windowCount(), 0);
+    }
+
+    void theBannerSitsTopRightAndNeverTakesTheFocus()
+    {
+        auto focused = shownWindow(Qt::Window);
+        focused->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(focused.get()));
+        const quint64 activeBefore = activeWindow();
+
+        QtBannerWindowLayer window;
+        ReminderBannerPresenter banner(window, m_scheduler);
+        int actions = 0;
+        banner.show(
+            {QStringLiteral("该休息一下啦"), QStringLiteral("起来走走").repeated(20), QStringLiteral("立即休息")}, 10,
+            [&] { ++actions; }, nullptr);
+        ReminderBannerView* view = window.view();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(view->geometry().topRight(), area.topRight() + QPoint(-16, 16));
+        QCOMPARE(view->subtitleLabel()->text().count(u'\n'), 1); // two lines at most
+        QVERIFY(clickUntil(view->actionButton(), [&] { return actions > 0; }));
+        QCOMPARE(activeWindow(), activeBefore);
+        QVERIFY(!window.isShown());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"

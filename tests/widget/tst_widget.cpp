@@ -1,0 +1,345 @@
+#include "FakeClock.h"
+#include "ManualScheduler.h"
+#include "RecordingSystemLog.h"
+#include "StatusProvider.h"
+#include "StatusViewLogic.h"
+#include "TestFiles.h"
+#include "TimelineHost.h"
+#include "WidgetReloader.h"
+#include "WidgetSharedStore.h"
+#include "WidgetSnapshotPublisher.h"
+#include "WidgetTheme.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(WidgetSnapshot)
+Q_DECLARE_METATYPE(std::optional<WidgetSnapshot>)
+
+using namespace std::chrono_literals;
+using Mode = WidgetSnapshot::Mode;
+
+namespace {
+
+const QDateTime kUpdated = QDateTime::fromMSecsSinceEpoch(1'796'000'000'123, Qt::UTC);
+
+WidgetSnapshot sample()
+{
+    return {42.5, WidgetSnapshot::Mode::working, 1234.5, 3725.25, 2700, 180, kUpdated};
+}
+
+QByteArray withMember(const char* name, const QJsonValue& value)
+{
+    QJsonObject object = QJsonDocument::fromJson(sample().toJson()).object();
+    if (value.isUndefined()) {
+        object.remove(QLatin1StringView(name));
+    } else {
+        object.insert(QLatin1StringView(name), value);
+    }
+    return QJsonDocument(object).toJson();
+}
+
+class RecordingReloader final : public WidgetReloader
+{
+public:
+    void reloadTimelines(const QString& kind) override { kinds.append(kind); }
+    QStringList kinds;
+};
+
+FatigueState working(double percent, double continuous = 600)
+{
+    return {percent, continuous, FatigueMode::working};
+}
+
+const QDateTime kNow = QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
+
+WidgetSnapshot snapshot(Mode mode, double percent = 68, qint64 ageSeconds = 0, qint64 workSeconds = 2700)
+{
+    return {percent, mode, 1620, 15960, workSeconds, 300, kNow.addSecs(-ageSeconds)};
+}
+
+} // namespace
+
+// The desktop widget and what feeds it: the snapshot record and its file, the publisher that rations
+// writes and reload requests, and the widget's timelines in virtual time and what its views show.
+class WidgetTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    FakeClock m_clock;
+    RecordingSystemLog m_log;
+    RecordingReloader m_reloader;
+    std::unique_ptr<WidgetSnapshotPublisher> m_publisher;
+
+    // Publishes once, as a tick does; true when the file was rewritten.
+    bool publish(const FatigueState& fatigue, const RuleConfig& rule = RuleConfig())
+    {
+        m_publisher->publish(fatigue, 3725, rule, m_clock.now());
+        const auto stored = WidgetSharedStore::load(m_path);
+        return stored && stored->updatedAt == m_clock.now();
+    }
+
+private slots:
+    void init()
+    {
+        m_path = m_dir.filePath(QStringLiteral("group.tavrin/widget-snapshot.json"));
+        QFile::remove(m_path);
+        m_clock.setNow(QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC));
+        m_log.lines.clear();
+        m_reloader.kinds.clear();
+        m_publisher = std::make_unique<WidgetSnapshotPublisher>(m_reloader, m_log, m_path);
+    }
+
+    void derivedTexts_data()
+    {
+        QTest::addColumn<double>("continuous");
+        QTest::addColumn<double>("today");
+        QTest::addColumn<qint64>("minutesToBreak");
+        QTest::addColumn<QString>("worked");
+        QTest::newRow("half a second short") << 2699.5 << 59.9 << 1LL << "0 分钟";
+        QTest::newRow("61 seconds short") << 2639.0 << 3599.9 << 2LL << "59 分钟";
+        QTest::newRow("just reached") << 2700.0 << 3600.0 << 0LL << "1 小时 0 分";
+        QTest::newRow("past the period") << 2760.0 << 90061.0 << 0LL << "25 小时 1 分";
+    }
+
+    void derivedTexts()
+    {
+        QFETCH(double, continuous);
+        QFETCH(double, today);
+        QFETCH(qint64, minutesToBreak);
+        QFETCH(QString, worked);
+        WidgetSnapshot snapshot = sample();
+        snapshot.continuousWorkSeconds = continuous;
+        snapshot.todaySeconds = today;
+        QCOMPARE(snapshot.minutesUntilBreak(), minutesToBreak);
+        QCOMPARE(snapshot.workedText(), worked);
+        QVERIFY(!snapshot.isStale(kUpdated.addSecs(180)));
+        QVERIFY(snapshot.isStale(kUpdated.addMSecs(180'001)));
+    }
+
+    void strictDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("complete") << sample().toJson() << true;
+        QTest::newRow("extra member") << withMember("future", QStringLiteral("x")) << true;
+        QTest::newRow("integral double for an integer") << withMember("workSeconds", 2700.0) << true;
+        QTest::newRow("no updatedAt") << withMember("updatedAt", QJsonValue::Undefined) << false;
+        QTest::newRow("unknown mode") << withMember("mode", QStringLiteral("sleeping")) << false;
+        QTest::newRow("fractional work period") << withMember("workSeconds", 2700.5) << false;
+        QTest::newRow("string percent") << withMember("fatiguePercent", QStringLiteral("42")) << false;
+        QTest::newRow("null today") << withMember("todaySeconds", QJsonValue::Null) << false;
+        QTest::newRow("absurd date") << withMember("updatedAt", 1e300) << false;
+        QTest::newRow("truncated") << sample().toJson().left(40) << false;
+        QTest::newRow("padded past the size limit") << sample().toJson() + QByteArray(70'000, ' ') << false;
+    }
+
+    void strictDecoding()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, valid);
+        const QString path = m_dir.filePath(QStringLiteral("snapshot.json"));
+        QVERIFY(TestFiles::write(path, content));
+        const auto loaded = WidgetSharedStore::load(path);
+        QCOMPARE(loaded.has_value(), valid);
+        if (valid) {
+            QCOMPARE(*loaded, sample());
+        }
+    }
+
+    void savingIsPrivateAndAtomic()
+    {
+        const mode_t previous = ::umask(022);
+        QString error;
+        QVERIFY(WidgetSharedStore::save(sample(), &error, m_path));
+        ::umask(previous);
+        QCOMPARE(TestFiles::mode(m_path), 0600);
+        QCOMPARE(TestFiles::mode(QFileInfo(m_path).path()), 0700);
+
+        // A write that fails half-way (the file size limit, which holds for root too) is reported, and the
+        // earlier file stays exactly as it was: a short write must never be committed.
+        const QByteArray earlier = TestFiles::read(m_path);
+        struct rlimit limit
+        {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const struct rlimit tiny
+        {
+            16, limit.rlim_max
+        };
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        WidgetSnapshot changed = sample();
+        changed.fatiguePercent = 99;
+        const bool saved = WidgetSharedStore::save(changed, &error, m_path);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!saved && !error.isEmpty());
+        QCOMPARE(TestFiles::read(m_path), earlier);
+        QCOMPARE(QDir(QFileInfo(m_path).path()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
+    }
+
+    void anUnchangedStateIsWrittenOnceAMinuteWithoutReloads()
+    {
+        QVERIFY(publish(working(42)));
+        QCOMPARE(m_reloader.kinds, QStringList{QStringLiteral("TavrinStatusWidget")});
+        QList<int> writtenAt;
+        for (int second = 1; second <= 180; ++second) {
+            m_clock.advance(1s);
+            // Continuous work grows within the same minute to the break: nothing the widget shows.
+            if (publish(working(42, 600 + second % 30))) {
+                writtenAt.append(second);
+            }
+        }
+        QCOMPARE(writtenAt, QList<int>({60, 120, 180}));
+        QCOMPARE(m_reloader.kinds.size(), 1);
+    }
+
+    void aVisibleChangeWaitsTwentySecondsAfterTheLastReload()
+    {
+        publish(working(42.4));
+        for (int second = 1; second < 20; ++second) {
+            m_clock.advance(1s);
+            QVERIFY2(!publish(working(42.6)), "42 → 43, but the last reload was less than 20 s ago");
+        }
+        m_clock.advance(1s);
+        QVERIFY(publish(working(42.6)));
+        QCOMPARE(m_reloader.kinds.size(), 2);
+        m_clock.advance(25s);
+        QVERIFY2(publish(working(42.6), RuleConfig{1800, 300, QString()}), "a new rule is a visible change");
+        QCOMPARE(m_reloader.kinds.size(), 3);
+    }
+
+    void aFailingWriteIsLoggedOncePerAttempt()
+    {
+        // A file where the container should be: every write fails, for root too.
+        QVERIFY(TestFiles::write(m_dir.filePath(QStringLiteral("blocked")), "x"));
+        WidgetSnapshotPublisher publisher(m_reloader, m_log,
+                                          m_dir.filePath(QStringLiteral("blocked/widget-snapshot.json")));
+        for (int second = 0; second < 130; ++second) {
+            publisher.publish(working(42), 3725, RuleConfig(), m_clock.now());
+            m_clock.advance(1s);
+        }
+        QCOMPARE(m_log.count(WidgetSharedStore::kSaveFailed), 3); // at the start, then once a minute
+    }
+
+    void onlyAFreshWorkingSnapshotIsProjected_data()
+    {
+        QTest::addColumn<std::optional<WidgetSnapshot>>("stored");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("nothing stored") << std::optional<WidgetSnapshot>() << 1;
+        QTest::newRow("working, 180 s old") << std::optional(snapshot(Mode::working, 68, 180)) << 16;
+        QTest::newRow("working, 181 s old") << std::optional(snapshot(Mode::working, 68, 181)) << 1;
+        QTest::newRow("resting") << std::optional(snapshot(Mode::resting)) << 1;
+        QTest::newRow("idle") << std::optional(snapshot(Mode::idle)) << 1;
+    }
+
+    void onlyAFreshWorkingSnapshotIsProjected()
+    {
+        QFETCH(std::optional<WidgetSnapshot>, stored);
+        QFETCH(int, entries);
+        const StatusTimeline timeline = StatusProvider::timeline(kNow, stored);
+        QCOMPARE(timeline.entries.size(), entries);
+        QCOMPARE(timeline.reloadAt, kNow.addSecs(900));
+        QCOMPARE(timeline.entries.first().snapshot, stored);
+        for (int i = 1; i < entries; ++i) {
+            const WidgetSnapshot& projected = *timeline.entries[i].snapshot;
+            QCOMPARE(timeline.entries[i].date, kNow.addSecs(60 * i));
+            QCOMPARE(projected.fatiguePercent, std::min(68 + 60 * i * 100.0 / 2700, 100.0));
+            QCOMPARE(projected.continuousWorkSeconds, 1620.0 + 60 * i);
+            QCOMPARE(projected.todaySeconds, 15960.0 + 60 * i);
+            QVERIFY2(!projected.isStale(timeline.entries[i].date), "every entry is as fresh as the first");
+        }
+    }
+
+    void theBadgeFollowsStalenessThenMode_data()
+    {
+        QTest::addColumn<WidgetSnapshot>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("181 s old") << snapshot(Mode::resting, 10, 181) << "未在统计" << WidgetTheme::secondary();
+        QTest::newRow("180 s old, resting")
+            << snapshot(Mode::resting, 10, 180) << "休息中" << WidgetTheme::breakGreen();
+        QTest::newRow("idle") << snapshot(Mode::idle, 10) << "空闲中" << WidgetTheme::statusTeal();
+        QTest::newRow("working at 99.5") << snapshot(Mode::working, 99.5) << "疲劳上升中"
+                                         << WidgetTheme::statusOrange();
+        QTest::newRow("working at 100") << snapshot(Mode::working, 100) << "疲劳已满" << WidgetTheme::red();
+    }
+
+    void theBadgeFollowsStalenessThenMode()
+    {
+        QFETCH(WidgetSnapshot, stored);
+        QFETCH(QString, text);
+        QFETCH(QColor, color);
+        QVERIFY(StatusViewLogic::status(stored, kNow) == (StatusViewLogic::BadgeInfo{text, color}));
+    }
+
+    void theHostSwitchesAtEntryDatesAndReadsOnlyWhenAsked()
+    {
+        FakeClock clock(kNow);
+        ManualScheduler scheduler(clock);
+        int reads = 0;
+        std::optional<WidgetSnapshot> file = snapshot(Mode::working, 50, 0);
+        TimelineHost host(
+            scheduler, clock,
+            [&] {
+                ++reads;
+                return file;
+            },
+            false);
+        host.start();
+        QCOMPARE(host.current().date, kNow);
+        scheduler.advance(59s);
+        QCOMPARE(host.current().date, kNow);
+        scheduler.advance(1s);
+        QCOMPARE(host.current().snapshot->continuousWorkSeconds, 1680.0);
+
+        // A running Tavrin rewrites the file at least once a minute; the host looks again when the
+        // snapshot it showed would turn stale, and takes the newer one.
+        file = snapshot(Mode::working, 52, -150); // written at 150 s
+        scheduler.advance(120s);
+        QCOMPARE(reads, 1);
+        scheduler.advance(1s); // 181 s
+        QCOMPARE(reads, 2);
+        QCOMPARE(host.current().snapshot->fatiguePercent, 52.0);
+
+        // Tavrin quits: the next look, 181 s after its last write, finds the snapshot stale, and the widget
+        // says so instead of counting on; then it reads again only after the usual fifteen minutes.
+        scheduler.advance(150s);
+        QCOMPARE(reads, 3);
+        QCOMPARE(StatusViewLogic::status(*host.current().snapshot, clock.now()).text, QStringLiteral("未在统计"));
+        scheduler.advance(14min + 59s);
+        QCOMPARE(reads, 3);
+        scheduler.advance(1s);
+        QCOMPARE(reads, 4);
+
+        // A reload for another kind is ignored; for ours it reads at once.
+        host.onReloadTimelines(QStringLiteral("SomeOtherWidget"));
+        QCOMPARE(reads, 4);
+        file.reset();
+        host.onReloadTimelines(QStringLiteral("TavrinStatusWidget"));
+        QCOMPARE(reads, 5);
+        QVERIFY(!host.current().snapshot);
+
+        // The gallery's preview shows the sample until there is data.
+        TimelineHost preview(
+            scheduler, clock, [&] { return file; }, true);
+        preview.start();
+        QCOMPARE(preview.current().snapshot, std::optional(StatusProvider::sample()));
+        file = snapshot(Mode::resting);
+        preview.onReloadTimelines(QStringLiteral("TavrinStatusWidget"));
+        QCOMPARE(preview.current().snapshot->mode, Mode::resting);
+    }
+};
+
+QTEST_MAIN(WidgetTest)
+#include "tst_widget.moc"
