@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     ReminderBannerPresenter banner(bannerWindow, scheduler);
 
     DBusWidgetReloader reloader;
-    WidgetSnapshotPublisher publisher(reloader, log, WidgetSharedStore::snapshotPath());
+    WidgetSnapshotPublisher publisher(reloader, log, clock, WidgetSharedStore::snapshotPath());
 
     X11TaskbarPresence taskbar;
     PortalColorScheme colorScheme;

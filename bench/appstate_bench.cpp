@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
     BreakOverlayPresenter overlay(overlayWindows, scheduler, sound);
     ReminderBannerPresenter banner(bannerWindow, scheduler);
     NoReload reloader;
-    WidgetSnapshotPublisher publisher(reloader, log, dir.filePath(QStringLiteral("widget-snapshot.json")));
+    WidgetSnapshotPublisher publisher(reloader, log, clock, dir.filePath(QStringLiteral("widget-snapshot.json")));
     SystemEvents events;
     DummyTaskbarPresence taskbar;
     DummyAppearance appearance;

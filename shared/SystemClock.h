@@ -2,9 +2,11 @@
 
 #include "Clock.h"
 
-// The wall clock of the machine, in UTC. Local dates and hours come from LocalCalendar.
+// The machine's clocks: the wall clock in UTC (local dates and hours come from LocalCalendar) and the boot
+// clock, which keeps counting while the machine sleeps.
 class SystemClock final : public Clock
 {
 public:
     QDateTime now() const override;
+    std::chrono::milliseconds steady() const override;
 };

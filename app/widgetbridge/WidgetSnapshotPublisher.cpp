@@ -1,5 +1,6 @@
 #include "WidgetSnapshotPublisher.h"
 
+#include "Clock.h"
 #include "SystemLog.h"
 #include "WidgetReloader.h"
 #include "WidgetSharedStore.h"
@@ -21,17 +22,19 @@ WidgetSnapshot::Mode snapshotMode(FatigueMode mode)
     return WidgetSnapshot::Mode::idle;
 }
 
-// At least the given seconds since the instant; a clock set back counts as not yet.
-bool atLeastSecondsSince(const std::optional<QDateTime>& since, const QDateTime& now, qint64 seconds)
+bool atLeastSecondsSince(const std::optional<std::chrono::milliseconds>& since, std::chrono::milliseconds now,
+                         qint64 seconds)
 {
-    return !since || since->msecsTo(now) >= seconds * 1000;
+    return !since || now - *since >= std::chrono::seconds(seconds);
 }
 
 } // namespace
 
-WidgetSnapshotPublisher::WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, QString snapshotPath)
+WidgetSnapshotPublisher::WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, const Clock& clock,
+                                                 QString snapshotPath)
     : m_reloader(reloader)
     , m_log(log)
+    , m_clock(clock)
     , m_snapshotPath(std::move(snapshotPath))
 {
 }
@@ -60,9 +63,10 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
                                   rule.restSeconds,
                                   now};
     const QString print = fingerprint(snapshot);
+    const std::chrono::milliseconds steady = m_clock.steady();
     const bool unchanged = m_lastFingerprint && *m_lastFingerprint == print;
-    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, now, kMinReloadIntervalSeconds);
-    if (!reload && !atLeastSecondsSince(m_lastWrite, now, kMaxWriteIntervalSeconds)) {
+    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, steady, kMinReloadIntervalSeconds);
+    if (!reload && !atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds)) {
         return;
     }
     QString error;
@@ -70,10 +74,10 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
         m_log.log(WidgetSharedStore::kSaveFailed, error);
     }
     // A failed write is tried again at the next visible change or a minute later, not every second.
-    m_lastWrite = now;
+    m_lastWrite = steady;
     if (reload) {
         m_lastFingerprint = print;
-        m_lastReload = now;
+        m_lastReload = steady;
         m_reloader.reloadTimelines(WidgetSharedStore::widgetKind);
     }
 }

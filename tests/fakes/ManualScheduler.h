@@ -14,9 +14,9 @@ class FakeClock;
 // to its due time. Tasks may schedule further tasks, which run in the same advance when they fall due
 // within it. A cancelled task never runs.
 //
-// Like QTimer, it keeps its own monotonic time: setting the wall clock (FakeClock) by hand does not
-// move the timers. Advancing the clock alone is what a suspended machine looks like to a timer, and
-// setting it back is what a user changing the time looks like.
+// Like QTimer, it keeps its own monotonic time, and moves the FakeClock (both of its clocks) along with
+// it. Moving the clock by hand does not move the timers: advancing it alone is what a suspended machine
+// looks like to a timer, and stepping its wall clock is what a user changing the time looks like.
 class ManualScheduler final : public Scheduler
 {
 public:

@@ -97,7 +97,7 @@ private slots:
         m_clock.setNow(QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC));
         m_log.lines.clear();
         m_reloader.kinds.clear();
-        m_publisher = std::make_unique<WidgetSnapshotPublisher>(m_reloader, m_log, m_path);
+        m_publisher = std::make_unique<WidgetSnapshotPublisher>(m_reloader, m_log, m_clock, m_path);
     }
 
     void derivedTexts_data()
@@ -219,11 +219,35 @@ private slots:
         QCOMPARE(m_reloader.kinds.size(), 3);
     }
 
+    // The rationing counts on the steady clock: after the wall clock goes back an hour the snapshot is still
+    // written within the minute (with the new time, not one in the future); set forward, it is not flooded.
+    void theWallClockSetBackOrForwardChangesNoInterval_data()
+    {
+        QTest::addColumn<int>("stepMinutes");
+        QTest::newRow("back an hour") << -60;
+        QTest::newRow("forward an hour") << 60;
+    }
+
+    void theWallClockSetBackOrForwardChangesNoInterval()
+    {
+        QFETCH(int, stepMinutes);
+        publish(working(42));
+        m_clock.step(std::chrono::minutes(stepMinutes));
+        QList<int> writtenAt;
+        for (int second = 1; second <= 120; ++second) {
+            m_clock.advance(1s);
+            if (publish(working(42))) {
+                writtenAt.append(second);
+            }
+        }
+        QCOMPARE(writtenAt, QList<int>({60, 120}));
+    }
+
     void aFailingWriteIsLoggedOncePerAttempt()
     {
         // A file where the container should be: every write fails, for root too.
         QVERIFY(TestFiles::write(m_dir.filePath(QStringLiteral("blocked")), "x"));
-        WidgetSnapshotPublisher publisher(m_reloader, m_log,
+        WidgetSnapshotPublisher publisher(m_reloader, m_log, m_clock,
                                           m_dir.filePath(QStringLiteral("blocked/widget-snapshot.json")));
         for (int second = 0; second < 130; ++second) {
             publisher.publish(working(42), 3725, RuleConfig(), m_clock.now());
