@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 template <typename E>
@@ -20,6 +22,23 @@ const AppSettings& AppSettings::factoryDefaults()
 {
     static const AppSettings defaults;
     return defaults;
+}
+
+AppSettings AppSettings::withinLimits() const
+{
+    AppSettings bounded = *this;
+    bounded.rule.workSeconds = std::clamp(rule.workSeconds, kMinimumPeriodSeconds, kMaximumWorkSeconds);
+    bounded.rule.restSeconds = std::clamp(rule.restSeconds, kMinimumPeriodSeconds, kMaximumRestSeconds);
+    bounded.nagIntervalSeconds = std::clamp(nagIntervalSeconds, kMinimumPeriodSeconds, kMaximumNagIntervalSeconds);
+    if (rule.breakMessage.size() > kMaximumBreakMessageLength) {
+        qsizetype length = kMaximumBreakMessageLength;
+        // Never half of a surrogate pair.
+        if (rule.breakMessage.at(length - 1).isHighSurrogate()) {
+            --length;
+        }
+        bounded.rule.breakMessage.truncate(length);
+    }
+    return bounded;
 }
 
 QByteArray AppSettings::toJson() const

@@ -32,7 +32,19 @@ struct AppSettings
 
     bool operator==(const AppSettings&) const = default;
 
+    // The limits a loaded record is held to, so that no stored value can lock the user into back-to-back
+    // breaks or stall the tick: periods of at least 10 s (the settings window asks whole minutes for work
+    // and the reminder interval), at most what the window offers; a break message of at most 500 characters.
+    static constexpr qint64 kMinimumPeriodSeconds = 10;
+    static constexpr qint64 kMaximumWorkSeconds = 600 * 60;
+    static constexpr qint64 kMaximumRestSeconds = 60 * 60 + 59;
+    static constexpr qint64 kMaximumNagIntervalSeconds = 120 * 60;
+    static constexpr qsizetype kMaximumBreakMessageLength = 500;
+
     static const AppSettings& factoryDefaults();
+
+    // This record with every value brought within the limits above.
+    AppSettings withinLimits() const;
 
     // Compact JSON; the image path member is left out while there is no path.
     QByteArray toJson() const;

@@ -26,7 +26,7 @@ AppState::AppState(Services services, QObject* parent)
 {
     const QDateTime now = m_services.clock.now();
     m_currentDayKey = m_services.calendar.dayKey(now);
-    m_lastTick = now;
+    m_lastTick = m_services.clock.steady();
     // The initial copy neither saves nor applies anything.
     m_settings = m_settingsStore.settings();
     restoreUsage(now);
@@ -54,7 +54,7 @@ AppState::~AppState()
 void AppState::start()
 {
     m_timer.cancel();
-    m_lastTick = m_services.clock.now();
+    m_lastTick = m_services.clock.steady();
     QPointer<AppState> self(this);
     // The repeating task already runs on the main thread, so it ticks in place: posting it on would cost
     // an extra wake-up of the event loop every second for nothing.
@@ -68,12 +68,14 @@ void AppState::start()
 void AppState::tick()
 {
     const QDateTime now = m_services.clock.now();
-    const double elapsed = static_cast<double>(m_lastTick.msecsTo(now)) / 1000.0;
-    m_lastTick = now;
+    const std::chrono::milliseconds steady = m_services.clock.steady();
+    const double elapsed = static_cast<double>((steady - m_lastTick).count()) / 1000.0;
+    m_lastTick = steady;
     rollDayIfNeeded(now);
     const RuleConfig& rule = effectiveSettings().rule;
 
-    // A long gap (sleep, a stalled process, the clock set forward) counts as rest, whole.
+    // A long gap (sleep, a stalled process) counts as rest, whole. The wall clock set forward or back is no
+    // gap: the interval is the steady clock's.
     if (elapsed > kGapSeconds) {
         m_fatigueEngine.advance(FatigueMode::resting, elapsed, rule);
         setFatigue(m_fatigueEngine.state());
@@ -105,22 +107,45 @@ void AppState::tick()
     if (++m_ticksSinceFlush >= kTicksPerFlush) {
         flushPendingUsage();
     }
-    evaluateBreakNeed(now);
+    evaluateBreakNeed();
     m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, now);
 }
 
 void AppState::flushPendingUsage()
 {
     m_ticksSinceFlush = 0;
-    // An hour the store did not take (busy, disk full) stays pending and goes out with the next flush.
+    // What the store did not take (busy, disk full) stays pending for the next flush. The first refusal ends
+    // this one: each write may wait for another writer, and several of those waits in a row would stall the
+    // tick long enough to look like a gap.
+    while (!m_pendingBreaks.empty()) {
+        const PendingBreak& pending = m_pendingBreaks.front();
+        if (!m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.trigger)) {
+            return;
+        }
+        m_pendingBreaks.erase(m_pendingBreaks.begin());
+    }
     for (auto entry = m_pendingUsage.begin(); entry != m_pendingUsage.end();) {
         const auto& [hour, pending] = *entry;
-        if (m_services.usage.addUsage(m_currentDayKey, hour, pending.seconds, pending.fatiguePeak)) {
-            entry = m_pendingUsage.erase(entry);
-        } else {
-            ++entry;
+        if (!m_services.usage.addUsage(m_currentDayKey, hour, pending.seconds, pending.fatiguePeak)) {
+            return;
         }
+        entry = m_pendingUsage.erase(entry);
     }
+}
+
+void AppState::recordBreak(const QDateTime& startedAt, bool skipped, BreakTrigger trigger)
+{
+    PendingBreak pending{startedAt, m_services.clock.now(), skipped, rawValue(trigger)};
+    if (m_pendingBreaks.empty() &&
+        m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.trigger)) {
+        return;
+    }
+    // Kept for the next flush, in order; a store that never comes back does not make the list grow forever.
+    if (m_pendingBreaks.size() >= kMaxPendingBreaks) {
+        m_services.log.log(kDroppedBreak, m_pendingBreaks.front().startedAt.toUTC().toString(Qt::ISODate));
+        m_pendingBreaks.erase(m_pendingBreaks.begin());
+    }
+    m_pendingBreaks.push_back(std::move(pending));
 }
 
 void AppState::rollDayIfNeeded(const QDateTime& now)
@@ -206,15 +231,21 @@ void AppState::migrateLegacyUsageIfNeeded()
         }
         decoded.append({day.key(), values});
     }
+    bool stored = true;
     for (const auto& [day, values] : decoded) {
         // Only the 24 hours of a day: anything past them would be a row no reader ever shows.
         for (qsizetype hour = 0; hour < std::min<qsizetype>(values.size(), 24); ++hour) {
             if (values[hour] > 0) {
-                m_services.usage.addUsage(day, static_cast<int>(hour), values[hour] / 100.0 * 3600.0, 0);
+                stored =
+                    m_services.usage.addUsage(day, static_cast<int>(hour), values[hour] / 100.0 * 3600.0, 0) && stored;
             }
         }
     }
-    m_services.defaults.remove(kLegacyUsageKey);
+    // The old value goes only once the database holds all of it; otherwise the next start tries again (the
+    // database adds what it takes twice, but a history that could not be stored at all is not lost).
+    if (stored) {
+        m_services.defaults.remove(kLegacyUsageKey);
+    }
 }
 
 AppState::Hourly AppState::chartFatigue() const

@@ -15,6 +15,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <vector>
 
 class ActivityMonitoring;
 class Appearance;
@@ -65,6 +66,8 @@ public:
     static constexpr qint64 kNoticeSeconds = 10;
     static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
     static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
+    static inline const QString kDroppedBreak = QStringLiteral("Tavrin: 丢弃未能写入的休息记录：");
+    static constexpr std::size_t kMaxPendingBreaks = 100;
 
     explicit AppState(Services services, QObject* parent = nullptr);
     ~AppState() override;
@@ -92,6 +95,7 @@ public:
     // For tests and diagnostics.
     const QString& currentDayKey() const { return m_currentDayKey; }
     int pendingHours() const { return static_cast<int>(m_pendingUsage.size()); }
+    int pendingBreaks() const { return static_cast<int>(m_pendingBreaks.size()); }
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
 
 signals:
@@ -108,6 +112,13 @@ private:
         double seconds = 0;
         double fatiguePeak = 0;
     };
+    struct PendingBreak
+    {
+        QDateTime startedAt;
+        QDateTime endedAt;
+        bool skipped = false;
+        QString trigger;
+    };
 
     // Tick and accounting.
     void tick();
@@ -123,11 +134,13 @@ private:
     void setYesterdaySeconds(std::optional<double> seconds);
 
     // Break scheduling.
-    void evaluateBreakNeed(const QDateTime& now);
+    void evaluateBreakNeed();
     void beginBreak(BreakTrigger trigger);
     void showBannerReminder(BreakTrigger trigger);
     void presentOverlayBreak(BreakTrigger trigger);
     BreakOptions breakOptions() const;
+    // Records a break that ended now; one the store does not take waits for the next flush.
+    void recordBreak(const QDateTime& startedAt, bool skipped, BreakTrigger trigger);
 
     // System integrations.
     void applySystemIntegrations(const AppSettings& oldValue);
@@ -148,10 +161,12 @@ private:
 
     QString m_currentDayKey;
     std::map<int, PendingHour> m_pendingUsage;
+    std::vector<PendingBreak> m_pendingBreaks;
     int m_ticksSinceFlush = 0;
     TaskHandle m_timer;
-    QDateTime m_lastTick;
-    std::optional<QDateTime> m_lastNagDate; // absent: the distant past
+    // Intervals on the steady clock: a wall clock set back or forward neither stalls nor fakes them.
+    std::chrono::milliseconds m_lastTick{0};
+    std::optional<std::chrono::milliseconds> m_lastNag; // absent: the distant past
     bool m_isSchedulingOverlay = false;
     // From presenting an overlay until its outcome has been settled.
     bool m_overlayInProgress = false;

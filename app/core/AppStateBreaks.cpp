@@ -20,7 +20,7 @@ void AppState::requestBreak()
     });
 }
 
-void AppState::evaluateBreakNeed(const QDateTime& now)
+void AppState::evaluateBreakNeed()
 {
     const AppSettings& settings = effectiveSettings();
     if (!settings.notificationEnabled || m_services.overlay.hasWindows() || m_services.banner.isShown() ||
@@ -30,8 +30,9 @@ void AppState::evaluateBreakNeed(const QDateTime& now)
     const double continuousWork = m_fatigue.continuousWork;
     const auto workSeconds = static_cast<double>(settings.rule.workSeconds);
     // Seconds since the last automatic trigger; the first one after start is never held back.
-    const bool nagDue = !m_lastNagDate || static_cast<double>(m_lastNagDate->msecsTo(now)) / 1000.0 >=
-                                              static_cast<double>(settings.nagIntervalSeconds);
+    const std::chrono::milliseconds now = m_services.clock.steady();
+    const bool nagDue = !m_lastNag || static_cast<double>((now - *m_lastNag).count()) / 1000.0 >=
+                                          static_cast<double>(settings.nagIntervalSeconds);
     const bool workReached = continuousWork >= workSeconds;
     bool trigger = false;
     if (workReached && (settings.reminderStyle == ReminderStyle::fullscreen || nagDue)) {
@@ -42,7 +43,7 @@ void AppState::evaluateBreakNeed(const QDateTime& now)
     if (!trigger) {
         return;
     }
-    m_lastNagDate = now;
+    m_lastNag = now;
     const BreakTrigger why = workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax;
     QPointer<AppState> self(this);
     m_services.scheduler.post([self, why] {
@@ -107,7 +108,7 @@ void AppState::showBannerReminder(BreakTrigger trigger)
         [self, trigger, shownAt] {
             // An ignored reminder is a skipped break; fatigue and continuous work stay as they are.
             if (self) {
-                self->m_services.usage.recordBreak(shownAt, self->m_services.clock.now(), true, rawValue(trigger));
+                self->recordBreak(shownAt, true, trigger);
             }
         });
 }
@@ -143,6 +144,6 @@ void AppState::presentOverlayBreak(BreakTrigger trigger)
         const bool skipped = result == BreakResult::skipped;
         self->m_fatigueEngine.finishBreak(skipped);
         self->setFatigue(self->m_fatigueEngine.state());
-        self->m_services.usage.recordBreak(startedAt, self->m_services.clock.now(), skipped, rawValue(trigger));
+        self->recordBreak(startedAt, skipped, trigger);
     });
 }

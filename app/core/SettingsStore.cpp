@@ -7,10 +7,11 @@ SettingsStore::SettingsStore(UserDefaults& defaults, QObject* parent)
     , m_defaults(defaults)
     , m_settings(AppSettings::factoryDefaults())
 {
-    // Anything unreadable falls back to the defaults silently; the stored bytes are left alone.
+    // Anything unreadable falls back to the defaults silently; the stored bytes are left alone. A readable
+    // record is held to the limits in memory, also without being written back.
     if (const auto stored = m_defaults.data(kKey)) {
-        if (auto decoded = AppSettings::fromJson(*stored)) {
-            m_settings = std::move(*decoded);
+        if (const auto decoded = AppSettings::fromJson(*stored)) {
+            m_settings = decoded->withinLimits();
         }
     }
 }

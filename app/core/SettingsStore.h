@@ -7,8 +7,8 @@
 class UserDefaults;
 
 // Keeps the settings record in the user defaults under one key. It loads in the constructor and writes
-// nothing until the first assignment of a different record, so a record it could not read stays stored
-// as it was until the user changes a setting.
+// nothing until the first assignment of a different record, so a record it could not read (or had to hold
+// to AppSettings' limits) stays stored as it was until the user changes a setting.
 class SettingsStore final : public QObject
 {
     Q_OBJECT

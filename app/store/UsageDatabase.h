@@ -26,7 +26,9 @@ class UsageDatabase final : public UsageStore
 {
 public:
     static constexpr int kRetentionDays = 90;
-    static constexpr int kBusyTimeoutMs = 2000;
+    // How long a statement waits for another writer (a checkpoint, a user's sqlite3 session) before it
+    // fails: short, because the caller runs on the tick and keeps what failed for its next flush.
+    static constexpr int kBusyTimeoutMs = 250;
 
     // Tavrin/data.db under the user's data folder; creates the Tavrin folder (mode 0700) on the way.
     static QString defaultPath();

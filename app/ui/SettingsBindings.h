@@ -21,6 +21,6 @@ qint64 nagMinutes(const AppSettings& settings);
 // Clamped to 1…120 minutes.
 AppSettings withNagMinutes(AppSettings settings, qint64 minutes);
 
-inline constexpr qint64 kMinimumRestSeconds = 10;
+inline constexpr qint64 kMinimumRestSeconds = AppSettings::kMinimumPeriodSeconds;
 
 } // namespace SettingsBindings

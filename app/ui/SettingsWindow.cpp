@@ -126,6 +126,7 @@ void SettingsWindow::buildSections(QWidget* content)
         new ToneLabel(QStringLiteral("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
     m_breakMessage = new FieldLineEdit(appearance, QMargins(12, 9, 12, 9));
     m_breakMessage->setPlaceholderText(QStringLiteral("你已经持续工作 45 分钟啦"));
+    m_breakMessage->setMaxLength(static_cast<int>(AppSettings::kMaximumBreakMessageLength));
     connect(m_breakMessage, &QLineEdit::textEdited, this, [this](const QString& text) {
         change([text](AppSettings settings) {
             settings.rule.breakMessage = text;

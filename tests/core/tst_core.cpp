@@ -12,6 +12,7 @@
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(AppSettings)
+Q_DECLARE_METATYPE(RuleConfig)
 
 namespace {
 
@@ -121,6 +122,42 @@ private slots:
         store.setSettings(changed);
         QCOMPARE(defaults.writeCount(), 1);
         QVERIFY(SettingsStore(defaults).settings() == changed);
+    }
+
+    // A hand-edited record cannot lock the user into back-to-back breaks or stall the tick; what is stored
+    // stays as it was until the user changes a setting.
+    void storedValuesAreHeldToTheLimitsWithoutBeingRewritten_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<RuleConfig>("rule");
+        QTest::addColumn<qint64>("nagInterval");
+        const QString emoji = QStringLiteral("颈").repeated(499) + QStringLiteral("\U0001F600");
+        QTest::newRow("zero and negative periods")
+            << QByteArray(R"({"rule":{"workSeconds":0,"restSeconds":-5,"breakMessage":"m"},"nagIntervalSeconds":0})")
+            << RuleConfig{10, 10, QStringLiteral("m")} << 10LL;
+        QTest::newRow("huge periods") << QByteArray(R"({"rule":{"workSeconds":9000000000000,"restSeconds":86400,)"
+                                                    R"("breakMessage":"m"},"nagIntervalSeconds":9000000000000})")
+                                      << RuleConfig{36000, 3659, QStringLiteral("m")} << 7200LL;
+        QTest::newRow("a message of 10 MiB")
+            << (R"({"rule":{"workSeconds":60,"restSeconds":60,"breakMessage":")" + QByteArray(10 << 20, 'x') + R"("}})")
+            << RuleConfig{60, 60, QString(500, u'x')} << 180LL;
+        QTest::newRow("no half emoji at the cut")
+            << (R"({"rule":{"workSeconds":60,"restSeconds":60,"breakMessage":")" + emoji.toUtf8() + R"("}})")
+            << RuleConfig{60, 60, emoji.left(499)} << 180LL;
+    }
+
+    void storedValuesAreHeldToTheLimitsWithoutBeingRewritten()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(RuleConfig, rule);
+        QFETCH(qint64, nagInterval);
+        MemoryUserDefaults defaults;
+        defaults.setData(SettingsStore::kKey, stored);
+        const SettingsStore store(defaults);
+        QCOMPARE(store.settings().rule, rule);
+        QCOMPARE(store.settings().nagIntervalSeconds, nagInterval);
+        QCOMPARE(defaults.data(SettingsStore::kKey), std::optional(stored));
+        QCOMPARE(defaults.writeCount(), 1); // the test's own
     }
 
     void fatigueSteps_data()

@@ -36,7 +36,8 @@ struct AppStateFixture
         }
         bool recordBreak(const QDateTime& start, const QDateTime& end, bool skipped, const QString& trigger) override
         {
-            return inner->recordBreak(start, end, skipped, trigger);
+            ++writes;
+            return !failWrites && inner->recordBreak(start, end, skipped, trigger);
         }
         std::optional<HourlyValues> hourlySeconds(const QString& day) override { return inner->hourlySeconds(day); }
         std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override

@@ -154,7 +154,7 @@ private slots:
         QVERIFY(other.exec(QStringLiteral("BEGIN IMMEDIATE")));
         // The other writer finishes while our write waits; without the busy timeout it would be lost.
         std::thread finisher([&other] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
             other.exec(QStringLiteral("COMMIT"));
         });
         const bool written = db.addUsage(kDay, 9, 30, 40);
