@@ -3,6 +3,7 @@
 #include "FormatDuration.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace DashboardModel {
 
@@ -17,7 +18,11 @@ std::optional<QString> trendText(double todaySeconds, std::optional<double> yest
         return std::nullopt;
     }
     const double change = (todaySeconds - *yesterdaySeconds) / *yesterdaySeconds * 100;
-    return QString::asprintf("%+.0f%%", change);
+    // The C library's formatting, which rounds an exact half to even (+0.5 % is "+0%"); QString::asprintf
+    // has its own, which rounds halves away from zero.
+    char text[32];
+    std::snprintf(text, sizeof text, "%+.0f%%", change);
+    return QString::fromLatin1(text);
 }
 
 std::array<RuleChip, 4> ruleChips(const AppSettings& settings)

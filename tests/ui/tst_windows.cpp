@@ -301,6 +301,8 @@ private slots:
         QTest::newRow("nothing today") << 0.0 << std::optional<double>(3600) << "-100%";
         QTest::newRow("same") << 3600.0 << std::optional<double>(3600) << "+0%";
         QTest::newRow("40 % less") << 2160.0 << std::optional<double>(3600) << "-40%";
+        QTest::newRow("half a percent rounds to even") << 3618.0 << std::optional<double>(3600) << "+0%";
+        QTest::newRow("2.5 % rounds to even") << 3690.0 << std::optional<double>(3600) << "+2%";
     }
 
     void trendAgainstYesterday()
