@@ -22,12 +22,13 @@ bool ensureDirectory(const QString& path)
         return false;
     }
     const QByteArray native = QFile::encodeName(info.absoluteFilePath());
-    if (::mkdir(native.constData(), S_IRWXU) != 0 && errno != EEXIST) {
-        return false;
+    if (::mkdir(native.constData(), S_IRWXU) != 0) {
+        // Something is there already: a folder made meanwhile is fine, a file is not ours to change.
+        return errno == EEXIST && QFileInfo(path).isDir();
     }
-    // mkdir applies the umask, which can only remove bits; set the mode exactly.
+    // mkdir applies the umask, which can only remove bits; set the mode exactly, on what we just made.
     ::chmod(native.constData(), S_IRWXU);
-    return QFileInfo(path).isDir();
+    return true;
 }
 
 bool ensureFile(const QString& path)

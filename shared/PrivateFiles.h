@@ -6,8 +6,8 @@
 // writes is 0600, whatever the umask says.
 namespace PrivateFiles {
 
-// Creates the folder (and missing parents) if needed; a folder this call creates gets mode 0700.
-// True when the folder exists afterwards.
+// Creates the folder (and missing parents) if needed; a folder this call creates gets mode 0700, and
+// nothing else's mode is touched. True when the folder exists afterwards.
 bool ensureDirectory(const QString& path);
 // Creates an empty file with mode 0600 if none exists; an existing file is never truncated.
 // True when the file exists afterwards.

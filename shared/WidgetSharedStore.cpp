@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 QString WidgetSharedStore::containerPath()
 {
@@ -24,6 +25,14 @@ bool WidgetSharedStore::save(const WidgetSnapshot& snapshot, QString* error, con
     const QString folder = QFileInfo(path).absolutePath();
     if (!PrivateFiles::ensureDirectory(folder)) {
         *error = QStringLiteral("cannot create ") + folder;
+        return false;
+    }
+    // QSaveFile writes through a symbolic link on purpose (to the link's target, with its mode changed):
+    // whatever a link planted here points at is not ours to replace.
+    struct stat info
+    {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        *error = QStringLiteral("refusing to write through the symbolic link ") + path;
         return false;
     }
     QSaveFile file(path);

@@ -1,6 +1,7 @@
 #include "WidgetSnapshot.h"
 
 #include "JsonValues.h"
+#include "WholeNumbers.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,12 +11,12 @@
 qint64 WidgetSnapshot::minutesUntilBreak() const
 {
     const double remaining = std::max(static_cast<double>(workSeconds) - continuousWorkSeconds, 0.0);
-    return static_cast<qint64>(std::ceil(remaining / 60.0));
+    return WholeNumbers::roundedUp(remaining / 60.0);
 }
 
 QString WidgetSnapshot::workedText() const
 {
-    const auto seconds = static_cast<qint64>(std::trunc(todaySeconds));
+    const qint64 seconds = WholeNumbers::truncated(todaySeconds);
     if (seconds < 3600) {
         return QString::number(seconds / 60) + QStringLiteral(" 分钟");
     }
@@ -25,7 +26,9 @@ QString WidgetSnapshot::workedText() const
 
 bool WidgetSnapshot::isStale(const QDateTime& at) const
 {
-    return updatedAt.msecsTo(at) > kStaleAfterSeconds * 1000;
+    // Also one from the future: written before the clock was set back, by a Tavrin that has not written
+    // since.
+    return std::abs(updatedAt.msecsTo(at)) > kStaleAfterSeconds * 1000;
 }
 
 QString WidgetSnapshot::modeRawValue(Mode mode)
@@ -73,19 +76,28 @@ std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
         return std::nullopt;
     }
     const QJsonObject object = document.object();
-    auto number = [&](const char* name) -> std::optional<double> {
+    // Figures only within what Tavrin can write: a percentage, and periods of up to a billion seconds.
+    constexpr double kMaxSeconds = 1e9;
+    auto number = [&](const char* name, double max) -> std::optional<double> {
         const QJsonValue value = object.value(QLatin1StringView(name));
-        if (!value.isDouble() || !std::isfinite(value.toDouble())) {
+        if (!value.isDouble() || !(value.toDouble() >= 0 && value.toDouble() <= max)) {
             return std::nullopt;
         }
         return value.toDouble();
     };
-    const auto fatigue = number("fatiguePercent");
-    const auto continuous = number("continuousWorkSeconds");
-    const auto today = number("todaySeconds");
-    const auto updated = number("updatedAt");
-    const auto work = JsonValues::toInt64(object.value(QLatin1StringView("workSeconds")));
-    const auto rest = JsonValues::toInt64(object.value(QLatin1StringView("restSeconds")));
+    auto period = [&](const char* name) -> std::optional<qint64> {
+        const auto value = JsonValues::toInt64(object.value(QLatin1StringView(name)));
+        return value && *value >= 0 && *value <= qint64(kMaxSeconds) ? value : std::nullopt;
+    };
+    const auto fatigue = number("fatiguePercent", 100);
+    const auto continuous = number("continuousWorkSeconds", kMaxSeconds);
+    const auto today = number("todaySeconds", kMaxSeconds);
+    const auto work = period("workSeconds");
+    const auto rest = period("restSeconds");
+    const QJsonValue updatedValue = object.value(QLatin1StringView("updatedAt"));
+    const auto updated = updatedValue.isDouble() && std::isfinite(updatedValue.toDouble())
+                             ? std::optional(updatedValue.toDouble())
+                             : std::nullopt;
     const auto modeText = JsonValues::toString(object.value(QLatin1StringView("mode")));
     const auto mode = modeText ? modeFromRawValue(*modeText) : std::nullopt;
     // Beyond about ±292 million years the instant cannot be held in milliseconds.

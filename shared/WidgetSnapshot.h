@@ -32,7 +32,7 @@ struct WidgetSnapshot
     qint64 minutesUntilBreak() const;
     // Today's active time: "45 分钟" below an hour, "1 小时 5 分" from an hour on.
     QString workedText() const;
-    // More than 180 seconds after updatedAt; exactly 180 is still current.
+    // More than 180 seconds after updatedAt (or before it); exactly 180 is still current.
     bool isStale(const QDateTime& at) const;
 
     static QString modeRawValue(Mode mode);
@@ -40,6 +40,7 @@ struct WidgetSnapshot
 
     // Compact JSON; updatedAt as seconds since 1970 with a fraction.
     QByteArray toJson() const;
-    // Strict: all seven members with their types are required; other members are ignored.
+    // Strict: all seven members with their types are required, and figures must lie within what Tavrin
+    // writes (a percentage from 0 to 100, periods from 0 to a billion seconds); other members are ignored.
     static std::optional<WidgetSnapshot> fromJson(const QByteArray& data);
 };

@@ -1,5 +1,6 @@
 #include "StatusViewLogic.h"
 
+#include "WholeNumbers.h"
 #include "WidgetTheme.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
 
 QString ringNumber(double percent)
 {
-    return QString::number(static_cast<qint64>(std::round(percent)));
+    return QString::number(WholeNumbers::rounded(percent));
 }
 
 double ringProgress(double percent)

@@ -3,6 +3,7 @@
 #include "OverlayTips.h"
 #include "Scheduler.h"
 #include "SoundPlayer.h"
+#include "WholeNumbers.h"
 
 #include <QPointer>
 
@@ -22,7 +23,7 @@ BreakOverlayPresenter::BreakOverlayPresenter(OverlayWindowLayer& windows, Schedu
 
 QString BreakOverlayPresenter::format(double seconds)
 {
-    const auto whole = std::max<qint64>(static_cast<qint64>(std::ceil(seconds)), 0);
+    const auto whole = std::max<qint64>(WholeNumbers::roundedUp(seconds), 0);
     return QString::number(whole / 60) + u':' + QString::asprintf("%02d", static_cast<int>(whole % 60));
 }
 
@@ -77,7 +78,7 @@ void BreakOverlayPresenter::tick()
     }
     m_remaining -= 1.0;
     // Truncated toward zero; multiples of ten, zero and negative ones included, bring the next tip.
-    const auto whole = static_cast<qint64>(std::trunc(m_remaining));
+    const qint64 whole = WholeNumbers::truncated(m_remaining);
     if (whole % 10 == 0) {
         m_tipIndex = (m_tipIndex + 1) % static_cast<int>(OverlayTips::kTips.size());
     }

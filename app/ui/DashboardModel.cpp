@@ -1,6 +1,7 @@
 #include "DashboardModel.h"
 
 #include "FormatDuration.h"
+#include "WholeNumbers.h"
 
 #include <cmath>
 #include <cstdio>
@@ -9,7 +10,7 @@ namespace DashboardModel {
 
 QString fatigueText(double percent)
 {
-    return QString::number(static_cast<qint64>(std::round(percent))) + QLatin1Char('%');
+    return QString::number(WholeNumbers::rounded(percent)) + QLatin1Char('%');
 }
 
 std::optional<QString> trendText(double todaySeconds, std::optional<double> yesterdaySeconds)

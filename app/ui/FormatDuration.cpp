@@ -1,10 +1,11 @@
 #include "FormatDuration.h"
+#include "WholeNumbers.h"
 
 #include <cmath>
 
 QString formatDuration(double seconds)
 {
-    const auto whole = static_cast<qint64>(std::trunc(seconds));
+    const qint64 whole = WholeNumbers::truncated(seconds);
     const qint64 minutes = whole % 3600 / 60;
     if (whole < 3600) {
         return QString::number(minutes) + QStringLiteral(" 分钟");

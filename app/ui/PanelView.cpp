@@ -1,6 +1,7 @@
 #include "PanelView.h"
 
 #include "FormatDuration.h"
+#include "WholeNumbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,12 +11,12 @@ PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, cons
     PanelView view;
     view.title = QStringLiteral("Tavrin Kelomar");
     view.modeText = rawValue(fatigue.mode);
-    view.badgeText = QString::number(static_cast<qint64>(std::round(fatigue.percent))) + u'%';
-    view.barValue = static_cast<int>(std::clamp(std::round(fatigue.percent), 0.0, 100.0));
+    view.badgeText = QString::number(WholeNumbers::rounded(fatigue.percent)) + u'%';
+    view.barValue = static_cast<int>(std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100));
     view.barWarning = fatigue.percent >= 85;
     view.todayText = formatDuration(todaySeconds);
     view.continuousText =
-        QString::number(static_cast<qint64>(std::trunc(fatigue.continuousWork)) / 60) + QStringLiteral(" 分钟");
+        QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) + QStringLiteral(" 分钟");
     view.movieMode = settings.movieMode;
     return view;
 }

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "SystemLog.h"
+#include "WholeNumbers.h"
 #include "WidgetReloader.h"
 #include "WidgetSharedStore.h"
 
@@ -41,8 +42,8 @@ WidgetSnapshotPublisher::WidgetSnapshotPublisher(WidgetReloader& reloader, Syste
 
 QString WidgetSnapshotPublisher::fingerprint(const WidgetSnapshot& snapshot)
 {
-    const auto percent = static_cast<qint64>(std::round(snapshot.fatiguePercent));
-    const auto minutesToday = static_cast<qint64>(std::trunc(snapshot.todaySeconds)) / 60;
+    const qint64 percent = WholeNumbers::rounded(snapshot.fatiguePercent);
+    const qint64 minutesToday = WholeNumbers::truncated(snapshot.todaySeconds) / 60;
     return QStringList{QString::number(percent),
                        QString::number(minutesToday),
                        QString::number(snapshot.minutesUntilBreak()),

@@ -1,4 +1,5 @@
 #include "DummyBackends.h"
+#include "PrivateFiles.h"
 #include "RecordingSystemLog.h"
 #include "SettingsUserDefaults.h"
 #include "SyslogSystemLog.h"
@@ -121,6 +122,16 @@ private slots:
         // A hand-edited text value is not a settings record.
         QVERIFY(TestFiles::write(ini, "[General]\nTavrin.AppSettings=hello\n"));
         QVERIFY(!SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")));
+    }
+
+    void aFileWhereAFolderShouldBeIsLeftAlone()
+    {
+        const QString path = m_root->filePath(QStringLiteral("Tavrin"));
+        QVERIFY(
+            TestFiles::write(path, "notes") &&
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(!PrivateFiles::ensureDirectory(path));
+        QCOMPARE(TestFiles::mode(path), 0644);
     }
 
     void logLinesAreDataNotFormats()

@@ -57,6 +57,12 @@ private slots:
         QVERIFY(!m_overlay.isRunning());
     }
 
+    void aCountdownOfAnyLengthHasAText()
+    {
+        QCOMPARE(BreakOverlayPresenter::format(9.2e18), QStringLiteral("16666666666666:40"));
+        QCOMPARE(BreakOverlayPresenter::format(qQNaN()), QStringLiteral("0:00"));
+    }
+
     void aSecondBreakIsRefusedEvenWithoutAnyDisplay()
     {
         m_windows.displays = 0; // a break on no display at all has no windows, but it runs

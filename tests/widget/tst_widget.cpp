@@ -140,6 +140,10 @@ private slots:
         QTest::newRow("string percent") << withMember("fatiguePercent", QStringLiteral("42")) << false;
         QTest::newRow("null today") << withMember("todaySeconds", QJsonValue::Null) << false;
         QTest::newRow("absurd date") << withMember("updatedAt", 1e300) << false;
+        QTest::newRow("absurd time today") << withMember("todaySeconds", 1e300) << false;
+        QTest::newRow("negative continuous work") << withMember("continuousWorkSeconds", -1) << false;
+        QTest::newRow("percent beyond 100") << withMember("fatiguePercent", 100.5) << false;
+        QTest::newRow("work period beyond reason") << withMember("workSeconds", 4e18) << false;
         QTest::newRow("truncated") << sample().toJson().left(40) << false;
         QTest::newRow("padded past the size limit") << sample().toJson() + QByteArray(70'000, ' ') << false;
     }
@@ -241,6 +245,21 @@ private slots:
             }
         }
         QCOMPARE(writtenAt, QList<int>({60, 120}));
+    }
+
+    // A link planted where the snapshot goes is never written through.
+    void aSymbolicLinkAtTheSnapshotPathIsRefused()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("someone-elses-file"));
+        QVERIFY(
+            TestFiles::write(target, "mine") &&
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+        QDir().mkpath(QFileInfo(m_path).path());
+        QVERIFY(QFile::link(target, m_path));
+        publish(working(42));
+        QCOMPARE(TestFiles::read(target), QByteArray("mine"));
+        QCOMPARE(TestFiles::mode(target), 0644);
+        QCOMPARE(m_log.count(WidgetSharedStore::kSaveFailed), 1);
     }
 
     void aFailingWriteIsLoggedOncePerAttempt()
