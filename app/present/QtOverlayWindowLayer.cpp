@@ -66,7 +66,8 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->setWindowTitle(QStringLiteral("Tavrin"));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
-    WindowHints::applyTo(window, {WindowHints::Layer::above, true, true, false});
+    // Full screen and above: in the window manager's full-screen layer, over a focused full-screen window.
+    WindowHints::applyTo(window, {WindowHints::Layer::above, true, true, false, true});
     window->windowHandle()->setScreen(screen);
     window->setGeometry(screen->geometry());
     window->showContent(m_content);

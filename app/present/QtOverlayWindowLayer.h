@@ -10,8 +10,9 @@
 #include "BreakOverlayContentView.h"
 class QScreen;
 
-// The overlay as Qt windows: one frameless window per QScreen, covering it, above every other window,
-// on all workspaces, without a task bar entry, faded in over 0.35 s. A display that appears while the
+// The overlay as Qt windows: one frameless full-screen window per QScreen, in the window manager's
+// full-screen layer above every other window (a focused full-screen one included), on all workspaces,
+// without a task bar entry, faded in over 0.35 s. A display that appears while the
 // overlay is up gets its own window at once; one that goes takes its window with it.
 class QtOverlayWindowLayer final : public QObject, public OverlayWindowLayer
 {

@@ -81,11 +81,14 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
 
     auto* column = new QVBoxLayout;
     column->setSpacing(3);
+    // Plain text: the subtitle is the user's break message, not markup.
     auto* title = new QLabel(content.title);
+    title->setTextFormat(Qt::PlainText);
     title->setFont(TavrinFont::make(13, QFont::DemiBold));
     column->addWidget(title);
     if (content.subtitle && !content.subtitle->isEmpty()) {
         m_subtitle = new QLabel;
+        m_subtitle->setTextFormat(Qt::PlainText);
         m_subtitle->setFont(TavrinFont::make(12));
         QPalette muted = m_subtitle->palette();
         muted.setColor(QPalette::WindowText, secondaryText(palette()));
@@ -119,7 +122,9 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
     }
     setFixedWidth(kWidth);
     setFixedHeight(heightForWidth(kWidth) > 0 ? heightForWidth(kWidth) : sizeHint().height());
-    WindowHints::applyTo(this, {WindowHints::Layer::above, true, true, true});
+    // Over everything, a focused full-screen window included (a video, a presentation), where an "above"
+    // window would be stacked under it; and never focused, so typing goes on where it was.
+    WindowHints::applyTo(this, {WindowHints::Layer::topmost, true, true, true});
 }
 
 void ReminderBannerView::placeOnPrimaryScreen()

@@ -87,12 +87,13 @@ void editStateProperty(const X11& x, xcb_window_t window, xcb_atom_t state, cons
 
 QList<int> toList(const WindowHints::Set& hints)
 {
-    return {int(hints.layer), hints.allWorkspaces, hints.skipTaskbar, hints.neverFocused};
+    return {int(hints.layer), hints.allWorkspaces, hints.skipTaskbar, hints.neverFocused, hints.fullScreen};
 }
 
 WindowHints::Set fromList(const QList<int>& values)
 {
-    return {WindowHints::Layer(values.value(0)), values.value(1) != 0, values.value(2) != 0, values.value(3) != 0};
+    return {WindowHints::Layer(values.value(0)), values.value(1) != 0, values.value(2) != 0, values.value(3) != 0,
+            values.value(4) != 0};
 }
 
 // Ordinary windows only differ in the task bar; their layer and workspaces are left to the window manager.
@@ -124,7 +125,8 @@ WindowHints& WindowHints::instance()
 Qt::WindowFlags WindowHints::qtFlags(const Set& hints)
 {
     Qt::WindowFlags flags;
-    flags.setFlag(Qt::WindowStaysOnTopHint, hints.layer == Layer::above);
+    flags.setFlag(Qt::WindowStaysOnTopHint, hints.layer == Layer::above || hints.layer == Layer::topmost);
+    flags.setFlag(Qt::BypassWindowManagerHint, hints.layer == Layer::topmost);
     flags.setFlag(Qt::WindowStaysOnBottomHint, hints.layer == Layer::below);
     flags.setFlag(Qt::WindowDoesNotAcceptFocus, hints.neverFocused);
     return flags;
@@ -215,7 +217,8 @@ bool WindowHints::eventFilter(QObject* watched, QEvent* event)
 void WindowHints::applyNative(QWindow* window, const Set& hints, bool withLayer)
 {
     const X11 x = x11();
-    if (!x.connection) {
+    // A window the window manager does not manage has no use for its hints.
+    if (!x.connection || hints.layer == Layer::topmost) {
         return;
     }
     const auto id = static_cast<xcb_window_t>(window->winId());
@@ -224,6 +227,7 @@ void WindowHints::applyNative(QWindow* window, const Set& hints, bool withLayer)
                                          atom(x.connection, "_NET_WM_STATE_SKIP_PAGER")};
     const xcb_atom_t above = atom(x.connection, "_NET_WM_STATE_ABOVE");
     const xcb_atom_t below = atom(x.connection, "_NET_WM_STATE_BELOW");
+    const xcb_atom_t fullScreen = atom(x.connection, "_NET_WM_STATE_FULLSCREEN");
     const xcb_atom_t desktop = atom(x.connection, "_NET_WM_DESKTOP");
     constexpr uint32_t kAllDesktops = 0xFFFFFFFF;
     constexpr uint32_t kSourceApplication = 1;
@@ -241,6 +245,7 @@ void WindowHints::applyNative(QWindow* window, const Set& hints, bool withLayer)
             if (isAbove || isBelow) {
                 change(true, isAbove ? above : below, XCB_ATOM_NONE);
             }
+            change(hints.fullScreen, fullScreen, XCB_ATOM_NONE);
         }
         if (hints.allWorkspaces) {
             sendToWindowManager(x, id, desktop, {kAllDesktops, kSourceApplication, 0, 0, 0});
@@ -250,6 +255,7 @@ void WindowHints::applyNative(QWindow* window, const Set& hints, bool withLayer)
         if (withLayer) {
             editStateProperty(x, id, state, {above, XCB_ATOM_NONE}, isAbove);
             editStateProperty(x, id, state, {below, XCB_ATOM_NONE}, isBelow);
+            editStateProperty(x, id, state, {fullScreen, XCB_ATOM_NONE}, hints.fullScreen);
         }
         if (hints.allWorkspaces) {
             xcb_change_property(x.connection, XCB_PROP_MODE_REPLACE, id, desktop, XCB_ATOM_CARDINAL, 32, 1,

@@ -20,6 +20,10 @@ public:
         normal,
         above,
         below,
+        // Over every window, a focused full-screen one included, without the window manager: on X11 an
+        // override-redirect window, which it neither stacks under its layers nor focuses, and which shows on
+        // every workspace. For short-lived cards only: no decorations, no task bar, no moving.
+        topmost,
     };
 
     struct Set
@@ -28,6 +32,8 @@ public:
         bool allWorkspaces = false;
         bool skipTaskbar = false;
         bool neverFocused = false;
+        // In the window manager's full-screen layer when focused or on a monitor without the focus.
+        bool fullScreen = false;
 
         bool operator==(const Set&) const = default;
     };
@@ -64,8 +70,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static constexpr Qt::WindowFlags kManagedFlags =
-        Qt::WindowStaysOnTopHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus;
+    static constexpr Qt::WindowFlags kManagedFlags = Qt::WindowStaysOnTopHint | Qt::WindowStaysOnBottomHint |
+                                                     Qt::WindowDoesNotAcceptFocus | Qt::BypassWindowManagerHint;
 
     explicit WindowHints(QObject* parent);
     static WindowHints& instance();

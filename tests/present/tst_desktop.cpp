@@ -60,6 +60,26 @@ std::unique_ptr<QWidget> shownWindow(Qt::WindowFlags flags, const std::optional<
     return widget;
 }
 
+// A video or a presentation: a focused full-screen window, all red, on the first monitor.
+std::unique_ptr<QWidget> focusedFullScreenWindow()
+{
+    auto window = std::make_unique<QWidget>();
+    QPalette red;
+    red.setColor(QPalette::Window, Qt::red);
+    window->setPalette(red);
+    window->setAutoFillBackground(true);
+    window->setGeometry(QGuiApplication::screens().first()->geometry());
+    window->showFullScreen();
+    window->activateWindow();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get());
+    return window;
+}
+
+int redPixels(const QRect& area)
+{
+    return countNear(grab(area), Qt::red);
+}
+
 class PaintRecorder final : public QObject
 {
 public:
@@ -138,6 +158,8 @@ private slots:
 
     void theOverlayCoversEveryDisplayAndFollowsThemAsTheyComeAndGo()
     {
+        auto presentation = focusedFullScreenWindow();
+        QVERIFY(presentation->isActiveWindow());
         m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt},
                        [this](BreakResult result) { m_results.append(result); });
         QTRY_COMPARE(m_overlayWindows.windowCount(), 2);
@@ -145,10 +167,11 @@ private slots:
             BreakOverlayContentView* window = windowOn(index);
             QVERIFY(window && QTest::qWaitForWindowExposed(window, 15000));
             QCOMPARE(window->geometry(), QGuiApplication::screens()[index]->geometry());
-            QTRY_VERIFY(hasState(window, "_NET_WM_STATE_ABOVE"));
+            QTRY_VERIFY(hasState(window, "_NET_WM_STATE_ABOVE") && hasState(window, "_NET_WM_STATE_FULLSCREEN"));
             QCOMPARE(desktop(window), QStringLiteral("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
         }
         QTRY_COMPARE(windowOn(0)->windowOpacity(), 1.0);
+        QTRY_COMPARE(redPixels(QGuiApplication::screens().first()->geometry()), 0);
 
         // A tick repaints the countdown, the tip and the progress line, not the screen and not the message.
         BreakOverlayContentView* window = windowOn(0);
@@ -178,24 +201,29 @@ private slots:
         QCOMPARE(m_overlayWindows.windowCount(), 0);
     }
 
-    void theBannerSitsTopRightAndNeverTakesTheFocus()
+    // Seen above a focused full-screen window, which keeps the focus.
+    void theBannerSitsTopRightAboveEverythingAndNeverTakesTheFocus()
     {
-        auto focused = shownWindow(Qt::Window);
-        focused->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(focused.get()));
+        auto presentation = focusedFullScreenWindow();
         const quint64 activeBefore = activeWindow();
+        QCOMPARE(activeBefore, quint64(presentation->winId()));
 
         QtBannerWindowLayer window;
         ReminderBannerPresenter banner(window, m_scheduler);
         int actions = 0;
+        // The break message as the user typed it: not markup, in two lines.
         banner.show(
-            {QStringLiteral("该休息一下啦"), QStringLiteral("起来走走").repeated(20), QStringLiteral("立即休息")}, 10,
-            [&] { ++actions; }, nullptr);
+            {QStringLiteral("该休息一下啦"), QStringLiteral("<b>起来</b>走走").repeated(20),
+             QStringLiteral("立即休息")},
+            10, [&] { ++actions; }, nullptr);
         ReminderBannerView* view = window.view();
         QVERIFY(QTest::qWaitForWindowExposed(view));
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(view->geometry().topRight(), area.topRight() + QPoint(-16, 16));
-        QCOMPARE(view->subtitleLabel()->text().count(u'\n'), 1); // two lines at most
+        QLabel* subtitle = view->subtitleLabel();
+        QVERIFY(subtitle->text().startsWith(QStringLiteral("<b>")) && subtitle->text().count(u'\n') == 1);
+        QVERIFY(subtitle->height() >= 2 * subtitle->fontMetrics().lineSpacing());
+        QTRY_COMPARE(redPixels(view->geometry()), 0);
         QVERIFY(clickUntil(view->actionButton(), [&] { return actions > 0; }));
         QCOMPARE(activeWindow(), activeBefore);
         QVERIFY(!window.isShown());
