@@ -1,5 +1,6 @@
 #include "OverlayBackground.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,6 +16,10 @@ OverlayBackground OverlayBackground::load(const std::optional<QString>& path, co
 {
     OverlayBackground background;
     if (!path || path->isEmpty()) {
+        return background;
+    }
+    const QFileInfo file(*path);
+    if (!file.isFile() || file.size() > kMaxFileBytes) {
         return background;
     }
     QImageReader reader(*path);

@@ -13,7 +13,11 @@ class QPainter;
 class OverlayBackground
 {
 public:
-    // A missing, unreadable or oversized file, or one that is not an image, gives the gradient.
+    // Anything larger is not a picture for a break (and reading it would hold the main thread).
+    static constexpr qint64 kMaxFileBytes = 50LL * 1024 * 1024;
+
+    // A missing, unreadable or oversized file, one that is not a regular file (a device, a pipe) or not an
+    // image, gives the gradient.
     static OverlayBackground load(const std::optional<QString>& path, const QSize& largestScreen);
 
     bool hasImage() const { return !m_image.isNull(); }

@@ -10,6 +10,7 @@
 #include "SettingsBindings.h"
 #include "SettingsLayout.h"
 #include "SwitchToggle.h"
+#include "SystemLog.h"
 #include "TavrinFont.h"
 #include "ThemeColors.h"
 #include "ToneLabel.h"
@@ -20,6 +21,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -269,11 +271,15 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
     auto* dialog = new QFileDialog(this, QStringLiteral("选择全屏弹窗的背景图片"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    QStringList imageTypes;
-    for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
-        imageTypes.append(QString::fromLatin1(type));
+    // One filter, all the pictures Qt can read, chosen from the start: per-type filters hid PNG and JPEG
+    // files behind whichever type came first.
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
     }
-    dialog->setMimeTypeFilters(imageTypes);
+    const QString allImages = QStringLiteral("图片 (%1)").arg(patterns.join(u' '));
+    dialog->setNameFilter(allImages);
+    dialog->selectNameFilter(allImages);
     dialog->setLabelText(QFileDialog::FileName, QStringLiteral("文件名"));
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
@@ -288,6 +294,17 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
 
 void SettingsWindow::useBackgroundImage(const QString& chosenPath)
 {
+    if (const auto reason = BackgroundImport::refusal(chosenPath)) {
+        m_services.log.log(BackgroundImport::kFailure, chosenPath + QStringLiteral("：") + *reason);
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                    QStringLiteral("无法用这个文件作为全屏弹窗的背景"), QMessageBox::NoButton, this);
+        box->setInformativeText(*reason);
+        box->addButton(QStringLiteral("好的"), QMessageBox::AcceptRole);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        box->open();
+        return;
+    }
     const qint64 now = m_services.clock.now().toSecsSinceEpoch();
     const auto copy = BackgroundImport::importImage(chosenPath, m_services.backgroundsFolder, now, m_services.log);
     const QString path = copy.value_or(chosenPath);

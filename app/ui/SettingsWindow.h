@@ -42,7 +42,8 @@ public:
     ~SettingsWindow() override;
 
     // Copies the chosen image into the backgrounds folder (its own path when that fails), then stores the
-    // path and the custom style, as two assignments.
+    // path and the custom style, as two assignments. A file that cannot be a background (a device, a huge
+    // file) is refused with a message and changes nothing.
     void useBackgroundImage(const QString& chosenPath);
     // Opens the image chooser (window-modal; it does not block the event loop).
     QFileDialog* chooseBackgroundImage();
