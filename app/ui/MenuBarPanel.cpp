@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "DashboardModel.h"
+#include "SwitchToggle.h"
 #include "SymbolIcon.h"
 #include "TavrinFont.h"
 #include "ThemeColors.h"
@@ -9,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -37,7 +37,9 @@ QPushButton* actionButton(const QString& text, const QIcon& icon)
 {
     auto* button = new QPushButton(icon, text);
     button->setFlat(true);
-    button->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 6px;"));
+    // A checked row (the meeting/film toggle) looks like the others: its switch tells the state.
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { text-align: left; padding: 4px 6px; } QPushButton:checked { border: none; }"));
     button->setFont(TavrinFont::make(13));
     return button;
 }
@@ -95,10 +97,20 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         m_state.requestBreak();
     });
     actions->addWidget(m_rest);
-    m_movieMode = new QCheckBox(QStringLiteral("会议/观影模式"));
+    // A row like the others, its icon in line with theirs, with a switch at the end that shows the state.
+    m_movieMode = actionButton(QStringLiteral("会议/观影模式"), QIcon());
+    m_movieMode->setCheckable(true);
+    m_movieMode->setAccessibleName(m_movieMode->text());
     tintIcon(m_movieMode, QStringLiteral("video"));
-    m_movieMode->setFont(TavrinFont::make(13));
-    connect(m_movieMode, &QCheckBox::toggled, this, [this](bool on) {
+    auto* indicator = new SwitchToggle;
+    indicator->setAttribute(Qt::WA_TransparentForMouseEvents);
+    indicator->setFocusPolicy(Qt::NoFocus);
+    auto* stateRow = new QHBoxLayout(m_movieMode);
+    stateRow->setContentsMargins(0, 0, 6, 0);
+    stateRow->addStretch(1);
+    stateRow->addWidget(indicator);
+    connect(m_movieMode, &QPushButton::toggled, indicator, &SwitchToggle::setCheckedSilently);
+    connect(m_movieMode, &QPushButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
             m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
         }
@@ -188,7 +200,7 @@ void MenuBarPanel::refresh()
     m_bar->setPalette(barPalette);
     m_today->setText(view.todayText);
     m_continuous->setText(view.continuousText);
-    const QSignalBlocker blocker(m_movieMode);
+    // Its switch follows through toggled(); the handler stores nothing when the setting already agrees.
     m_movieMode->setChecked(view.movieMode);
 }
 

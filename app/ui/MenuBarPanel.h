@@ -7,7 +7,6 @@
 #include <functional>
 
 class AppState;
-class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,7 +29,7 @@ public:
     const PanelView& view() const { return m_view; }
 
     QPushButton* restButton() const { return m_rest; }
-    QCheckBox* movieModeToggle() const { return m_movieMode; }
+    QPushButton* movieModeToggle() const { return m_movieMode; }
     QPushButton* dashboardButton() const { return m_dashboard; }
     QPushButton* settingsButton() const { return m_settings; }
     QPushButton* quitButton() const { return m_quit; }
@@ -56,7 +55,7 @@ private:
     QLabel* m_today = nullptr;
     QLabel* m_continuous = nullptr;
     QPushButton* m_rest = nullptr;
-    QCheckBox* m_movieMode = nullptr;
+    QPushButton* m_movieMode = nullptr;
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
     QPushButton* m_quit = nullptr;

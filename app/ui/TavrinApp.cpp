@@ -4,6 +4,7 @@
 #include "MenuBarPanel.h"
 #include "SettingsWindow.h"
 #include "TrayController.h"
+#include "UserDefaults.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -43,6 +44,9 @@ TavrinApp::TavrinApp(AppState& state, Services services, QObject* parent)
 
 TavrinApp::~TavrinApp()
 {
+    if (m_dashboard) {
+        keepDashboardGeometry();
+    }
     delete m_dashboard;
     delete m_settings;
 }
@@ -64,9 +68,30 @@ DashboardWindow* TavrinApp::openDashboard()
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
         connect(m_dashboard, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
         addQuitShortcut(m_dashboard);
+        // Where the user left it, else the default size where the window manager puts it.
+        if (const auto geometry = m_services.defaults.data(kDashboardGeometryKey)) {
+            m_dashboard->restoreGeometry(*geometry);
+        }
+        m_dashboard->installEventFilter(this);
     }
     present(m_dashboard);
     return m_dashboard;
+}
+
+bool TavrinApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_dashboard && event->type() == QEvent::Close) {
+        keepDashboardGeometry();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TavrinApp::keepDashboardGeometry()
+{
+    const QByteArray geometry = m_dashboard->saveGeometry();
+    if (m_services.defaults.data(kDashboardGeometryKey) != geometry) {
+        m_services.defaults.setData(kDashboardGeometryKey, geometry);
+    }
 }
 
 SettingsWindow* TavrinApp::openSettings()

@@ -14,6 +14,7 @@ class Appearance;
 class Clock;
 class SystemLog;
 class TrayController;
+class UserDefaults;
 
 // The application's face: the tray icon with its panel, the one dashboard window and the one settings
 // window. The dashboard opens once shortly after launch and again whenever Tavrin is launched while it
@@ -31,7 +32,11 @@ public:
         SystemLog& log;
         LocalCalendar calendar;
         QString backgroundsFolder;
+        // Where the dashboard's size and place are kept from one opening (and one run) to the next.
+        UserDefaults& defaults;
     };
+
+    static inline const QString kDashboardGeometryKey = QStringLiteral("Tavrin.DashboardGeometry");
 
     TavrinApp(AppState& state, Services services, QObject* parent = nullptr);
     ~TavrinApp() override;
@@ -50,11 +55,16 @@ signals:
     // The dashboard or the settings window was closed and destroyed; none may be left open.
     void windowDestroyed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public:
     DashboardWindow* dashboard() const { return m_dashboard; }
     SettingsWindow* settings() const { return m_settings; }
 
 private:
+    void keepDashboardGeometry();
+
     AppState& m_state;
     Services m_services;
     std::unique_ptr<TrayController> m_tray;

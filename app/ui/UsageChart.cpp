@@ -12,9 +12,10 @@
 UsageChart::UsageChart(QWidget* parent)
     : QChartView(parent)
     , m_line(new QLineSeries)
-    // The area series only points at its edge; the view owns it.
+    // The area series only points at its edges; the view owns them.
     , m_areaEdge(new QLineSeries(this))
-    , m_area(new QAreaSeries(m_areaEdge))
+    , m_areaBase(new QLineSeries(this))
+    , m_area(new QAreaSeries(m_areaEdge, m_areaBase))
     , m_pastDots(new QScatterSeries)
     , m_currentDot(new QScatterSeries)
     , m_currentHourRule(new QLineSeries)
@@ -51,14 +52,19 @@ UsageChart::UsageChart(QWidget* parent)
         chart->addSeries(series);
     }
 
-    m_hours->setRange(0, 24);
-    m_hours->setTickType(QValueAxis::TicksFixed);
-    m_hours->setTickCount(13);
+    // The ranges reach a little beyond 0 so that a dot at midnight or at 0 % is drawn whole, not cut by the
+    // plot area; the ticks stay on the hours and the percentages.
+    m_hours->setRange(-kDotRoom * 24 / 100, 24);
+    m_hours->setTickType(QValueAxis::TicksDynamic);
+    m_hours->setTickAnchor(0);
+    m_hours->setTickInterval(2);
     m_hours->setLabelFormat(QStringLiteral("%d"));
     m_hours->setGridLineVisible(false);
     m_hours->setMinorGridLineVisible(false);
-    m_percent->setRange(0, 100);
-    m_percent->setTickCount(6);
+    m_percent->setRange(-kDotRoom, 100);
+    m_percent->setTickType(QValueAxis::TicksDynamic);
+    m_percent->setTickAnchor(0);
+    m_percent->setTickInterval(20);
     m_percent->setLabelFormat(QStringLiteral("%d%%"));
     m_percent->setMinorGridLineVisible(false);
     chart->addAxis(m_hours, Qt::AlignBottom);
@@ -80,11 +86,13 @@ void UsageChart::setValues(const QList<double>& values, int currentHour)
     m_currentHour = currentHour;
 
     QList<QPointF> curve;
+    QList<QPointF> base;
     QList<QPointF> past;
     QList<QPointF> current;
     for (const UsagePoint& point : m_points) {
         const QPointF at(point.hour, point.value);
         curve.append(at);
+        base.append(QPointF(point.hour, 0));
         const int size = UsageChartData::symbolSize(point, currentHour);
         if (size == UsageChartData::kCurrentHourSymbol) {
             current.append(at);
@@ -94,6 +102,7 @@ void UsageChart::setValues(const QList<double>& values, int currentHour)
     }
     m_line->replace(curve);
     m_areaEdge->replace(curve);
+    m_areaBase->replace(base);
     m_pastDots->replace(past);
     m_currentDot->replace(current);
     m_currentHourRule->replace({QPointF(currentHour, 0), QPointF(currentHour, 100)});

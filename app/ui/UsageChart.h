@@ -25,6 +25,8 @@ public:
 
     // The area and the line share this, set explicitly on both: straight segments between the hours.
     static constexpr bool kLinearInterpolation = true;
+    // Room below 0 % (and, scaled, before midnight) for the dots, in percentage points.
+    static constexpr double kDotRoom = 2.5;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -34,6 +36,7 @@ private:
 
     QLineSeries* m_line;
     QLineSeries* m_areaEdge;
+    QLineSeries* m_areaBase;
     QAreaSeries* m_area;
     QScatterSeries* m_pastDots;
     QScatterSeries* m_currentDot;
