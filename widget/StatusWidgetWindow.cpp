@@ -1,6 +1,7 @@
 #include "StatusWidgetWindow.h"
 
 #include "PrivateFiles.h"
+#include "Scheduler.h"
 #include "StatusPainter.h"
 #include "WidgetTheme.h"
 #include "WindowHints.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
@@ -28,9 +30,10 @@ QString familyValue(WidgetConfiguration::Family family)
 
 } // namespace
 
-StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, QWidget* parent)
+StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, Scheduler& scheduler, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_settings(settings)
+    , m_scheduler(scheduler)
 {
     setWindowTitle(WidgetConfiguration::displayName);
     setObjectName(WidgetConfiguration::kind);
@@ -42,6 +45,15 @@ StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, QWidget* parent)
                    : WidgetConfiguration::Family::medium;
     setFixedSize(StatusPainter::familySize(m_family).toSize());
     restorePosition();
+}
+
+StatusWidgetWindow::~StatusWidgetWindow()
+{
+    // A move that has not settled yet is still kept.
+    if (!m_pendingSave.isCancelled()) {
+        m_pendingSave.cancel();
+        savePosition();
+    }
 }
 
 void StatusWidgetWindow::setFamily(WidgetConfiguration::Family family)
@@ -106,9 +118,19 @@ void StatusWidgetWindow::mouseReleaseEvent(QMouseEvent*)
 void StatusWidgetWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (isVisible()) {
-        savePosition();
+    if (!isVisible()) {
+        return;
     }
+    // The window manager moves the window step by step and tells nobody when the drag ends: store the
+    // place once it has rested for a moment.
+    m_pendingSave.cancel();
+    QPointer<StatusWidgetWindow> self(this);
+    m_pendingSave = m_scheduler.runAfter(kSettleTime, [self] {
+        if (self) {
+            self->m_pendingSave.cancel();
+            self->savePosition();
+        }
+    });
 }
 
 void StatusWidgetWindow::contextMenuEvent(QContextMenuEvent* event)

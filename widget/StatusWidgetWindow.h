@@ -6,17 +6,26 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <chrono>
+
+#include "TaskHandle.h"
+
 class QSettings;
+class Scheduler;
 
 // The desktop widget's window: frameless, on the desktop layer below other windows, on every workspace,
 // without a task bar entry. Dragging moves it; the right-click menu switches the size and quits. Size
-// and position are remembered.
+// and position are remembered: the position once a drag has come to rest, not at every step of it.
 class StatusWidgetWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit StatusWidgetWindow(QSettings& settings, QWidget* parent = nullptr);
+    // The position is stored this long after the window last moved.
+    static constexpr std::chrono::milliseconds kSettleTime{500};
+
+    StatusWidgetWindow(QSettings& settings, Scheduler& scheduler, QWidget* parent = nullptr);
+    ~StatusWidgetWindow() override;
 
     WidgetConfiguration::Family family() const { return m_family; }
     void setFamily(WidgetConfiguration::Family family);
@@ -35,6 +44,8 @@ private:
     void savePosition();
 
     QSettings& m_settings;
+    Scheduler& m_scheduler;
+    TaskHandle m_pendingSave;
     WidgetConfiguration::Family m_family = WidgetConfiguration::Family::medium;
     StatusEntry m_entry;
     bool m_translucent = false;

@@ -1,6 +1,7 @@
 // tavrin-widget: the desktop widget. It reads the snapshot that tavrin writes and never talks to it
 // otherwise; tavrin's ReloadTimelines signal tells it when to read again.
 
+#include "PlatformPlugin.h"
 #include "PrivateFiles.h"
 #include "QtScheduler.h"
 #include "StatusWidgetWindow.h"
@@ -17,10 +18,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Desktop-layer stacking and absolute placement need X11 (XWayland on Wayland sessions).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
+    PlatformPlugin::choose();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
@@ -44,7 +42,7 @@ int main(int argc, char* argv[])
     QtScheduler scheduler;
     TimelineHost host(
         scheduler, clock, [] { return WidgetSharedStore::load(); }, parser.isSet(preview));
-    StatusWidgetWindow window(settings);
+    StatusWidgetWindow window(settings, scheduler);
     QObject::connect(&host, &TimelineHost::currentChanged, &window, &StatusWidgetWindow::showEntry);
     QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/tavrin/WidgetCenter"),
                                           QStringLiteral("org.tavrin.WidgetCenter"), QStringLiteral("ReloadTimelines"),
