@@ -9,11 +9,13 @@
 #include "DBusWidgetReloader.h"
 #include "DataPaths.h"
 #include "IdleSourceFactory.h"
+#include "PlatformPlugin.h"
 #include "PlatformSystemEvents.h"
 #include "PortalColorScheme.h"
 #include "QtBannerWindowLayer.h"
 #include "QtOverlayWindowLayer.h"
 #include "QtScheduler.h"
+#include "QtTranslations.h"
 #include "ReminderBannerPresenter.h"
 #include "SettingsUserDefaults.h"
 #include "SingleInstance.h"
@@ -37,21 +39,6 @@
 
 namespace {
 
-// The overlay, the banner and the desktop widget need absolute placement and stacking, which Wayland's
-// xdg-shell does not give: run through XWayland unless the user chose a platform. With no display at all
-// (a headless run) Tavrin still runs, drawing nowhere.
-void choosePlatformPlugin()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return;
-    }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-}
-
 QString runtimeFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -62,7 +49,7 @@ QString runtimeFolder()
 
 int main(int argc, char* argv[])
 {
-    choosePlatformPlugin();
+    PlatformPlugin::choose();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
@@ -75,6 +62,13 @@ int main(int argc, char* argv[])
     }
 
     SyslogSystemLog log;
+    if (PlatformPlugin::isNativeWayland()) {
+        log.log(QStringLiteral("Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示"),
+                QString());
+    }
+    if (!QtTranslations::install()) {
+        log.log(QStringLiteral("Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文"), QString());
+    }
     if (AppFonts::install()) {
         // Controls that set no font of their own (menus, tooltips, dialogs) draw from it too.
         QApplication::setFont(TavrinFont::make(13));
@@ -109,7 +103,7 @@ int main(int argc, char* argv[])
     AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
                     appearance, loginItem, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
-    TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder()});
+    TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults});
 
     // Tell whoever started Tavrin from a terminal where it keeps its data and what it sees.
     QTextStream out(stdout);
