@@ -7,12 +7,14 @@
 #include "MenuBarPanel.h"
 #include "NumberField.h"
 #include "PanelView.h"
+#include "QtTranslations.h"
 #include "RecordingSystemLog.h"
 #include "SettingsBindings.h"
 #include "SettingsWindow.h"
 #include "SwitchToggle.h"
 #include "TavrinApp.h"
 #include "TestFiles.h"
+#include "ThemeColors.h"
 #include "TrayController.h"
 #include "UsageChart.h"
 
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,7 +32,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <csignal>
 #include <limits>
+#include <sys/resource.h>
 
 using namespace std::chrono_literals;
 
@@ -101,6 +106,60 @@ private slots:
         QVERIFY(!panel.isVisible());
         app.scheduler.runDue();
         QCOMPARE(app.overlayWindows.opens, 2);
+    }
+
+    // The rows of the panel start with their icons in one column, the meeting/film row's too.
+    void thePanelsIconsAreInLine()
+    {
+        AppStateFixture app;
+        MenuBarPanel panel(app.state());
+        panel.popUp(QRect(600, 0, 20, 20));
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const QImage image = panel.grab().toImage();
+        QList<int> iconColumns;
+        for (QPushButton* row : {panel.restButton(), panel.movieModeToggle(), panel.dashboardButton(),
+                                 panel.settingsButton(), panel.quitButton()}) {
+            const QRect area = row->geometry();
+            const QColor page = image.pixelColor(area.left(), area.top());
+            int x = area.left();
+            auto inked = [&](int column) {
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    const QColor pixel = image.pixelColor(column, y);
+                    if (qAbs(pixel.lightness() - page.lightness()) > 60) {
+                        return true;
+                    }
+                }
+                return false;
+            };
+            while (x < area.right() && !inked(x)) {
+                ++x;
+            }
+            iconColumns.append(x);
+        }
+        // Within the few pixels by which the symbols' own shapes differ.
+        const auto [first, last] = std::minmax_element(iconColumns.begin(), iconColumns.end());
+        QVERIFY2(*last - *first <= 3, qPrintable(QStringLiteral("%1 to %2").arg(*first).arg(*last)));
+    }
+
+    // A dot at midnight and at 0 % is drawn whole, not cut in half by the plot area.
+    void theChartDrawsADotAtTheCornerWhole()
+    {
+        UsageChart chart;
+        chart.resize(600, 300);
+        chart.setValues({0.0}, 0);
+        showAndWait(chart);
+        const QImage image = chart.grab().toImage();
+        const QColor accent = ThemeColors::accent(chart.palette());
+        int dot = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                dot += qAbs(pixel.red() - accent.red()) + qAbs(pixel.green() - accent.green()) +
+                           qAbs(pixel.blue() - accent.blue()) <
+                       30;
+            }
+        }
+        QVERIFY2(dot > 70, qPrintable(QString::number(dot))); // a circle of area 100
     }
 
     void theDashboardsActions()
@@ -220,21 +279,48 @@ private slots:
         broken.useBackgroundImage(image);
         QCOMPARE(app.storedSettings().overlayBackgroundImagePath.value_or(QString()), image);
         QCOMPARE(app.log.count(QStringLiteral("Tavrin: 导入背景图失败 ")), 1);
+
+        // A device is refused with a message, and nothing changes.
+        const int before = app.defaults.writeCount();
+        settings.useBackgroundImage(QStringLiteral("/dev/zero"));
+        QCOMPARE(app.defaults.writeCount(), before);
+        QTRY_VERIFY(settings.findChild<QMessageBox*>());
+        settings.findChild<QMessageBox*>()->buttons().first()->click();
+
+        // The chooser offers every picture at once, and Qt's own texts are Chinese.
+        QVERIFY(QtTranslations::install());
+        QFileDialog* chooser = settings.chooseBackgroundImage();
+        QVERIFY(chooser->selectedNameFilter().contains(QStringLiteral("*.png")) &&
+                chooser->selectedNameFilter().contains(QStringLiteral("*.jpg")));
+        QCOMPARE(chooser->nameFilters().size(), 1);
+        const auto buttons = chooser->findChildren<QPushButton*>();
+        QVERIFY(std::any_of(buttons.begin(), buttons.end(),
+                            [](QPushButton* b) { return b->text().contains(QStringLiteral("取消")); }));
+        chooser->reject();
     }
 
     void theShellKeepsOneOfEachWindowAndDestroysClosedOnes()
     {
         AppStateFixture app;
-        TavrinApp shell(app.state(),
-                        {app.appearance, app.clock, app.log, LocalCalendar(QTimeZone::utc()), app.dir.path()});
+        auto makeShell = [&] {
+            return std::make_unique<TavrinApp>(app.state(), TavrinApp::Services{app.appearance, app.clock, app.log,
+                                                                                LocalCalendar(QTimeZone::utc()),
+                                                                                app.dir.path(), app.defaults});
+        };
+        auto owner = makeShell();
+        TavrinApp& shell = *owner;
         shell.start();
         shell.start();
         QVERIFY(!shell.dashboard());
         QTRY_VERIFY(shell.dashboard() && shell.dashboard()->isVisible());
+        // Closing destroys it; opened again, it comes back where the user left it.
+        const QRect placed(40, 50, 1000, 720);
+        shell.dashboard()->setGeometry(placed);
         QVERIFY(shell.dashboard()->close());
         QTRY_VERIFY(!shell.dashboard());
         shell.reopen();
         QVERIFY(shell.dashboard() && shell.dashboard()->isVisible());
+        QCOMPARE(shell.dashboard()->geometry(), placed);
         QCOMPARE(shell.openDashboard(), shell.dashboard());
 
         QTest::mouseClick(shell.tray().panel().settingsButton(), Qt::LeftButton);
@@ -253,6 +339,11 @@ private slots:
         withToday.showTodayInStatusBar = true;
         app.state().setSettings(withToday);
         QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟"));
+
+        // And in the next run, also when Tavrin quit with it open.
+        shell.dashboard()->setGeometry(placed.translated(30, 20));
+        owner = makeShell();
+        QCOMPARE(owner->openDashboard()->geometry(), placed.translated(30, 20));
     }
 
     void figuresAndDurations_data()
@@ -369,10 +460,32 @@ private slots:
         QCOMPARE(TestFiles::read(second.value_or(QString())), QByteArray("raw bytes"));
         QVERIFY(log.lines.isEmpty() && QFile::exists(bare));
 
-        // A missing source, and a folder that cannot be made: nothing, and a log line each.
-        QVERIFY(!BackgroundImport::importImage(root.filePath(QStringLiteral("gone.png")), folder, 1, log));
-        QVERIFY(!BackgroundImport::importImage(png, png + QStringLiteral("/backgrounds"), 1, log));
-        QCOMPARE(log.count(BackgroundImport::kFailure), 2);
+        // The current one chosen again is used as it is; a copy that fails (here: the file size limit, which
+        // holds for root too) leaves it in place.
+        QCOMPARE(BackgroundImport::importImage(*second, folder, 1700000120, log), second);
+        struct rlimit limit
+        {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const struct rlimit tiny
+        {
+            4, limit.rlim_max
+        };
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        const auto failed = BackgroundImport::importImage(png, folder, 1700000180, log);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!failed);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("background-1700000060.img")});
+        QCOMPARE(log.count(BackgroundImport::kFailure), 1);
+
+        // What cannot be a background at all: a device that never ends, a file of more than 50 MB.
+        const QString huge = root.filePath(QStringLiteral("huge.png"));
+        QFile sparse(huge);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(51LL << 20));
+        QVERIFY(BackgroundImport::refusal(QStringLiteral("/dev/zero")));
+        QVERIFY(BackgroundImport::refusal(huge));
+        QVERIFY(!BackgroundImport::refusal(png));
     }
 };
 

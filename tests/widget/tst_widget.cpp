@@ -3,6 +3,7 @@
 #include "RecordingSystemLog.h"
 #include "StatusProvider.h"
 #include "StatusViewLogic.h"
+#include "StatusWidgetWindow.h"
 #include "TestFiles.h"
 #include "TimelineHost.h"
 #include "WidgetReloader.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -381,6 +383,30 @@ private slots:
         file = snapshot(Mode::resting);
         preview.onReloadTimelines(QStringLiteral("TavrinStatusWidget"));
         QCOMPARE(preview.current().snapshot->mode, Mode::resting);
+    }
+
+    // Dragged, the widget moves in many steps: its place is written once, when it has come to rest.
+    void theWidgetsPlaceIsKeptOnceItRests()
+    {
+        ManualScheduler scheduler(m_clock);
+        const QString file = m_dir.filePath(QStringLiteral("TavrinWidget.conf"));
+        QSettings settings(file, QSettings::IniFormat);
+        {
+            StatusWidgetWindow window(settings, scheduler);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const QByteArray before = TestFiles::read(file);
+            for (int step = 1; step <= 20; ++step) {
+                window.move(100 + 5 * step, 200);
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(TestFiles::read(file), before);
+            scheduler.advance(StatusWidgetWindow::kSettleTime);
+            QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("position")).toPoint(),
+                     QPoint(200, 200));
+            window.move(300, 300); // and once more, just before it quits
+        }
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("position")).toPoint(), QPoint(300, 300));
     }
 };
 
