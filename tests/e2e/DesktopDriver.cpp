@@ -193,17 +193,4 @@ QImage grab(const QRect& area)
     return screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height()).toImage();
 }
 
-int countNear(const QImage& image, const QColor& color, int tolerance)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            count += qAbs(pixel.red() - color.red()) <= tolerance && qAbs(pixel.green() - color.green()) <= tolerance &&
-                     qAbs(pixel.blue() - color.blue()) <= tolerance;
-        }
-    }
-    return count;
-}
-
 } // namespace DesktopDriver

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -43,7 +42,5 @@ void nudgePointer();
 
 // What the screen shows in the rectangle (the whole screen by default).
 QImage grab(const QRect& area = QRect());
-// How many pixels are within the tolerance of the colour in each channel.
-int countNear(const QImage& image, const QColor& color, int tolerance = 6);
 
 } // namespace DesktopDriver

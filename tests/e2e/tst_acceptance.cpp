@@ -6,6 +6,7 @@
 #include "SettingsUserDefaults.h"
 #include "TavrinWindows.h"
 #include "TestFiles.h"
+#include "TestPictures.h"
 #include "WidgetSharedStore.h"
 #include "WidgetTheme.h"
 
@@ -110,7 +111,10 @@ private:
         return waitForWindow(kWidget).value_or(0);
     }
 
-    bool widgetShows(quint64 window, const QColor& badge) { return countNear(grab(geometry(window)), badge) > 20; }
+    bool widgetShows(quint64 window, const QColor& badge)
+    {
+        return TestPictures::countNear(grab(geometry(window)), badge) > 20;
+    }
 
 private slots:
     void initTestCase()

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 // Files as the tests plant and inspect them.
@@ -26,6 +28,26 @@ inline bool write(const QString& path, const QByteArray& content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+// Runs the work with files limited to the size: a write past it fails half-way, as on a full disk, for
+// root too.
+template <typename Work>
+auto withFileSizeLimit(rlim_t bytes, Work work)
+{
+    struct rlimit limit
+    {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const struct rlimit small
+    {
+        bytes, limit.rlim_max
+    };
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    auto result = work();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    return result;
 }
 
 } // namespace TestFiles

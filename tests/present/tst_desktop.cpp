@@ -9,6 +9,7 @@
 #include "QtOverlayWindowLayer.h"
 #include "QtScheduler.h"
 #include "ReminderBannerPresenter.h"
+#include "TestPictures.h"
 #include "ThemeAppearance.h"
 #include "WindowHints.h"
 #include "X11TaskbarPresence.h"
@@ -77,7 +78,7 @@ std::unique_ptr<QWidget> focusedFullScreenWindow()
 
 int redPixels(const QRect& area)
 {
-    return countNear(grab(area), Qt::red);
+    return TestPictures::countNear(grab(area), Qt::red);
 }
 
 class PaintRecorder final : public QObject

@@ -14,6 +14,7 @@
 #include "SwitchToggle.h"
 #include "TavrinApp.h"
 #include "TestFiles.h"
+#include "TestPictures.h"
 #include "ThemeColors.h"
 #include "TrayController.h"
 #include "UsageChart.h"
@@ -32,9 +33,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <csignal>
 #include <limits>
-#include <sys/resource.h>
 
 using namespace std::chrono_literals;
 
@@ -148,17 +147,7 @@ private slots:
         chart.resize(600, 300);
         chart.setValues({0.0}, 0);
         showAndWait(chart);
-        const QImage image = chart.grab().toImage();
-        const QColor accent = ThemeColors::accent(chart.palette());
-        int dot = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                dot += qAbs(pixel.red() - accent.red()) + qAbs(pixel.green() - accent.green()) +
-                           qAbs(pixel.blue() - accent.blue()) <
-                       30;
-            }
-        }
+        const int dot = TestPictures::countNear(chart.grab().toImage(), ThemeColors::accent(chart.palette()), 12);
         QVERIFY2(dot > 70, qPrintable(QString::number(dot))); // a circle of area 100
     }
 
@@ -463,19 +452,7 @@ private slots:
         // The current one chosen again is used as it is; a copy that fails (here: the file size limit, which
         // holds for root too) leaves it in place.
         QCOMPARE(BackgroundImport::importImage(*second, folder, 1700000120, log), second);
-        struct rlimit limit
-        {};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        const struct rlimit tiny
-        {
-            4, limit.rlim_max
-        };
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &tiny);
-        const auto failed = BackgroundImport::importImage(png, folder, 1700000180, log);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, handler);
-        QVERIFY(!failed);
+        QVERIFY(!TestFiles::withFileSizeLimit(4, [&] { return BackgroundImport::importImage(png, folder, 1, log); }));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("background-1700000060.img")});
         QCOMPARE(log.count(BackgroundImport::kFailure), 1);
 

@@ -19,9 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 Q_DECLARE_METATYPE(WidgetSnapshot)
 Q_DECLARE_METATYPE(std::optional<WidgetSnapshot>)
 
@@ -175,20 +172,10 @@ private slots:
         // A write that fails half-way (the file size limit, which holds for root too) is reported, and the
         // earlier file stays exactly as it was: a short write must never be committed.
         const QByteArray earlier = TestFiles::read(m_path);
-        struct rlimit limit
-        {};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        const struct rlimit tiny
-        {
-            16, limit.rlim_max
-        };
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &tiny);
         WidgetSnapshot changed = sample();
         changed.fatiguePercent = 99;
-        const bool saved = WidgetSharedStore::save(changed, &error, m_path);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, previousHandler);
+        const bool saved =
+            TestFiles::withFileSizeLimit(16, [&] { return WidgetSharedStore::save(changed, &error, m_path); });
         QVERIFY(!saved && !error.isEmpty());
         QCOMPARE(TestFiles::read(m_path), earlier);
         QCOMPARE(QDir(QFileInfo(m_path).path()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
