@@ -5,9 +5,11 @@
 #include "AppState.h"
 #include "BackgroundImport.h"
 #include "BreakOverlayPresenter.h"
+#include "CallActivityMonitor.h"
 #include "CanberraSoundPlayer.h"
 #include "DBusWidgetReloader.h"
 #include "DataPaths.h"
+#include "FullScreenWindowMonitor.h"
 #include "IdleSourceFactory.h"
 #include "PlatformPlugin.h"
 #include "PlatformSystemEvents.h"
@@ -100,8 +102,11 @@ int main(int argc, char* argv[])
     ThemeAppearance appearance(&colorScheme);
     XdgAutostartLoginItem loginItem;
 
+    CallActivityMonitor calls;
+    FullScreenWindowMonitor fullScreen;
+
     AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
-                    appearance, loginItem, calendar});
+                    appearance, loginItem, calls, fullScreen, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
     TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults});
 

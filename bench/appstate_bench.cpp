@@ -39,7 +39,7 @@ class MemoryStore final : public UsageStore
 {
 public:
     bool addUsage(const QString&, int, double, double) override { return true; }
-    bool recordBreak(const QDateTime&, const QDateTime&, bool, const QString&) override { return true; }
+    bool recordBreak(const QDateTime&, const QDateTime&, bool, bool, const QString&) override { return true; }
     std::optional<HourlyValues> hourlySeconds(const QString&) override { return std::nullopt; }
     std::optional<HourlyValues> hourlyFatiguePeaks(const QString&) override { return std::nullopt; }
     std::optional<double> totalSeconds(const QString&) override { return std::nullopt; }
@@ -80,8 +80,10 @@ int main(int argc, char* argv[])
     DummyTaskbarPresence taskbar;
     DummyAppearance appearance;
     DummyLoginItem loginItem;
+    DummyBusySignal calls;
+    DummyBusySignal fullScreen;
     AppState state({defaults, activity, store, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
-                    appearance, loginItem, LocalCalendar(QTimeZone::utc())});
+                    appearance, loginItem, calls, fullScreen, LocalCalendar(QTimeZone::utc())});
 
     QList<double> ticks;
     for (int i = 0; i < 20'000; ++i) {

@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
         bool done = false;
         QElapsedTimer timer;
         timer.start();
-        overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 1, true, false, std::nullopt},
+        overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 1, true, false, std::nullopt, 5},
                      [&done](BreakResult) { done = true; });
         auto onScreen = [&] {
             const auto shown = windows.windows();

@@ -31,6 +31,11 @@ bool WidgetSnapshot::isStale(const QDateTime& at) const
     return std::abs(updatedAt.msecsTo(at)) > kStaleAfterSeconds * 1000;
 }
 
+bool WidgetSnapshot::isPaused(const QDateTime& at) const
+{
+    return pausedUntil && at.toSecsSinceEpoch() < *pausedUntil;
+}
+
 QString WidgetSnapshot::modeRawValue(Mode mode)
 {
     switch (mode) {
@@ -56,7 +61,7 @@ std::optional<WidgetSnapshot::Mode> WidgetSnapshot::modeFromRawValue(const QStri
 
 QByteArray WidgetSnapshot::toJson() const
 {
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("fatiguePercent"), fatiguePercent},
         {QStringLiteral("mode"), modeRawValue(mode)},
         {QStringLiteral("continuousWorkSeconds"), continuousWorkSeconds},
@@ -65,6 +70,9 @@ QByteArray WidgetSnapshot::toJson() const
         {QStringLiteral("restSeconds"), restSeconds},
         {QStringLiteral("updatedAt"), static_cast<double>(updatedAt.toMSecsSinceEpoch()) / 1000.0},
     };
+    if (pausedUntil) {
+        object.insert(QStringLiteral("pausedUntil"), *pausedUntil);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -106,6 +114,8 @@ std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
         std::abs(*updated) > kLimitSeconds) {
         return std::nullopt;
     }
+    // Optional and later than the others: a value that is not whole seconds is no pause, not a bad file.
+    const auto paused = JsonValues::toInt64(object.value(QLatin1StringView("pausedUntil")));
     const QDateTime updatedAt = QDateTime::fromMSecsSinceEpoch(std::llround(*updated * 1000.0), Qt::UTC);
-    return WidgetSnapshot{*fatigue, *mode, *continuous, *today, *work, *rest, updatedAt};
+    return WidgetSnapshot{*fatigue, *mode, *continuous, *today, *work, *rest, updatedAt, paused};
 }

@@ -25,6 +25,9 @@ struct WidgetSnapshot
     qint64 workSeconds = 0;
     qint64 restSeconds = 0;
     QDateTime updatedAt;
+    // The end of a pause of reminders (seconds since 1970), while there is one. Added later: files
+    // without it are read as not paused, and readers that do not know it ignore it.
+    std::optional<qint64> pausedUntil;
 
     bool operator==(const WidgetSnapshot&) const = default;
 
@@ -34,13 +37,16 @@ struct WidgetSnapshot
     QString workedText() const;
     // More than 180 seconds after updatedAt (or before it); exactly 180 is still current.
     bool isStale(const QDateTime& at) const;
+    // Reminders are paused at that instant.
+    bool isPaused(const QDateTime& at) const;
 
     static QString modeRawValue(Mode mode);
     static std::optional<Mode> modeFromRawValue(const QString& text);
 
-    // Compact JSON; updatedAt as seconds since 1970 with a fraction.
+    // Compact JSON; updatedAt as seconds since 1970 with a fraction; pausedUntil only while there is one.
     QByteArray toJson() const;
     // Strict: all seven members with their types are required, and figures must lie within what Tavrin
-    // writes (a percentage from 0 to 100, periods from 0 to a billion seconds); other members are ignored.
+    // writes (a percentage from 0 to 100, periods from 0 to a billion seconds); a pausedUntil that is not
+    // whole seconds is read as no pause; other members are ignored.
     static std::optional<WidgetSnapshot> fromJson(const QByteArray& data);
 };

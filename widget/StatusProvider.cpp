@@ -8,8 +8,8 @@ namespace StatusProvider {
 
 const WidgetSnapshot& sample()
 {
-    static const WidgetSnapshot snapshot{68.0, WidgetSnapshot::Mode::working,  1620.0, 15960.0, 2700,
-                                         300,  QDateTime::currentDateTimeUtc()};
+    static const WidgetSnapshot snapshot{68.0, WidgetSnapshot::Mode::working,   1620.0,      15960.0, 2700,
+                                         300,  QDateTime::currentDateTimeUtc(), std::nullopt};
     return snapshot;
 }
 

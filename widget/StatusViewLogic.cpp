@@ -21,13 +21,15 @@ BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
     if (snapshot.isStale(entryDate)) {
         return {QStringLiteral("未在统计"), WidgetTheme::secondary()};
     }
-    switch (snapshot.mode) {
-    case WidgetSnapshot::Mode::resting:
+    if (snapshot.mode == WidgetSnapshot::Mode::resting) {
         return {QStringLiteral("休息中"), WidgetTheme::breakGreen()};
-    case WidgetSnapshot::Mode::idle:
+    }
+    // Counting goes on during a pause, but no break will come: that is what the user needs to know.
+    if (snapshot.isPaused(entryDate)) {
+        return {QStringLiteral("提醒已暂停"), WidgetTheme::secondary()};
+    }
+    if (snapshot.mode == WidgetSnapshot::Mode::idle) {
         return {QStringLiteral("空闲中"), WidgetTheme::statusTeal()};
-    case WidgetSnapshot::Mode::working:
-        break;
     }
     if (snapshot.fatiguePercent >= 100) {
         return {QStringLiteral("疲劳已满"), WidgetTheme::red()};

@@ -30,6 +30,13 @@ AppSettings AppSettings::withinLimits() const
     bounded.rule.workSeconds = std::clamp(rule.workSeconds, kMinimumPeriodSeconds, kMaximumWorkSeconds);
     bounded.rule.restSeconds = std::clamp(rule.restSeconds, kMinimumPeriodSeconds, kMaximumRestSeconds);
     bounded.nagIntervalSeconds = std::clamp(nagIntervalSeconds, kMinimumPeriodSeconds, kMaximumNagIntervalSeconds);
+    // The nearest of the postponement choices, the shorter one between two.
+    bounded.postponeMinutes =
+        *std::min_element(kPostponeChoices.begin(), kPostponeChoices.end(), [&](qint64 a, qint64 b) {
+            const qint64 da = a > postponeMinutes ? a - postponeMinutes : postponeMinutes - a;
+            const qint64 db = b > postponeMinutes ? b - postponeMinutes : postponeMinutes - b;
+            return da < db || (da == db && a < b);
+        });
     if (rule.breakMessage.size() > kMaximumBreakMessageLength) {
         qsizetype length = kMaximumBreakMessageLength;
         // Never half of a surrogate pair.
@@ -58,9 +65,15 @@ QByteArray AppSettings::toJson() const
         {QStringLiteral("theme"), rawValue(theme)},
         {QStringLiteral("rule"), rule.toJson()},
         {QStringLiteral("nagIntervalSeconds"), nagIntervalSeconds},
+        {QStringLiteral("postponeMinutes"), postponeMinutes},
+        {QStringLiteral("quietDuringCalls"), quietDuringCalls},
+        {QStringLiteral("quietDuringFullScreen"), quietDuringFullScreen},
     };
     if (overlayBackgroundImagePath) {
         object.insert(QStringLiteral("overlayBackgroundImagePath"), *overlayBackgroundImagePath);
+    }
+    if (pausedUntil) {
+        object.insert(QStringLiteral("pausedUntil"), *pausedUntil);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -104,6 +117,10 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data)
     read("theme", settings.theme, enumFromJson<ThemeMode>);
     read("rule", settings.rule, RuleConfig::fromJson);
     read("nagIntervalSeconds", settings.nagIntervalSeconds, JsonValues::toInt64);
+    read("postponeMinutes", settings.postponeMinutes, JsonValues::toInt64);
+    read("pausedUntil", settings.pausedUntil, JsonValues::toInt64);
+    read("quietDuringCalls", settings.quietDuringCalls, JsonValues::toBool);
+    read("quietDuringFullScreen", settings.quietDuringFullScreen, JsonValues::toBool);
 
     if (!valid) {
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 // Every user preference, as one value. Windows change a preference by assigning a modified copy of the
@@ -29,6 +30,15 @@ struct AppSettings
     ThemeMode theme = ThemeMode::system;
     RuleConfig rule;
     qint64 nagIntervalSeconds = 180;
+    // Members added after the first record; one that lacks them takes these defaults.
+    // How long "推迟" puts a break off, in minutes: one of kPostponeChoices.
+    qint64 postponeMinutes = 5;
+    // Reminders paused until then (seconds since 1970); absent while they are not paused.
+    std::optional<qint64> pausedUntil;
+    // Due breaks wait while another program records from a microphone or has a camera open, or while the
+    // focused window is full screen.
+    bool quietDuringCalls = false;
+    bool quietDuringFullScreen = false;
 
     bool operator==(const AppSettings&) const = default;
 
@@ -40,13 +50,14 @@ struct AppSettings
     static constexpr qint64 kMaximumRestSeconds = 60 * 60 + 59;
     static constexpr qint64 kMaximumNagIntervalSeconds = 120 * 60;
     static constexpr qsizetype kMaximumBreakMessageLength = 500;
+    static constexpr std::array<qint64, 5> kPostponeChoices{1, 3, 5, 10, 15};
 
     static const AppSettings& factoryDefaults();
 
     // This record with every value brought within the limits above.
     AppSettings withinLimits() const;
 
-    // Compact JSON; the image path member is left out while there is no path.
+    // Compact JSON; the image path and pause members are left out while there is none.
     QByteArray toJson() const;
     // Lenient per member: a missing or null member takes its default. A member of the wrong type, an
     // unknown enumeration text or an incomplete rule fails the whole record.

@@ -23,12 +23,15 @@ AppState::AppState(Services services, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_settingsStore(m_services.defaults)
+    , m_breaks(*this, {m_services.overlay, m_services.banner, m_services.scheduler, m_services.clock, m_services.calls,
+                       m_services.fullScreen})
 {
     const QDateTime now = m_services.clock.now();
     m_currentDayKey = m_services.calendar.dayKey(now);
     m_lastTick = m_services.clock.steady();
     // The initial copy neither saves nor applies anything.
     m_settings = m_settingsStore.settings();
+    connect(&m_breaks, &BreakScheduler::waitReasonChanged, this, &AppState::breakWaitReasonChanged);
     restoreUsage(now);
     start();
 
@@ -107,8 +110,9 @@ void AppState::tick()
     if (++m_ticksSinceFlush >= kTicksPerFlush) {
         flushPendingUsage();
     }
-    evaluateBreakNeed();
-    m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, now);
+    endPauseIfOver(now);
+    m_breaks.evaluate();
+    m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, m_settings.pausedUntil, now);
 }
 
 void AppState::flushPendingUsage()
@@ -119,7 +123,8 @@ void AppState::flushPendingUsage()
     // tick long enough to look like a gap.
     while (!m_pendingBreaks.empty()) {
         const PendingBreak& pending = m_pendingBreaks.front();
-        if (!m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.trigger)) {
+        if (!m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.postponed,
+                                          pending.trigger)) {
             return;
         }
         m_pendingBreaks.erase(m_pendingBreaks.begin());
@@ -131,21 +136,6 @@ void AppState::flushPendingUsage()
         }
         entry = m_pendingUsage.erase(entry);
     }
-}
-
-void AppState::recordBreak(const QDateTime& startedAt, bool skipped, BreakTrigger trigger)
-{
-    PendingBreak pending{startedAt, m_services.clock.now(), skipped, rawValue(trigger)};
-    if (m_pendingBreaks.empty() &&
-        m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.trigger)) {
-        return;
-    }
-    // Kept for the next flush, in order; a store that never comes back does not make the list grow forever.
-    if (m_pendingBreaks.size() >= kMaxPendingBreaks) {
-        m_services.log.log(kDroppedBreak, m_pendingBreaks.front().startedAt.toUTC().toString(Qt::ISODate));
-        m_pendingBreaks.erase(m_pendingBreaks.begin());
-    }
-    m_pendingBreaks.push_back(std::move(pending));
 }
 
 void AppState::rollDayIfNeeded(const QDateTime& now)

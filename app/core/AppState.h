@@ -1,8 +1,8 @@
 #pragma once
 
 #include "AppSettings.h"
-#include "BreakOptions.h"
-#include "BreakTrigger.h"
+#include "BreakScheduler.h"
+#include "BusySignal.h"
 #include "FatigueEngine.h"
 #include "LocalCalendar.h"
 #include "SettingsStore.h"
@@ -32,10 +32,10 @@ class UserDefaults;
 
 // The application's one central object. It owns the day's figures and drives everything with a
 // one-second tick: it samples activity, advances fatigue, counts active time per day and hour, writes
-// it to the usage store in batches, rolls the day over, starts breaks when they are due, and hands the
-// figures to the widget publisher. Every published field notifies on every assignment, an equal value
-// included, so the windows hear from it at least once a second.
-class AppState final : public QObject
+// it to the usage store in batches, rolls the day over, has its BreakScheduler start breaks when they are
+// due, settles and records them, and hands the figures to the widget publisher. Every published field notifies on every
+// assignment, an equal value included, so the windows hear from it at least once a second.
+class AppState final : public QObject, private BreakScheduler::Owner
 {
     Q_OBJECT
 
@@ -58,22 +58,27 @@ public:
         TaskbarPresence& taskbar;
         Appearance& appearance;
         LoginItem& loginItem;
+        // Whether the user is in a call, or in front of a full-screen window: due breaks wait then.
+        BusySignal& calls;
+        BusySignal& fullScreen;
         LocalCalendar calendar = LocalCalendar();
     };
 
     static constexpr qint64 kGapSeconds = 10;
     static constexpr int kTicksPerFlush = 10;
-    static constexpr qint64 kNoticeSeconds = 10;
     static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
     static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
     static inline const QString kDroppedBreak = QStringLiteral("Tavrin: 丢弃未能写入的休息记录：");
+    static inline const QString kImplausiblePause = QStringLiteral("Tavrin: 暂停提醒的结束时间不可信，已恢复提醒：");
+    // No pause Tavrin sets reaches further: until tomorrow is at most a day and a daylight-saving hour away.
+    static constexpr qint64 kLongestPauseSeconds = 25 * 60 * 60;
     static constexpr std::size_t kMaxPendingBreaks = 100;
 
     explicit AppState(Services services, QObject* parent = nullptr);
     ~AppState() override;
 
     // Published.
-    const FatigueState& fatigue() const { return m_fatigue; }
+    const FatigueState& fatigue() const override { return m_fatigue; }
     double todaySeconds() const { return m_todaySeconds; }
     const Hourly& hourlyUsage() const { return m_hourlyUsage; }
     const Hourly& hourlyFatigue() const { return m_hourlyFatigue; }
@@ -83,12 +88,25 @@ public:
     void setSettings(const AppSettings& settings);
 
     // Derived.
-    const AppSettings& effectiveSettings() const { return m_settings; }
+    const AppSettings& effectiveSettings() const override { return m_settings; }
     // The hourly peaks with the current hour showing the fatigue of this moment.
     Hourly chartFatigue() const;
 
     // A manual break: full-screen, never announced.
     void requestBreak();
+
+    // Reminders paused (no automatic break; counting goes on) for a while, until the next local midnight,
+    // or no longer. The end is kept in the settings, so a pause outlives a restart.
+    void pauseReminders(std::chrono::minutes length);
+    void pauseRemindersUntilTomorrow();
+    void resumeReminders();
+    bool remindersPaused() const;
+    // The end of the pause in local time, while reminders are paused.
+    std::optional<QDateTime> remindersPausedUntil() const;
+    // What the full-screen watch can see in this session, for the settings to say.
+    BusySignal::Coverage fullScreenCoverage() const;
+    // Why a due break waits, if it does.
+    std::optional<QuietReason> breakWaitReason() const { return m_breaks.waitReason(); }
     // (Re)starts the one-second tick.
     void start();
 
@@ -96,7 +114,7 @@ public:
     const QString& currentDayKey() const { return m_currentDayKey; }
     int pendingHours() const { return static_cast<int>(m_pendingUsage.size()); }
     int pendingBreaks() const { return static_cast<int>(m_pendingBreaks.size()); }
-    bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
+    bool isSchedulingOverlay() const { return m_breaks.isSchedulingOverlay(); }
 
 signals:
     void fatigueChanged();
@@ -105,6 +123,7 @@ signals:
     void hourlyFatigueChanged();
     void settingsChanged();
     void yesterdaySecondsChanged();
+    void breakWaitReasonChanged();
 
 private:
     struct PendingHour
@@ -117,6 +136,7 @@ private:
         QDateTime startedAt;
         QDateTime endedAt;
         bool skipped = false;
+        bool postponed = false;
         QString trigger;
     };
 
@@ -133,19 +153,17 @@ private:
     void setHourlyFatigue(const Hourly& fatigue);
     void setYesterdaySeconds(std::optional<double> seconds);
 
-    // Break scheduling.
-    void evaluateBreakNeed();
-    void beginBreak(BreakTrigger trigger);
-    void showBannerReminder(BreakTrigger trigger);
-    void presentOverlayBreak(BreakTrigger trigger);
-    BreakOptions breakOptions() const;
+    void endPauseIfOver(const QDateTime& now);
+    // Breaks, as the BreakScheduler reports them.
+    void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay) override;
     // Records a break that ended now; one the store does not take waits for the next flush.
-    void recordBreak(const QDateTime& startedAt, bool skipped, BreakTrigger trigger);
+    void recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger);
 
     // System integrations.
     void applySystemIntegrations(const AppSettings& oldValue);
     void applyAppearance();
     void applyLaunchAtLogin();
+    void applyQuietWatchers();
     void handleLaunch();
 
     Services m_services;
@@ -164,10 +182,7 @@ private:
     std::vector<PendingBreak> m_pendingBreaks;
     int m_ticksSinceFlush = 0;
     TaskHandle m_timer;
-    // Intervals on the steady clock: a wall clock set back or forward neither stalls nor fakes them.
+    // On the steady clock: a wall clock set back or forward neither stalls nor fakes the interval.
     std::chrono::milliseconds m_lastTick{0};
-    std::optional<std::chrono::milliseconds> m_lastNag; // absent: the distant past
-    bool m_isSchedulingOverlay = false;
-    // From presenting an overlay until its outcome has been settled.
-    bool m_overlayInProgress = false;
+    BreakScheduler m_breaks;
 };

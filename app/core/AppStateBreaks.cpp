@@ -1,149 +1,93 @@
-// Break scheduling: when a break is due, how it is announced and presented, and how it is recorded.
+// Breaks: the BreakScheduler decides and presents them; AppState settles fatigue, records them, and keeps
+// the pause of reminders in the settings.
 
 #include "AppState.h"
 
-#include "BreakPresenting.h"
 #include "Clock.h"
-#include "Scheduler.h"
-
-#include <QPointer>
-
-using namespace std::chrono_literals;
+#include "SystemLog.h"
+#include "UsageStore.h"
 
 void AppState::requestBreak()
 {
-    QPointer<AppState> self(this);
-    m_services.scheduler.post([self] {
-        if (self) {
-            self->beginBreak(BreakTrigger::manual);
-        }
-    });
+    m_breaks.requestBreak();
 }
 
-void AppState::evaluateBreakNeed()
+void AppState::breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay)
 {
-    const AppSettings& settings = effectiveSettings();
-    if (!settings.notificationEnabled || m_services.overlay.hasWindows() || m_services.banner.isShown() ||
-        m_isSchedulingOverlay || m_overlayInProgress) {
-        return;
+    // A break put off changes neither fatigue nor continuous work; one that ran settles them.
+    if (overlay && outcome != BreakOutcome::postponed) {
+        m_fatigueEngine.finishBreak(outcome == BreakOutcome::skipped);
+        setFatigue(m_fatigueEngine.state());
     }
-    const double continuousWork = m_fatigue.continuousWork;
-    const auto workSeconds = static_cast<double>(settings.rule.workSeconds);
-    // Seconds since the last automatic trigger; the first one after start is never held back.
-    const std::chrono::milliseconds now = m_services.clock.steady();
-    const bool nagDue = !m_lastNag || static_cast<double>((now - *m_lastNag).count()) / 1000.0 >=
-                                          static_cast<double>(settings.nagIntervalSeconds);
-    const bool workReached = continuousWork >= workSeconds;
-    bool trigger = false;
-    if (workReached && (settings.reminderStyle == ReminderStyle::fullscreen || nagDue)) {
-        trigger = true;
-    } else if (m_fatigue.percent >= 100 && nagDue) {
-        trigger = true;
-    }
-    if (!trigger) {
-        return;
-    }
-    m_lastNag = now;
-    const BreakTrigger why = workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax;
-    QPointer<AppState> self(this);
-    m_services.scheduler.post([self, why] {
-        if (self) {
-            self->beginBreak(why);
-        }
-    });
+    recordBreak(startedAt, outcome, trigger);
 }
 
-void AppState::beginBreak(BreakTrigger trigger)
+void AppState::recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger)
 {
-    if (m_services.overlay.hasWindows()) {
+    // A break put off counts as one that did not happen (skipped), and says why.
+    PendingBreak pending{startedAt, m_services.clock.now(), outcome != BreakOutcome::completed,
+                         outcome == BreakOutcome::postponed, rawValue(trigger)};
+    if (m_pendingBreaks.empty() && m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped,
+                                                                pending.postponed, pending.trigger)) {
         return;
     }
-    if (trigger == BreakTrigger::manual) {
-        presentOverlayBreak(trigger);
-        return;
+    // Kept for the next flush, in order; a store that never comes back does not make the list grow forever.
+    if (m_pendingBreaks.size() >= kMaxPendingBreaks) {
+        m_services.log.log(kDroppedBreak, m_pendingBreaks.front().startedAt.toUTC().toString(Qt::ISODate));
+        m_pendingBreaks.erase(m_pendingBreaks.begin());
     }
-    const AppSettings& settings = effectiveSettings();
-    if (settings.reminderStyle == ReminderStyle::banner) {
-        showBannerReminder(trigger);
-        return;
-    }
-    if (!settings.notifyBeforeOverlay) {
-        presentOverlayBreak(trigger);
-        return;
-    }
-    m_isSchedulingOverlay = true;
-    m_services.banner.show(
-        {QStringLiteral("即将进入全屏休息"), QStringLiteral("10 秒后开始，放松一下颈椎"), std::nullopt}, 9, nullptr,
-        nullptr);
-    QPointer<AppState> self(this);
-    m_services.scheduler.runAfter(std::chrono::seconds(kNoticeSeconds), [self, trigger] {
-        if (!self) {
-            return;
-        }
-        self->m_isSchedulingOverlay = false;
-        // A manual break that started during the notice is the break.
-        if (self->m_services.overlay.hasWindows()) {
-            return;
-        }
-        self->presentOverlayBreak(trigger);
-    });
+    m_pendingBreaks.push_back(std::move(pending));
 }
 
-void AppState::showBannerReminder(BreakTrigger trigger)
+void AppState::pauseReminders(std::chrono::minutes length)
 {
-    const QDateTime shownAt = m_services.clock.now();
-    QPointer<AppState> self(this);
-    m_services.banner.show(
-        {QStringLiteral("该休息一下啦"), effectiveSettings().rule.breakMessage, QStringLiteral("立即休息")}, 10,
-        [self, trigger] {
-            if (!self) {
-                return;
-            }
-            self->m_services.scheduler.post([self, trigger] {
-                if (self) {
-                    self->presentOverlayBreak(trigger);
-                }
-            });
-        },
-        [self, trigger, shownAt] {
-            // An ignored reminder is a skipped break; fatigue and continuous work stay as they are.
-            if (self) {
-                self->recordBreak(shownAt, true, trigger);
-            }
-        });
+    AppSettings settings = m_settings;
+    settings.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
+    setSettings(settings);
 }
 
-BreakOptions AppState::breakOptions() const
+void AppState::pauseRemindersUntilTomorrow()
 {
-    const AppSettings& settings = effectiveSettings();
-    BreakOptions options;
-    options.message = settings.rule.breakMessage;
-    options.duration = static_cast<double>(settings.rule.restSeconds);
-    options.allowSkip = settings.showSkipButton;
-    options.playSoundOnEnd = settings.playSoundOnEnd;
-    if (settings.overlayBackground == OverlayBackgroundStyle::custom) {
-        options.backgroundImagePath = settings.overlayBackgroundImagePath;
+    AppSettings settings = m_settings;
+    settings.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
+    setSettings(settings);
+}
+
+void AppState::resumeReminders()
+{
+    AppSettings settings = m_settings;
+    settings.pausedUntil.reset();
+    setSettings(settings);
+}
+
+bool AppState::remindersPaused() const
+{
+    return BreakScheduler::isPaused(m_settings, m_services.clock.now());
+}
+
+std::optional<QDateTime> AppState::remindersPausedUntil() const
+{
+    if (!remindersPaused()) {
+        return std::nullopt;
     }
-    return options;
+    return QDateTime::fromSecsSinceEpoch(*m_settings.pausedUntil, m_services.calendar.timeZone());
 }
 
-void AppState::presentOverlayBreak(BreakTrigger trigger)
+void AppState::endPauseIfOver(const QDateTime& now)
 {
-    // One overlay at a time; a break shown on no display at all has no windows but is still running.
-    if (m_services.overlay.hasWindows() || m_overlayInProgress) {
+    if (!m_settings.pausedUntil) {
         return;
     }
-    m_overlayInProgress = true;
-    const QDateTime startedAt = m_services.clock.now();
-    QPointer<AppState> self(this);
-    m_services.overlay.show(breakOptions(), [self, trigger, startedAt](BreakResult result) {
-        if (!self) {
-            return;
-        }
-        self->m_overlayInProgress = false;
-        const bool skipped = result == BreakResult::skipped;
-        self->m_fatigueEngine.finishBreak(skipped);
-        self->setFatigue(self->m_fatigueEngine.state());
-        self->recordBreak(startedAt, skipped, trigger);
-    });
+    // A pause that has run out ends here, so that what is stored and shown agrees with what happens. One
+    // that ends further away than any pause Tavrin sets comes from a hand-edited record or a clock set
+    // back a long way: it would silence the reminders for good, so it ends too.
+    const qint64 left = *m_settings.pausedUntil - now.toSecsSinceEpoch();
+    if (left > kLongestPauseSeconds) {
+        m_services.log.log(
+            kImplausiblePause,
+            QDateTime::fromSecsSinceEpoch(*m_settings.pausedUntil, QTimeZone::utc()).toString(Qt::ISODate));
+    }
+    if (left <= 0 || left > kLongestPauseSeconds) {
+        resumeReminders();
+    }
 }

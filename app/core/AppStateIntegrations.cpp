@@ -4,6 +4,7 @@
 #include "AppState.h"
 
 #include "Appearance.h"
+#include "BusySignal.h"
 #include "LoginItem.h"
 #include "TaskbarPresence.h"
 
@@ -32,6 +33,10 @@ void AppState::applySystemIntegrations(const AppSettings& oldValue)
     if (oldValue.launchAtStartup != m_settings.launchAtStartup) {
         applyLaunchAtLogin();
     }
+    if (oldValue.quietDuringCalls != m_settings.quietDuringCalls ||
+        oldValue.quietDuringFullScreen != m_settings.quietDuringFullScreen) {
+        applyQuietWatchers();
+    }
 }
 
 void AppState::applyAppearance()
@@ -44,10 +49,23 @@ void AppState::applyLaunchAtLogin()
     m_services.loginItem.bringInLine(m_settings.launchAtStartup, m_services.log);
 }
 
+BusySignal::Coverage AppState::fullScreenCoverage() const
+{
+    return m_services.fullScreen.coverage();
+}
+
+void AppState::applyQuietWatchers()
+{
+    // A watcher that is off watches nothing: no sound server connection, no device watch, no X events.
+    m_services.calls.setEnabled(m_settings.quietDuringCalls);
+    m_services.fullScreen.setEnabled(m_settings.quietDuringFullScreen);
+}
+
 void AppState::handleLaunch()
 {
     // At every start the desktop is brought in line with the stored settings, changed or not.
     m_services.taskbar.setRegular(m_settings.showDockIcon);
     applyAppearance();
     applyLaunchAtLogin();
+    applyQuietWatchers();
 }

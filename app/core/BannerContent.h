@@ -12,6 +12,8 @@ struct BannerContent
     std::optional<QString> subtitle;
     // No action button when absent.
     std::optional<QString> actionTitle;
+    // A second, quieter choice beside it, such as putting the break off.
+    std::optional<QString> secondaryActionTitle;
 
     bool operator==(const BannerContent&) const = default;
 };

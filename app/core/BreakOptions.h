@@ -13,14 +13,18 @@ struct BreakOptions
     bool allowSkip = true;
     bool playSoundOnEnd = true;
     std::optional<QString> backgroundImagePath;
+    // Offered beside the skip button: put the break off by this many minutes. Absent for a break the user
+    // asked for.
+    std::optional<qint64> postponeMinutes;
 
     bool operator==(const BreakOptions&) const = default;
 };
 
-// How a full-screen break ended: the countdown ran out, or the user skipped it (also the answer to a
-// second break asked for while one is up).
+// How a full-screen break ended: the countdown ran out, the user skipped it (also the answer to a second
+// break asked for while one is up), or the user put it off.
 enum class BreakResult
 {
     completed,
     skipped,
+    postponed,
 };

@@ -16,13 +16,19 @@ public:
     virtual bool hasWindows() const = 0;
 };
 
-// The reminder banner as break scheduling sees it: each banner ends with its action or, otherwise,
+// The reminder banner as break scheduling sees it: each banner ends with one of its actions or, otherwise,
 // with onDismissWithoutAction, once.
 class BannerPresenting
 {
 public:
+    struct Actions
+    {
+        std::function<void()> action;
+        std::function<void()> secondaryAction;
+        std::function<void()> onDismissWithoutAction;
+    };
+
     virtual ~BannerPresenting() = default;
-    virtual void show(const BannerContent& content, double durationSeconds, std::function<void()> action,
-                      std::function<void()> onDismissWithoutAction) = 0;
+    virtual void show(const BannerContent& content, double durationSeconds, Actions actions) = 0;
     virtual bool isShown() const = 0;
 };

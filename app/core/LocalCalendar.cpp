@@ -30,3 +30,15 @@ QDateTime LocalCalendar::addDays(const QDateTime& instant, int days) const
     // QDateTime in a zone keeps the local time of day when days are added.
     return instant.toTimeZone(m_zone).addDays(days);
 }
+
+QDateTime LocalCalendar::nextMidnight(const QDateTime& instant) const
+{
+    // Where a daylight-saving change skips midnight, the day starts at its first valid time.
+    return instant.toTimeZone(m_zone).date().addDays(1).startOfDay(m_zone);
+}
+
+QString LocalCalendar::timeOfDay(const QDateTime& instant) const
+{
+    const QTime time = instant.toTimeZone(m_zone).time();
+    return QString::asprintf("%02d:%02d", time.hour(), time.minute());
+}

@@ -21,6 +21,11 @@ public:
     // QDateTime when it cannot be computed. A day across a daylight-saving change is 23 or 25 hours long.
     QDateTime addDays(const QDateTime& instant, int days) const;
 
+    // The start of the next local day.
+    QDateTime nextMidnight(const QDateTime& instant) const;
+    // "14:30": the local time of day of the instant.
+    QString timeOfDay(const QDateTime& instant) const;
+
     const QTimeZone& timeZone() const { return m_zone; }
 
 private:

@@ -5,11 +5,14 @@
 
 #include <QDateTime>
 
+#include <optional>
+
 // Hands the once-a-second figures to the desktop widget's publisher.
 class SnapshotPublishing
 {
 public:
     virtual ~SnapshotPublishing() = default;
+    // pausedUntil: the end of a pause of reminders (seconds since 1970), if there is one.
     virtual void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                         const QDateTime& now) = 0;
+                         std::optional<qint64> pausedUntil, const QDateTime& now) = 0;
 };

@@ -17,7 +17,8 @@ public:
 
     // True when the row reached the store.
     virtual bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak) = 0;
-    virtual bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+    // A postponed break is also skipped: it did not happen then.
+    virtual bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                              const QString& trigger) = 0;
     virtual std::optional<HourlyValues> hourlySeconds(const QString& day) = 0;
     virtual std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) = 0;

@@ -7,6 +7,7 @@
 #include "RestGlyphView.h"
 #include "TavrinFont.h"
 
+#include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -31,7 +32,8 @@ QFont countdownFont()
 } // namespace
 
 BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, const OverlayBackground& background,
-                                                 std::function<void()> onSkip, QWidget* parent)
+                                                 std::function<void()> onSkip, std::function<void()> onPostpone,
+                                                 QWidget* parent)
     : QWidget(parent)
     , m_background(background)
 {
@@ -61,10 +63,20 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     stack->addSpacing(20);
     stack->addWidget(m_progress, 0, Qt::AlignHCenter);
     if (options.allowSkip) {
+        auto* buttons = new QHBoxLayout;
+        buttons->setSpacing(14);
+        buttons->addStretch(1);
         m_skip = new PillButton(QStringLiteral("跳过休息"));
         connect(m_skip, &PillButton::clicked, this, [onSkip = std::move(onSkip)] { onSkip(); });
+        buttons->addWidget(m_skip);
+        if (options.postponeMinutes) {
+            m_postpone = new PillButton(QStringLiteral("推迟 %1 分钟").arg(*options.postponeMinutes));
+            connect(m_postpone, &PillButton::clicked, this, [onPostpone = std::move(onPostpone)] { onPostpone(); });
+            buttons->addWidget(m_postpone);
+        }
+        buttons->addStretch(1);
         stack->addSpacing(32);
-        stack->addWidget(m_skip, 0, Qt::AlignHCenter);
+        stack->addLayout(buttons);
     }
 
     auto* outer = new QVBoxLayout(this);

@@ -13,13 +13,14 @@ class PillButton;
 class ProgressLineView;
 
 // One display's overlay: the background, and centred on it the rest glyph, the message, the tip header
-// and tip, the countdown, the progress line and (when allowed) the skip button. A tick changes only the
+// and tip, the countdown, the progress line and (when allowed) the skip button, with the postpone button
+// beside it when the break can be put off. A tick changes only the
 // countdown, tip and progress widgets, so only they are repainted.
 class BreakOverlayContentView final : public QWidget
 {
 public:
     BreakOverlayContentView(const BreakOptions& options, const OverlayBackground& background,
-                            std::function<void()> onSkip, QWidget* parent = nullptr);
+                            std::function<void()> onSkip, std::function<void()> onPostpone, QWidget* parent = nullptr);
 
     void showContent(const OverlayContent& content);
 
@@ -28,6 +29,7 @@ public:
     OverlayTextLabel* tipLabel() const { return m_tip; }
     ProgressLineView* progressLine() const { return m_progress; }
     PillButton* skipButton() const { return m_skip; }
+    PillButton* postponeButton() const { return m_postpone; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,4 +41,5 @@ private:
     OverlayTextLabel* m_countdown = nullptr;
     ProgressLineView* m_progress = nullptr;
     PillButton* m_skip = nullptr;
+    PillButton* m_postpone = nullptr;
 };

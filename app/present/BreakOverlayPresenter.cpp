@@ -57,11 +57,18 @@ void BreakOverlayPresenter::show(const BreakOptions& options, Completion complet
     m_playSoundOnEnd = options.playSoundOnEnd;
 
     QPointer<BreakOverlayPresenter> self(this);
-    m_windows.open(options, content(), [self] {
-        if (self) {
-            self->close(BreakResult::skipped);
-        }
-    });
+    m_windows.open(
+        options, content(),
+        [self] {
+            if (self) {
+                self->close(BreakResult::skipped);
+            }
+        },
+        [self] {
+            if (self) {
+                self->close(BreakResult::postponed);
+            }
+        });
     m_timer = m_scheduler.repeatEvery(1s, [self, scheduler = &m_scheduler] {
         scheduler->post([self] {
             if (self) {

@@ -14,7 +14,8 @@ class SoundPlayer;
 
 // The full-screen break: a window on every display with a one-second countdown, a tip that changes
 // every ten seconds and a progress line. show() completes exactly once, with completed when the count
-// runs out or skipped when the user skips. The logic lives here; the windows are the layer's.
+// runs out, skipped when the user skips or postponed when the user puts the break off. The logic lives
+// here; the windows are the layer's.
 class BreakOverlayPresenter final : public QObject, public OverlayPresenting
 {
     Q_OBJECT

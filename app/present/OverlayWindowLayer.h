@@ -24,8 +24,9 @@ public:
     virtual ~OverlayWindowLayer() = default;
 
     // Puts one window on every display (and on displays that appear while it is up) and fades them in.
-    // onSkip runs when the user presses the skip button on any of them.
-    virtual void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip) = 0;
+    // onSkip and onPostpone run when the user presses that button on any of them.
+    virtual void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip,
+                      std::function<void()> onPostpone) = 0;
     // Shows the content on every window.
     virtual void update(const OverlayContent& content) = 0;
     // Takes every window off the screen at once; may be called from a skip button's click handler.

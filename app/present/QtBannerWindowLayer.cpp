@@ -13,10 +13,10 @@ QtBannerWindowLayer::~QtBannerWindowLayer()
 }
 
 void QtBannerWindowLayer::show(const BannerContent& content, std::function<void()> onAction,
-                               std::function<void()> onClose)
+                               std::function<void()> onSecondaryAction, std::function<void()> onClose)
 {
     hide();
-    m_view = new ReminderBannerView(content, std::move(onAction), std::move(onClose));
+    m_view = new ReminderBannerView(content, std::move(onAction), std::move(onSecondaryAction), std::move(onClose));
     m_view->placeOnPrimaryScreen();
     m_view->show();
 }

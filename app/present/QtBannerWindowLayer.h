@@ -16,7 +16,8 @@ public:
     explicit QtBannerWindowLayer(QObject* parent = nullptr);
     ~QtBannerWindowLayer() override;
 
-    void show(const BannerContent& content, std::function<void()> onAction, std::function<void()> onClose) override;
+    void show(const BannerContent& content, std::function<void()> onAction, std::function<void()> onSecondaryAction,
+              std::function<void()> onClose) override;
     void hide() override;
     bool isShown() const override { return !m_view.isNull(); }
 

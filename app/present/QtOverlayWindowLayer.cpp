@@ -30,12 +30,13 @@ QList<BreakOverlayContentView*> QtOverlayWindowLayer::windows() const
 }
 
 void QtOverlayWindowLayer::open(const BreakOptions& options, const OverlayContent& content,
-                                std::function<void()> onSkip)
+                                std::function<void()> onSkip, std::function<void()> onPostpone)
 {
     close();
     m_options = options;
     m_content = content;
     m_onSkip = std::move(onSkip);
+    m_onPostpone = std::move(onPostpone);
     QSize largest;
     for (const QScreen* screen : QGuiApplication::screens()) {
         largest = largest.expandedTo(screen->geometry().size() * screen->devicePixelRatio());
@@ -56,13 +57,15 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
     if (m_windows.contains(screen)) {
         return;
     }
-    auto* window = new BreakOverlayContentView(m_options, m_background, [this] {
-        // A copy: the skip closes the layer, which clears m_onSkip while it would still be running.
-        const std::function<void()> onSkip = m_onSkip;
-        if (onSkip) {
-            onSkip();
+    // Copies: either button closes the layer, which clears the callbacks while they would still be running.
+    auto run = [](const std::function<void()>& callback) {
+        const std::function<void()> copy = callback;
+        if (copy) {
+            copy();
         }
-    });
+    };
+    auto* window = new BreakOverlayContentView(
+        m_options, m_background, [this, run] { run(m_onSkip); }, [this, run] { run(m_onPostpone); });
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->setWindowTitle(QStringLiteral("Tavrin"));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -117,4 +120,5 @@ void QtOverlayWindowLayer::close()
     }
     m_windows.clear();
     m_onSkip = nullptr;
+    m_onPostpone = nullptr;
 }

@@ -24,7 +24,8 @@ public:
     explicit QtOverlayWindowLayer(QObject* parent = nullptr);
     ~QtOverlayWindowLayer() override;
 
-    void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip) override;
+    void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip,
+              std::function<void()> onPostpone) override;
     void update(const OverlayContent& content) override;
     void close() override;
     int windowCount() const override { return static_cast<int>(m_windows.size()); }
@@ -43,6 +44,7 @@ private:
     BreakOptions m_options;
     OverlayContent m_content;
     std::function<void()> m_onSkip;
+    std::function<void()> m_onPostpone;
     OverlayBackground m_background;
     QHash<QScreen*, QPointer<BreakOverlayContentView>> m_windows;
     QList<QMetaObject::Connection> m_screenConnections;

@@ -13,31 +13,33 @@ ReminderBannerPresenter::ReminderBannerPresenter(BannerWindowLayer& window, Sche
 {
 }
 
-void ReminderBannerPresenter::show(const BannerContent& content, double durationSeconds, Callback action,
-                                   Callback onDismissWithoutAction)
+void ReminderBannerPresenter::show(const BannerContent& content, double durationSeconds, Actions actions)
 {
-    // A banner still up goes first, and hears that its action was not taken.
+    // A banner still up goes first, and hears that no action was taken.
     dismiss();
-    m_onDismissWithoutAction = std::move(onDismissWithoutAction);
+    m_onDismissWithoutAction = std::move(actions.onDismissWithoutAction);
     m_actionTaken = false;
 
     QPointer<ReminderBannerPresenter> self(this);
-    auto onAction = [self, action = std::move(action)] {
-        if (!self) {
-            return;
-        }
-        self->m_actionTaken = true;
-        self->dismiss();
-        if (action) {
-            action();
-        }
+    auto taking = [self](Callback action) {
+        return [self, action = std::move(action)] {
+            if (!self) {
+                return;
+            }
+            self->m_actionTaken = true;
+            self->dismiss();
+            if (action) {
+                action();
+            }
+        };
     };
     auto onClose = [self] {
         if (self) {
             self->dismiss();
         }
     };
-    m_window.show(content, std::move(onAction), std::move(onClose));
+    m_window.show(content, taking(std::move(actions.action)), taking(std::move(actions.secondaryAction)),
+                  std::move(onClose));
 
     const auto delay = std::chrono::milliseconds(std::llround(std::max(durationSeconds, 0.0) * 1000.0));
     m_dismissTask = m_scheduler.runAfter(delay, [self] {

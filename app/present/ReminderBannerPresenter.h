@@ -8,9 +8,9 @@
 
 class Scheduler;
 
-// The floating reminder card. Each banner ends in exactly one of two ways: the user chose its action
-// (the caller's action runs), or it went away otherwise — closed, timed out or replaced by a newer
-// banner — and onDismissWithoutAction runs, once.
+// The floating reminder card. Each banner ends in exactly one way: the user chose one of its actions (the
+// caller's action runs), or it went away otherwise — closed, timed out or replaced by a newer banner — and
+// onDismissWithoutAction runs, once.
 class ReminderBannerPresenter final : public QObject, public BannerPresenting
 {
     Q_OBJECT
@@ -20,8 +20,7 @@ public:
 
     ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent = nullptr);
 
-    void show(const BannerContent& content, double durationSeconds, Callback action,
-              Callback onDismissWithoutAction) override;
+    void show(const BannerContent& content, double durationSeconds, Actions actions) override;
     void dismiss();
     bool isShown() const override { return m_window.isShown(); }
 

@@ -63,7 +63,8 @@ QColor secondaryText(const QPalette& palette)
 } // namespace
 
 ReminderBannerView::ReminderBannerView(const BannerContent& content, std::function<void()> onAction,
-                                       std::function<void()> onClose, QWidget* parent)
+                                       std::function<void()> onSecondaryAction, std::function<void()> onClose,
+                                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(content.title);
@@ -100,6 +101,29 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
     if (content.actionTitle) {
         m_action = new CapsuleButton(*content.actionTitle);
         connect(m_action, &QAbstractButton::clicked, this, [onAction = std::move(onAction)] { onAction(); });
+    }
+    if (content.secondaryActionTitle) {
+        auto* secondary = new QToolButton;
+        secondary->setText(*content.secondaryActionTitle);
+        secondary->setAutoRaise(true);
+        secondary->setFocusPolicy(Qt::NoFocus);
+        secondary->setCursor(Qt::PointingHandCursor);
+        secondary->setFont(TavrinFont::make(12, QFont::Medium));
+        connect(secondary, &QToolButton::clicked, this,
+                [onSecondaryAction = std::move(onSecondaryAction)] { onSecondaryAction(); });
+        m_secondaryAction = secondary;
+    }
+    // One action sits beside the texts; two go in a row of their own under them, the main one last.
+    const bool actionRow = m_action && m_secondaryAction;
+    if (actionRow) {
+        auto* actions = new QHBoxLayout;
+        actions->setContentsMargins(0, 6, 0, 0);
+        actions->setSpacing(8);
+        actions->addStretch(1);
+        actions->addWidget(m_secondaryAction);
+        actions->addWidget(m_action);
+        column->addLayout(actions);
+    } else if (m_action) {
         row->addWidget(m_action, 0, Qt::AlignVCenter);
     }
     auto* close = new QToolButton;
@@ -115,8 +139,8 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
 
     // The subtitle's width is what the row leaves it: wrap it to two lines once that is known.
     if (m_subtitle) {
-        const int taken =
-            16 + 24 + 12 + 12 + (m_action ? m_action->sizeHint().width() + 12 : 0) + close->sizeHint().width() + 16;
+        const int beside = m_action && !actionRow ? m_action->sizeHint().width() + 12 : 0;
+        const int taken = 16 + 24 + 12 + 12 + beside + close->sizeHint().width() + 16;
         const QStringList lines = TextLines::wrap(*content.subtitle, m_subtitle->font(), kWidth - taken, 2);
         m_subtitle->setText(lines.join(u'\n'));
     }

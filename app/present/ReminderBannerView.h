@@ -7,18 +7,21 @@
 class QLabel;
 class QAbstractButton;
 
-// The banner card: symbol, title, optional subtitle (two lines at most), optional accent action button,
-// close button; 340 wide, its height following the content.
+// The banner card: symbol, title, optional subtitle (two lines at most), an optional accent action button
+// (with a quieter second action, both in a row under the texts), close button; 340 wide, its height
+// following the content.
 class ReminderBannerView final : public QWidget
 {
 public:
     static constexpr int kWidth = 340;
     static constexpr int kMargin = 16;
 
-    ReminderBannerView(const BannerContent& content, std::function<void()> onAction, std::function<void()> onClose,
+    ReminderBannerView(const BannerContent& content, std::function<void()> onAction,
+                       std::function<void()> onSecondaryAction, std::function<void()> onClose,
                        QWidget* parent = nullptr);
 
     QAbstractButton* actionButton() const { return m_action; }
+    QAbstractButton* secondaryActionButton() const { return m_secondaryAction; }
     QAbstractButton* closeButton() const { return m_close; }
     QLabel* subtitleLabel() const { return m_subtitle; }
 
@@ -30,6 +33,7 @@ protected:
 
 private:
     QAbstractButton* m_action = nullptr;
+    QAbstractButton* m_secondaryAction = nullptr;
     QAbstractButton* m_close = nullptr;
     QLabel* m_subtitle = nullptr;
     bool m_translucent = false;

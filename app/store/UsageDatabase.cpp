@@ -23,7 +23,6 @@ const QString kStepFailed = QStringLiteral("Tavrin: SQLite step 失败：");
 // Run one by one at every open; each is idempotent, so opening an existing file keeps its rows.
 constexpr const char* kSchema[] = {
     "PRAGMA journal_mode=WAL",
-    "PRAGMA user_version=1",
     "CREATE TABLE IF NOT EXISTS usage_hourly (\n"
     "    day            TEXT    NOT NULL,\n"
     "    hour           INTEGER NOT NULL,\n"
@@ -38,17 +37,25 @@ constexpr const char* kSchema[] = {
     "    ended_at   TEXT,\n"
     "    duration_s INTEGER,\n"
     "    skipped    INTEGER NOT NULL DEFAULT 0,\n"
-    "    trigger    TEXT\n"
+    "    trigger    TEXT,\n"
+    "    postponed  INTEGER NOT NULL DEFAULT 0\n"
     ")",
 };
+
+// Version 2 adds break_events.postponed: a break put off (skipped is 1 for it too, as it did not happen).
+// The column, not user_version, decides: a Tavrin of version 1 that opens the file sets user_version back
+// to 1 and keeps writing rows, which take the column's default.
+constexpr const char* kHasPostponed = "SELECT 1 FROM pragma_table_info('break_events') WHERE name = 'postponed'";
+constexpr const char* kAddPostponed = "ALTER TABLE break_events ADD COLUMN postponed INTEGER NOT NULL DEFAULT 0";
 
 constexpr const char* kUpsertUsage =
     "INSERT INTO usage_hourly(day, hour, active_seconds, fatigue_peak) VALUES(?1, ?2, ?3, ?4)\n"
     "ON CONFLICT(day, hour) DO UPDATE SET\n"
     "  active_seconds = active_seconds + excluded.active_seconds,\n"
     "  fatigue_peak   = MAX(fatigue_peak, excluded.fatigue_peak)";
-constexpr const char* kInsertBreak = "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger)\n"
-                                     "VALUES(?1, ?2, ?3, ?4, ?5)";
+constexpr const char* kInsertBreak =
+    "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger, postponed)\n"
+    "VALUES(?1, ?2, ?3, ?4, ?5, ?6)";
 constexpr const char* kSelectHourlySeconds =
     "SELECT hour, active_seconds FROM usage_hourly WHERE day = ?1 ORDER BY hour";
 constexpr const char* kSelectHourlyPeaks = "SELECT hour, fatigue_peak FROM usage_hourly WHERE day = ?1 ORDER BY hour";
@@ -136,6 +143,12 @@ void UsageDatabase::createSchema()
     // last commits on a power loss; FULL would wait for the disk on every hour of every flush.
     if (!unusable) {
         exec("PRAGMA synchronous=NORMAL");
+        bool hasPostponed = false;
+        withStatement(kHasPostponed,
+                      [&](sqlite3_stmt* statement) { hasPostponed = sqlite3_step(statement) == SQLITE_ROW; });
+        if (hasPostponed || exec(kAddPostponed)) {
+            exec("PRAGMA user_version=2");
+        }
     }
     // Every later statement would fail the same way and log it every few seconds. Close now: the file
     // stays untouched on disk, and the application goes on without history.
@@ -208,7 +221,7 @@ bool UsageDatabase::addUsage(const QString& day, int hour, double seconds, doubl
     return written;
 }
 
-bool UsageDatabase::recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+bool UsageDatabase::recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                                 const QString& trigger)
 {
     bool written = false;
@@ -221,6 +234,7 @@ bool UsageDatabase::recordBreak(const QDateTime& startedAt, const QDateTime& end
         sqlite3_bind_int(statement, 3, static_cast<int>(rounded));
         sqlite3_bind_int(statement, 4, skipped ? 1 : 0);
         bindText(statement, 5, trigger);
+        sqlite3_bind_int(statement, 6, postponed ? 1 : 0);
         written = stepWrite(statement);
     });
     return written;

@@ -16,8 +16,8 @@ class Clock;
 class SystemLog;
 
 // The history in one SQLite file: active seconds and the fatigue peak per local day and hour
-// (usage_hourly), and one row per break (break_events). Rows older than 90 days are pruned when the
-// database is opened.
+// (usage_hourly), and one row per break (break_events), at user_version 2. Rows older than 90 days are
+// pruned when the database is opened; a file of version 1 gains break_events.postponed in place.
 //
 // Failures never reach the callers: they are logged and the operation goes on without the data. When
 // the file cannot be opened as a writable database the object stays closed for good: writes do nothing,
@@ -44,7 +44,7 @@ public:
     // Adds the seconds to that day and hour and keeps the larger fatigue peak. True when the row was
     // written, so that a caller can keep what did not reach the disk and try again.
     bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak) override;
-    bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped,
+    bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                      const QString& trigger) override;
 
     // 24 values indexed by hour, or nothing when the day has no rows within 0 to 23.

@@ -7,6 +7,7 @@
 #include "DashboardModel.h"
 #include "FormatDuration.h"
 #include "IconButton.h"
+#include "ReminderStatus.h"
 #include "TavrinFont.h"
 #include "ToneLabel.h"
 #include "UnifiedWindowChrome.h"
@@ -40,6 +41,10 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     brand->addWidget(new AppLogoMark(AppAssets::logo()));
     brand->addWidget(new ToneLabel(QStringLiteral("Tavrin · 守护颈椎健康"), ToneLabel::Tone::primary,
                                    TavrinFont::make(15, QFont::Medium)));
+    brand->addSpacing(8);
+    m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(13, QFont::Medium));
+    m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
+    brand->addWidget(m_reminderStatus);
     brand->addStretch(1);
     brand->addWidget(buildQuickActions());
     page->addLayout(brand);
@@ -82,6 +87,9 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshChart);
     connect(&m_state, &AppState::hourlyFatigueChanged, this, &DashboardWindow::refreshChart);
     connect(&m_state, &AppState::settingsChanged, this, &DashboardWindow::refreshRule);
+    connect(&m_state, &AppState::settingsChanged, this, &DashboardWindow::refreshReminderStatus);
+    connect(&m_state, &AppState::breakWaitReasonChanged, this, &DashboardWindow::refreshReminderStatus);
+    refreshReminderStatus();
     refreshFigures();
     refreshChart();
     refreshRule();
@@ -115,6 +123,18 @@ QWidget* DashboardWindow::buildQuickActions()
     m_more->setToolTip(QStringLiteral("更多"));
     auto* menu = new QMenu(m_more);
     menu->setFont(TavrinFont::make(13));
+    // Pause or resume, whichever applies when the menu opens.
+    m_pauseMenu = menu->addMenu(QStringLiteral("暂停提醒"));
+    m_pauseMenu->setFont(menu->font());
+    ReminderStatus::addPauseActions(m_pauseMenu, m_state);
+    m_resume = menu->addAction(QStringLiteral("恢复提醒"));
+    connect(m_resume, &QAction::triggered, this, [this] { m_state.resumeReminders(); });
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        const bool paused = m_state.remindersPaused();
+        m_pauseMenu->menuAction()->setVisible(!paused);
+        m_resume->setVisible(paused);
+    });
+    menu->addSeparator();
     connect(menu->addAction(QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
     connect(menu->addAction(QStringLiteral("显示模式")), &QAction::triggered, this,
             &DashboardWindow::toggleDisplayMode);
@@ -179,4 +199,11 @@ void DashboardWindow::refreshRule()
     }
     const QSignalBlocker blocker(m_movieMode);
     m_movieMode->setChecked(m_state.settings().movieMode);
+}
+
+void DashboardWindow::refreshReminderStatus()
+{
+    const QString text = ReminderStatus::text(m_state);
+    m_reminderStatus->setText(text);
+    m_reminderStatus->setVisible(!text.isEmpty());
 }

@@ -9,6 +9,9 @@ class AppLogoMark;
 class AppState;
 class Appearance;
 class Clock;
+class QAction;
+class QLabel;
+class QMenu;
 class QMessageBox;
 class QToolButton;
 class RuleChipView;
@@ -16,8 +19,9 @@ class StatPanel;
 class UsageChart;
 
 // The dashboard: today's fatigue and time (with the trend against yesterday), the hourly chart, the
-// active rule as chips, and the quick actions: rest now, meeting/film mode, settings, and a menu with
-// the about box and the light/dark switch. It reads AppState and writes only through it.
+// active rule as chips, whether reminders are held back, and the quick actions: rest now, meeting/film
+// mode, settings, and a menu to pause or resume reminders, with the about box and the light/dark switch. It reads
+// AppState and writes only through it.
 class DashboardWindow final : public QWidget
 {
     Q_OBJECT
@@ -41,6 +45,9 @@ public:
     QToolButton* movieModeButton() const { return m_movieMode; }
     QToolButton* settingsButton() const { return m_settings; }
     QToolButton* moreButton() const { return m_more; }
+    QMenu* pauseMenu() const { return m_pauseMenu; }
+    QAction* resumeAction() const { return m_resume; }
+    QLabel* reminderStatusLabel() const { return m_reminderStatus; }
 
 signals:
     void settingsRequested();
@@ -50,6 +57,7 @@ private:
     void refreshFigures();
     void refreshChart();
     void refreshRule();
+    void refreshReminderStatus();
 
     AppState& m_state;
     const Appearance& m_appearance;
@@ -63,5 +71,8 @@ private:
     QToolButton* m_movieMode = nullptr;
     QToolButton* m_settings = nullptr;
     QToolButton* m_more = nullptr;
+    QMenu* m_pauseMenu = nullptr;
+    QAction* m_resume = nullptr;
+    QLabel* m_reminderStatus = nullptr;
     QPointer<QMessageBox> m_about;
 };

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "DashboardModel.h"
+#include "ReminderStatus.h"
 #include "SwitchToggle.h"
 #include "SymbolIcon.h"
 #include "TavrinFont.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -86,6 +88,11 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     figures->addStretch(1);
     m_continuous = figure(figures, QStringLiteral("timer"));
     stack->addLayout(figures);
+    // Why no break comes: a pause, a call, a full-screen window. Hidden while reminders run as usual.
+    m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
+    m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
+    m_reminderStatus->hide();
+    stack->addWidget(m_reminderStatus);
 
     stack->addWidget(divider());
     auto* actions = new QVBoxLayout;
@@ -116,6 +123,20 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         }
     });
     actions->addWidget(m_movieMode);
+    // Pausing offers its lengths in a menu; while paused the same row resumes.
+    m_pause = actionButton(QStringLiteral("暂停提醒"), QIcon());
+    tintIcon(m_pause, QStringLiteral("bell.slash"));
+    m_pauseMenu = new QMenu(this);
+    m_pauseMenu->setFont(TavrinFont::make(13));
+    ReminderStatus::addPauseActions(m_pauseMenu, m_state);
+    connect(m_pause, &QPushButton::clicked, this, [this] {
+        if (m_state.remindersPaused()) {
+            m_state.resumeReminders();
+        } else {
+            m_pauseMenu->popup(m_pause->mapToGlobal(QPoint(0, m_pause->height())));
+        }
+    });
+    actions->addWidget(m_pause);
     m_dashboard = actionButton(QStringLiteral("打开仪表盘"), QIcon());
     tintIcon(m_dashboard, QStringLiteral("chart.xyaxis.line"));
     connect(m_dashboard, &QPushButton::clicked, this, [this] {
@@ -144,7 +165,8 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(quitShortcut, &QAction::triggered, qApp, &QCoreApplication::quit);
     addAction(quitShortcut);
 
-    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged}) {
+    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged,
+                        &AppState::breakWaitReasonChanged}) {
         connect(&m_state, signal, this, &MenuBarPanel::refresh);
     }
     refresh();
@@ -185,7 +207,9 @@ void MenuBarPanel::changeEvent(QEvent* event)
 
 void MenuBarPanel::refresh()
 {
-    const PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
+    PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
+    view.reminderStatus = ReminderStatus::text(m_state);
+    view.paused = m_state.remindersPaused();
     if (view == m_view && !m_title->text().isEmpty()) {
         return;
     }
@@ -200,6 +224,12 @@ void MenuBarPanel::refresh()
     m_bar->setPalette(barPalette);
     m_today->setText(view.todayText);
     m_continuous->setText(view.continuousText);
+    m_reminderStatus->setText(view.reminderStatus);
+    m_reminderStatus->setVisible(!view.reminderStatus.isEmpty());
+    m_pause->setText(view.paused ? QStringLiteral("恢复提醒") : QStringLiteral("暂停提醒"));
+    if (isVisible()) {
+        adjustSize();
+    }
     // Its switch follows through toggled(); the handler stores nothing when the setting already agrees.
     m_movieMode->setChecked(view.movieMode);
 }

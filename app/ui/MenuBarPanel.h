@@ -8,13 +8,14 @@
 
 class AppState;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 
 // The panel under the tray icon: the state at a glance (mode, fatigue badge and bar, today's time,
-// continuous work) and the everyday actions: rest now, meeting/film mode, the dashboard, the settings,
-// quit (Ctrl+Q). It follows
-// AppState while shown and keeps no state of its own.
+// continuous work, why no break comes) and the everyday actions: rest now, meeting/film mode, pause or
+// resume reminders, the dashboard, the settings, quit (Ctrl+Q). It follows AppState while shown and keeps
+// no state of its own.
 class MenuBarPanel final : public QFrame
 {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
 
     QPushButton* restButton() const { return m_rest; }
     QPushButton* movieModeToggle() const { return m_movieMode; }
+    QPushButton* pauseButton() const { return m_pause; }
+    QMenu* pauseMenu() const { return m_pauseMenu; }
+    QLabel* reminderStatusLabel() const { return m_reminderStatus; }
     QPushButton* dashboardButton() const { return m_dashboard; }
     QPushButton* settingsButton() const { return m_settings; }
     QPushButton* quitButton() const { return m_quit; }
@@ -56,6 +60,9 @@ private:
     QLabel* m_continuous = nullptr;
     QPushButton* m_rest = nullptr;
     QPushButton* m_movieMode = nullptr;
+    QPushButton* m_pause = nullptr;
+    QMenu* m_pauseMenu = nullptr;
+    QLabel* m_reminderStatus = nullptr;
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
     QPushButton* m_quit = nullptr;

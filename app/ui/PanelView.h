@@ -19,6 +19,9 @@ struct PanelView
     // Whole minutes of continuous work, never hours.
     QString continuousText;
     bool movieMode = false;
+    // Filled by the panel: "提醒已暂停，至 14:30" and the like, empty while reminders run.
+    QString reminderStatus;
+    bool paused = false;
 
     bool operator==(const PanelView&) const = default;
 

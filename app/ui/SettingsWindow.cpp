@@ -1,7 +1,10 @@
 #include "SettingsWindow.h"
 
+#include "BusySignal.h"
+
 #include "AppState.h"
 #include "BackgroundImport.h"
+#include "BusySignal.h"
 #include "Clock.h"
 #include "DashboardModel.h"
 #include "EnumText.h"
@@ -110,6 +113,25 @@ void SettingsWindow::buildSections(QWidget* content)
     addSwitch(notices, QStringLiteral("在全屏弹窗出现前通知提醒"), &AppSettings::notifyBeforeOverlay);
     addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
     addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
+    m_postpone = new QComboBox;
+    m_postpone->setFont(TavrinFont::make(13));
+    m_postpone->setFixedWidth(132);
+    m_postpone->setAccessibleName(QStringLiteral("推迟时长"));
+    for (const qint64 minutes : AppSettings::kPostponeChoices) {
+        m_postpone->addItem(QString::number(minutes) + QStringLiteral(" 分钟"), QVariant::fromValue(minutes));
+    }
+    connect(m_postpone, &QComboBox::activated, this, [this](int index) {
+        const qint64 minutes = m_postpone->itemData(index).toLongLong();
+        change([minutes](AppSettings settings) {
+            settings.postponeMinutes = minutes;
+            return settings;
+        });
+    });
+    m_refreshers.append([this](const AppSettings& settings) {
+        const QSignalBlocker blocker(m_postpone);
+        m_postpone->setCurrentIndex(m_postpone->findData(QVariant::fromValue(settings.postponeMinutes)));
+    });
+    addRow(notices, QStringLiteral("推迟时长"), m_postpone);
     m_background = picker(&AppSettings::overlayBackground, 90);
     m_upload = smallButton(QStringLiteral("上传"));
     connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
@@ -156,25 +178,34 @@ void SettingsWindow::buildSections(QWidget* content)
            SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
                                   SettingsLayout::groupText(QStringLiteral("分钟提醒"))}));
 
-    auto* movieBlock = new QHBoxLayout;
-    movieBlock->setSpacing(8);
-    auto* movieTexts = new QVBoxLayout;
-    movieTexts->setSpacing(4);
-    movieTexts->addWidget(
-        new ToneLabel(QStringLiteral("会议/观影模式"), ToneLabel::Tone::primary, TavrinFont::make(14)));
-    auto* caption = new ToneLabel(QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
-                                  ToneLabel::Tone::secondary, TavrinFont::make(12));
-    caption->setWordWrap(true);
-    movieTexts->addWidget(caption);
-    movieBlock->addLayout(movieTexts, 1);
-    auto* movieSwitch = new SwitchToggle;
-    m_toggles.insert(QStringLiteral("会议/观影模式"), movieSwitch);
-    connect(movieSwitch, &SwitchToggle::toggled, this,
-            [this](bool on) { change([on](AppSettings s) { return DashboardModel::withMovieMode(s, on); }); });
-    m_refreshers.append(
-        [movieSwitch](const AppSettings& settings) { movieSwitch->setCheckedSilently(settings.movieMode); });
-    movieBlock->addWidget(movieSwitch, 0, Qt::AlignVCenter);
-    SettingsLayout::addBlock(rules, movieBlock);
+    addCaptionedSwitch(
+        rules, QStringLiteral("会议/观影模式"), QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
+        [](const AppSettings& settings) { return settings.movieMode; }, DashboardModel::withMovieMode);
+
+    QVBoxLayout* quiet = SettingsLayout::addSection(page, QStringLiteral("免打扰"), appearance);
+    addCaptionedSwitch(
+        quiet, QStringLiteral("麦克风或摄像头使用中时推迟休息"),
+        QStringLiteral("其他程序录音或使用摄像头时，休息等结束 2 分钟后再开始，最多推迟 60 分钟"),
+        [](const AppSettings& settings) { return settings.quietDuringCalls; },
+        [](AppSettings settings, bool on) {
+            settings.quietDuringCalls = on;
+            return settings;
+        });
+    // Where the session cannot tell, the switch says so rather than promise a quiet it cannot keep.
+    const BusySignal::Coverage coverage = m_state.fullScreenCoverage();
+    const QString fullScreenCaption =
+        coverage == BusySignal::Coverage::nothing ? QStringLiteral("当前会话无法得知前台窗口是否全屏，此项不可用")
+        : coverage == BusySignal::Coverage::x11WindowsOnly
+            ? QStringLiteral("Wayland 会话中只能识别 X11 应用的全屏窗口，原生 Wayland 窗口无法得知")
+            : QStringLiteral("演示、视频等全屏时，休息等退出全屏 2 分钟后再开始，最多推迟 60 分钟");
+    SwitchToggle* fullScreen = addCaptionedSwitch(
+        quiet, QStringLiteral("前台窗口全屏时推迟休息"), fullScreenCaption,
+        [](const AppSettings& settings) { return settings.quietDuringFullScreen; },
+        [](AppSettings settings, bool on) {
+            settings.quietDuringFullScreen = on;
+            return settings;
+        });
+    fullScreen->setEnabled(coverage != BusySignal::Coverage::nothing);
 
     QVBoxLayout* look = SettingsLayout::addSection(page, QStringLiteral("外观"), appearance);
     m_theme = picker(&AppSettings::theme, 132);
@@ -203,6 +234,31 @@ SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& tit
     });
     m_refreshers.append([toggle, field](const AppSettings& settings) { toggle->setCheckedSilently(settings.*field); });
     addRow(section, title, toggle);
+    return toggle;
+}
+
+SwitchToggle* SettingsWindow::addCaptionedSwitch(QVBoxLayout* section, const QString& title, const QString& caption,
+                                                 std::function<bool(const AppSettings&)> read,
+                                                 std::function<AppSettings(AppSettings, bool)> write)
+{
+    auto* block = new QHBoxLayout;
+    block->setSpacing(8);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addWidget(new ToneLabel(title, ToneLabel::Tone::primary, TavrinFont::make(14)));
+    auto* explanation = new ToneLabel(caption, ToneLabel::Tone::secondary, TavrinFont::make(12));
+    explanation->setWordWrap(true);
+    texts->addWidget(explanation);
+    block->addLayout(texts, 1);
+    auto* toggle = new SwitchToggle;
+    toggle->setAccessibleName(title);
+    m_toggles.insert(title, toggle);
+    m_captions.insert(title, explanation);
+    connect(toggle, &SwitchToggle::toggled, this,
+            [this, write](bool on) { change([&write, on](AppSettings settings) { return write(settings, on); }); });
+    m_refreshers.append([toggle, read](const AppSettings& settings) { toggle->setCheckedSilently(read(settings)); });
+    block->addWidget(toggle, 0, Qt::AlignVCenter);
+    SettingsLayout::addBlock(section, block);
     return toggle;
 }
 

@@ -19,7 +19,7 @@ class QPushButton;
 class SwitchToggle;
 class SystemLog;
 
-// Every preference as a row in seven sections. Each change assigns a modified copy of the whole settings
+// Every preference as a row in eight sections. Each change assigns a modified copy of the whole settings
 // record to AppState, which stores and applies it at once: there is no apply or cancel.
 class SettingsWindow final : public QWidget
 {
@@ -54,6 +54,8 @@ public:
     NumberField* restSecondsField() const { return m_restSeconds; }
     NumberField* nagMinutesField() const { return m_nagMinutes; }
     QComboBox* reminderStylePicker() const { return m_reminderStyle; }
+    QComboBox* postponePicker() const { return m_postpone; }
+    QLabel* caption(const QString& rowTitle) const { return m_captions.value(rowTitle); }
     QComboBox* backgroundPicker() const { return m_background; }
     QComboBox* themePicker() const { return m_theme; }
     QPushButton* uploadButton() const { return m_upload; }
@@ -66,6 +68,10 @@ private:
 
     void buildSections(QWidget* content);
     SwitchToggle* addSwitch(class QVBoxLayout* section, const QString& title, bool AppSettings::*field);
+    // A switch under a title with an explanation beneath it.
+    SwitchToggle* addCaptionedSwitch(class QVBoxLayout* section, const QString& title, const QString& caption,
+                                     std::function<bool(const AppSettings&)> read,
+                                     std::function<AppSettings(AppSettings, bool)> write);
     NumberField* numberField(std::function<qint64(const AppSettings&)> read,
                              std::function<AppSettings(AppSettings, qint64)> write);
     template <typename E>
@@ -76,12 +82,14 @@ private:
     AppState& m_state;
     Services m_services;
     QHash<QString, SwitchToggle*> m_toggles;
+    QHash<QString, QLabel*> m_captions;
     QList<std::function<void(const AppSettings&)>> m_refreshers;
     NumberField* m_workMinutes = nullptr;
     NumberField* m_restMinutes = nullptr;
     NumberField* m_restSeconds = nullptr;
     NumberField* m_nagMinutes = nullptr;
     QComboBox* m_reminderStyle = nullptr;
+    QComboBox* m_postpone = nullptr;
     QComboBox* m_background = nullptr;
     QComboBox* m_theme = nullptr;
     QPushButton* m_upload = nullptr;

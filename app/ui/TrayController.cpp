@@ -4,6 +4,7 @@
 #include "AppState.h"
 #include "FormatDuration.h"
 #include "MenuBarPanel.h"
+#include "ReminderStatus.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -21,6 +22,7 @@ TrayController::TrayController(AppState& state, QObject* parent)
     });
     connect(&m_state, &AppState::settingsChanged, this, &TrayController::refresh);
     connect(&m_state, &AppState::todaySecondsChanged, this, &TrayController::refresh);
+    connect(&m_state, &AppState::breakWaitReasonChanged, this, &TrayController::refresh);
     refresh();
 }
 
@@ -29,15 +31,20 @@ TrayController::~TrayController()
     delete m_panel;
 }
 
-QString TrayController::tooltip(bool showToday, double todaySeconds)
+QString TrayController::tooltip(bool showToday, double todaySeconds, const QString& reminderStatus)
 {
-    return showToday ? QStringLiteral("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
+    QString text =
+        showToday ? QStringLiteral("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
+    if (!reminderStatus.isEmpty()) {
+        text += u'\n' + reminderStatus;
+    }
+    return text;
 }
 
 void TrayController::refresh()
 {
     const AppSettings& settings = m_state.settings();
-    const QString text = tooltip(settings.showTodayInStatusBar, m_state.todaySeconds());
+    const QString text = tooltip(settings.showTodayInStatusBar, m_state.todaySeconds(), ReminderStatus::text(m_state));
     if (m_icon.toolTip() != text) {
         m_icon.setToolTip(text);
     }

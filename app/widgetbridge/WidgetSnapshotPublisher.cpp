@@ -49,12 +49,13 @@ QString WidgetSnapshotPublisher::fingerprint(const WidgetSnapshot& snapshot)
                        QString::number(snapshot.minutesUntilBreak()),
                        WidgetSnapshot::modeRawValue(snapshot.mode),
                        QString::number(snapshot.workSeconds),
-                       QString::number(snapshot.restSeconds)}
+                       QString::number(snapshot.restSeconds),
+                       snapshot.pausedUntil ? QString::number(*snapshot.pausedUntil) : QString()}
         .join(u'|');
 }
 
 void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                                      const QDateTime& now)
+                                      std::optional<qint64> pausedUntil, const QDateTime& now)
 {
     const WidgetSnapshot snapshot{fatigue.percent,
                                   snapshotMode(fatigue.mode),
@@ -62,7 +63,8 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
                                   todaySeconds,
                                   rule.workSeconds,
                                   rule.restSeconds,
-                                  now};
+                                  now,
+                                  pausedUntil};
     const QString print = fingerprint(snapshot);
     const std::chrono::milliseconds steady = m_clock.steady();
     const bool unchanged = m_lastFingerprint && *m_lastFingerprint == print;

@@ -17,7 +17,7 @@ class SystemLog;
 class WidgetReloader;
 
 // Turns the once-a-second state into the widget's snapshot file, rationed: the file is written when
-// something the widget shows changed (percent, minutes today, minutes to the break, mode, rule) or at
+// something the widget shows changed (percent, minutes today, minutes to the break, mode, rule, a pause) or at
 // least once a minute, and the widget is asked to reload only for such changes, at most every 20 seconds.
 // Those intervals are measured on the steady clock, so a wall clock set back neither holds the snapshot back
 // nor leaves an updatedAt in the future standing.
@@ -30,9 +30,9 @@ public:
     WidgetSnapshotPublisher(WidgetReloader& reloader, SystemLog& log, const Clock& clock, QString snapshotPath);
 
     void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                 const QDateTime& now) override;
+                 std::optional<qint64> pausedUntil, const QDateTime& now) override;
 
-    // What the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest.
+    // What the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest|pause.
     static QString fingerprint(const WidgetSnapshot& snapshot);
 
 private:

@@ -193,7 +193,7 @@ private slots:
         app.work(1s);
         QVERIFY(!app.overlay.hasWindows());
         QCOMPARE(app.state().fatigue(), (FatigueState{0, 0, FatigueMode::idle}));
-        QCOMPARE(app.breaks(), QStringList{QStringLiteral("work_reached|0|30")});
+        QCOMPARE(app.breaks(), QStringList{QStringLiteral("work_reached|0|0|30")});
         QCOMPARE(app.state().todaySeconds(), today);
         QCOMPARE(app.sound.plays, 1);
         app.state().requestBreak();
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(app.bannerWindow.shown);
         app.work(10s);
         QVERIFY(!app.bannerWindow.shown);
-        QCOMPARE(app.breaks(), QStringList{QStringLiteral("work_reached|1|10")});
+        QCOMPARE(app.breaks(), QStringList{QStringLiteral("work_reached|1|0|10")});
         QVERIFY2(app.state().fatigue().continuousWork >= 70, "an ignored banner changes nothing");
 
         app.clock.step(-1h); // the nag interval does not wait for the wall clock to catch up
@@ -241,7 +241,7 @@ private slots:
         app.overlayWindows.skip();
         app.scheduler.runDue();
         QCOMPARE(app.breaks().size(), 2);
-        QVERIFY(app.breaks().last().startsWith(QStringLiteral("work_reached|1|")));
+        QVERIFY(app.breaks().last().startsWith(QStringLiteral("work_reached|1|0|")));
     }
 
     void fullFatigueTriggersAtMostOncePerNagInterval()
@@ -262,7 +262,7 @@ private slots:
         QVERIFY(app.overlay.hasWindows());
         app.overlayWindows.skip();
         app.scheduler.runDue();
-        QVERIFY(app.breaks().last().startsWith(QStringLiteral("fatigue_max|1|")));
+        QVERIFY(app.breaks().last().startsWith(QStringLiteral("fatigue_max|1|0|")));
     }
 
     void manualBreaksAreFullScreenAndNeverTwice()
@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(app.bannerWindow.shows + app.overlayWindows.opens, 1);
         app.overlayWindows.skip();
         app.scheduler.runDue();
-        QCOMPARE(app.breaks(), QStringList{QStringLiteral("manual|1|0")});
+        QCOMPARE(app.breaks(), QStringList{QStringLiteral("manual|1|0|0")});
         QCOMPARE(app.sound.plays, 0);
 
         // A manual break that starts during the notice is the break.
@@ -290,6 +290,135 @@ private slots:
         other.work(10s);
         QCOMPARE(other.overlayWindows.opens, 1);
         QVERIFY(!other.state().isSchedulingOverlay());
+    }
+
+    // Postponing, pausing and the quiet of a busy user, as scripts in virtual time. Steps: "work N" (seconds at
+    // the keyboard), "later" (稍后提醒 / 推迟 on what is shown), "skip", "pause 30|60|tomorrow", "resume",
+    // "busy call|screen|-", "restart"; checks: "=none|notice|banner|overlay" (what is up), "?call|screen|-"
+    // (why a break waits), "?paused|running".
+    void theMomentOfInterruption_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("records");
+        QTest::newRow("postponed at the notice: back five minutes later, fatigue untouched")
+            << ""
+            << "work 60 =notice later =none work 299 =none work 1 =notice work 10 =overlay skip"
+            << QStringList{"work_reached|1|1|0", "work_reached|1|0|0"};
+        QTest::newRow("postponed from the overlay, for three minutes")
+            << "direct 3min"
+            << "work 60 =overlay later =none work 179 =none work 1 =overlay" << QStringList{"work_reached|1|1|0"};
+        QTest::newRow("the banner's second choice, before the nag interval would bring it")
+            << "banner"
+            << "work 60 =banner later =none work 299 =none work 1 =banner" << QStringList{"work_reached|1|1|0"};
+        QTest::newRow("a pause holds breaks, counting goes on, and the overdue break comes once")
+            << "banner"
+            << "pause 30 work 1799 =none ?paused work 1 ?running =banner work 10 =none work 110 =none"
+            << QStringList{"work_reached|1|0|10"};
+        QTest::newRow("a pause survives a restart and ends early on request")
+            << ""
+            << "pause 60 restart work 120 =none ?paused resume work 1 =notice" << QStringList{};
+        QTest::newRow("a stored pause further off than any Tavrin sets ends at once")
+            << "pause in ten days"
+            << "work 1 ?running work 59 =notice" << QStringList{};
+        QTest::newRow("until tomorrow: midnight, fifteen hours on")
+            << ""
+            << "pause tomorrow work 53999 =none ?paused work 1 ?running =notice" << QStringList{};
+        QTest::newRow("a call holds the break until two minutes after it ends")
+            << "calls"
+            << "busy call work 60 =none ?call work 600 busy - work 119 =none ?call work 1 =notice ?-" << QStringList{};
+        QTest::newRow("a full-screen window holds it an hour at the most")
+            << "screens"
+            << "busy screen work 60 ?screen work 3599 =none work 1 =notice" << QStringList{};
+        QTest::newRow("with the quiet switches off a busy user gets the break as before")
+            << ""
+            << "busy call busy screen work 60 =notice ?-" << QStringList{};
+    }
+
+    void theMomentOfInterruption()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, script);
+        QFETCH(QStringList, records);
+        AppStateFixture app([&](AppSettings& s) {
+            shortRule(s);
+            s.reminderStyle = setup == u"banner" ? ReminderStyle::banner : ReminderStyle::fullscreen;
+            s.nagIntervalSeconds = 600;
+            s.notifyBeforeOverlay = !setup.startsWith(u"direct");
+            s.postponeMinutes = setup == u"direct 3min" ? 3 : 5;
+            s.quietDuringCalls = setup == u"calls";
+            s.quietDuringFullScreen = setup == u"screens";
+            if (setup == u"pause in ten days") {
+                s.pausedUntil = AppStateFixture::kStart.addDays(10).toSecsSinceEpoch();
+            }
+        });
+        app.state();
+        emit app.events.launchFinished();
+        const auto shown = [&app] {
+            if (app.overlay.hasWindows()) {
+                return QStringLiteral("overlay");
+            }
+            if (!app.bannerWindow.shown) {
+                return QStringLiteral("none");
+            }
+            return app.bannerWindow.content.title == u"即将进入全屏休息" ? QStringLiteral("notice")
+                                                                         : QStringLiteral("banner");
+        };
+        const QStringList steps = script.split(u' ');
+        for (int i = 0; i < steps.size(); ++i) {
+            const QString& step = steps[i];
+            const QString argument = i + 1 < steps.size() ? steps[i + 1] : QString();
+            const QString where = QStringLiteral("step %1 (%2)").arg(i).arg(step);
+            if (step.startsWith(u'=')) {
+                QVERIFY2(shown() == step.mid(1), qPrintable(where + QStringLiteral(": ") + shown()));
+            } else if (step == u"?paused" || step == u"?running") {
+                QVERIFY2(app.state().remindersPaused() == (step == u"?paused"), qPrintable(where));
+                QCOMPARE(app.publisher.pausedUntil.has_value(), step == u"?paused");
+            } else if (step.startsWith(u'?')) {
+                const auto reason = app.state().breakWaitReason();
+                const QString text = reason ? QStringList{"call", "screen"}.at(int(*reason)) : QStringLiteral("-");
+                QVERIFY2(text == step.mid(1), qPrintable(where + QStringLiteral(": ") + text));
+            } else if (step == u"work") {
+                app.work(std::chrono::seconds(argument.toInt()));
+                ++i;
+            } else if (step == u"later") {
+                const FatigueState before = app.state().fatigue();
+                if (app.overlay.hasWindows()) {
+                    QCOMPARE(app.overlayWindows.opened.postponeMinutes,
+                             std::optional<qint64>(app.state().settings().postponeMinutes));
+                    app.overlayWindows.postpone();
+                } else if (shown() == u"notice") {
+                    app.bannerWindow.action();
+                } else {
+                    app.bannerWindow.secondaryAction();
+                }
+                app.scheduler.runDue();
+                QVERIFY2(app.state().fatigue().continuousWork == before.continuousWork &&
+                             app.state().fatigue().percent == before.percent,
+                         "a break put off changes neither fatigue nor continuous work");
+            } else if (step == u"skip") {
+                app.overlayWindows.skip();
+                app.scheduler.runDue();
+            } else if (step == u"pause") {
+                argument == u"tomorrow" ? app.state().pauseRemindersUntilTomorrow()
+                                        : app.state().pauseReminders(std::chrono::minutes(argument.toInt()));
+                ++i;
+            } else if (step == u"resume") {
+                app.state().resumeReminders();
+            } else if (step == u"busy") {
+                if (argument == u"-") {
+                    app.calls.setBusy(false);
+                    app.fullScreen.setBusy(false);
+                }
+                (argument == u"call" ? app.calls : app.fullScreen).setBusy(argument != u"-");
+                ++i;
+            } else if (step == u"restart") {
+                app.restart();
+            } else {
+                QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+            }
+        }
+        QCOMPARE(app.breaks(), records);
     }
 
     void changedSettingsAreSavedThenAppliedAndEveryLaunchAppliesAll()

@@ -139,22 +139,6 @@ void click(const QPoint& rootPosition)
     pause(150);
 }
 
-void drag(const QPoint& from, const QPoint& by)
-{
-    auto moveTo = [](const QPoint& to) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(to.x()), QString::number(to.y())});
-    };
-    moveTo(from);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
-    pause(150); // the window's owner must see the press before the pointer moves on
-    for (int step = 1; step <= 8; ++step) {
-        moveTo(from + by * step / 8);
-        pause(20);
-    }
-    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
-    pause(150);
-}
-
 void key(const QString& keys, std::optional<quint64> window)
 {
     QStringList arguments{QStringLiteral("key")};

@@ -31,8 +31,6 @@ quint64 activeWindow();
 std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 10000);
 
 void click(const QPoint& rootPosition);
-// Presses the left button at the point, moves by the offset in small steps and releases it.
-void drag(const QPoint& from, const QPoint& by);
 void key(const QString& keys, std::optional<quint64> window = std::nullopt);
 void activate(quint64 window);
 // Asks the window manager to close the window, as its close button would (openbox: Alt+F4).

@@ -34,10 +34,11 @@ struct AppStateFixture
             ++writes;
             return !failWrites && inner->addUsage(day, hour, seconds, peak);
         }
-        bool recordBreak(const QDateTime& start, const QDateTime& end, bool skipped, const QString& trigger) override
+        bool recordBreak(const QDateTime& start, const QDateTime& end, bool skipped, bool postponed,
+                         const QString& trigger) override
         {
             ++writes;
-            return !failWrites && inner->recordBreak(start, end, skipped, trigger);
+            return !failWrites && inner->recordBreak(start, end, skipped, postponed, trigger);
         }
         std::optional<HourlyValues> hourlySeconds(const QString& day) override { return inner->hourlySeconds(day); }
         std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override
@@ -50,7 +51,13 @@ struct AppStateFixture
     struct RecordingPublisher final : SnapshotPublishing
     {
         int calls = 0;
-        void publish(const FatigueState&, double, const RuleConfig&, const QDateTime&) override { ++calls; }
+        std::optional<qint64> pausedUntil;
+        void publish(const FatigueState&, double, const RuleConfig&, std::optional<qint64> paused,
+                     const QDateTime&) override
+        {
+            ++calls;
+            pausedUntil = paused;
+        }
     };
 
     static inline const QDateTime kStart{QDate(2026, 3, 2), QTime(9, 0), Qt::UTC};
@@ -73,7 +80,7 @@ struct AppStateFixture
         if (!m_state) {
             m_state = std::make_unique<AppState>(
                 AppState::Services{defaults, activity, usage, overlay, banner, publisher, scheduler, clock, log, events,
-                                   taskbar, appearance, loginItem, LocalCalendar(QTimeZone::utc())});
+                                   taskbar, appearance, loginItem, calls, fullScreen, LocalCalendar(QTimeZone::utc())});
         }
         return *m_state;
     }
@@ -100,11 +107,12 @@ struct AppStateFixture
     }
 
     QString databasePath() const { return dir.filePath(QStringLiteral("data.db")); }
-    // "trigger|skipped|duration" per recorded break, oldest first.
+    // "trigger|skipped|postponed|duration" per recorded break, oldest first.
     QStringList breaks() const
     {
-        return DatabaseRows::read(databasePath(),
-                                  QStringLiteral("SELECT trigger, skipped, duration_s FROM break_events ORDER BY id"));
+        return DatabaseRows::read(
+            databasePath(),
+            QStringLiteral("SELECT trigger, skipped, postponed, duration_s FROM break_events ORDER BY id"));
     }
     double storedSeconds(const QString& day) const { return database->totalSeconds(day).value_or(0); }
     AppSettings storedSettings() const
@@ -131,6 +139,8 @@ struct AppStateFixture
     DummyTaskbarPresence taskbar;
     DummyAppearance appearance;
     DummyLoginItem loginItem;
+    DummyBusySignal calls;
+    DummyBusySignal fullScreen;
 
 private:
     std::unique_ptr<AppState> m_state;

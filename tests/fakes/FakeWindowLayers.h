@@ -9,11 +9,13 @@
 class FakeOverlayWindows final : public OverlayWindowLayer
 {
 public:
-    void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip) override
+    void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip,
+              std::function<void()> onPostpone) override
     {
         opened = options;
         shown = content;
         skip = std::move(onSkip);
+        postpone = std::move(onPostpone);
         windows = displays;
         ++opens;
     }
@@ -27,15 +29,18 @@ public:
     BreakOptions opened;
     OverlayContent shown;
     std::function<void()> skip;
+    std::function<void()> postpone;
 };
 
 class FakeBannerWindow final : public BannerWindowLayer
 {
 public:
-    void show(const BannerContent& shownContent, std::function<void()> onAction, std::function<void()> onClose) override
+    void show(const BannerContent& shownContent, std::function<void()> onAction,
+              std::function<void()> onSecondaryAction, std::function<void()> onClose) override
     {
         content = shownContent;
         action = std::move(onAction);
+        secondaryAction = std::move(onSecondaryAction);
         close = std::move(onClose);
         shown = true;
         ++shows;
@@ -45,6 +50,7 @@ public:
 
     BannerContent content;
     std::function<void()> action;
+    std::function<void()> secondaryAction;
     std::function<void()> close;
     bool shown = false;
     int shows = 0;

@@ -1,15 +1,26 @@
+#include "CameraUseWatch.h"
 #include "FakeService.h"
+#include "FullScreenWindowMonitor.h"
 #include "IdleNotificationTracker.h"
 #include "IdleSourceFactory.h"
 #include "MutterIdleSource.h"
+#include "PulseRecordingWatch.h"
 #include "RecordingSystemLog.h"
 #include "WaylandIdleSource.h"
 #include "XScreenSaverIdleSource.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QRasterWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
+
+#include <xcb/xcb.h>
 
 using Backend = IdleSourceFactory::Backend;
 Q_DECLARE_METATYPE(std::vector<Backend>)
@@ -25,6 +36,52 @@ bool setMutterIdle(qulonglong milliseconds)
         QStringLiteral("org.tavrin.Test"), QStringLiteral("SetIdletime"));
     call << QVariant::fromValue(milliseconds);
     return QDBusConnection::sessionBus().call(call).type() == QDBusMessage::ReplyMessage;
+}
+
+// A window of another program (this test run again with --window): it prints its id, and asks for full
+// screen when told so.
+std::unique_ptr<QProcess> startWindow(bool fullScreen)
+{
+    auto window = std::make_unique<QProcess>();
+    window->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    window->start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--window"), fullScreen ? QStringLiteral("full") : QStringLiteral("normal")});
+    return window->waitForReadyRead(10000) ? std::move(window) : nullptr;
+}
+
+// The window the window manager has focused (_NET_ACTIVE_WINDOW).
+quint32 activeWindow()
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+    xprop.waitForFinished();
+    return xprop.readAll().split('#').value(1).trimmed().toUInt(nullptr, 16);
+}
+
+// What a pager does to change a window's state: ask the window manager with a client message.
+void askForFullScreen(quint32 window, bool on)
+{
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
+        const xcb_atom_t value = reply->atom;
+        free(reply);
+        return value;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom("_NET_WM_STATE");
+    event.data.data32[0] = on ? 1 : 0;
+    event.data.data32[1] = atom("_NET_WM_STATE_FULLSCREEN");
+    event.data.data32[3] = 1;
+    xcb_send_event(connection, 0, xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
 }
 
 // The fake compositor of tests/fakes/wayland, driven through its stdin.
@@ -205,7 +262,134 @@ private slots:
         // A clock read before the event (events are stamped when dispatched) never gives less than the timeout.
         QCOMPARE(tracker.idleSeconds(49'000), 1.0);
     }
+
+    // Against a sound server of our own, with a playback sink (whose monitor is a source) and a microphone:
+    // the microphone is busy while another program records from it; a recording of what the speakers play
+    // is no call.
+    void aRecordingFromAMicrophoneMakesTheUserBusy()
+    {
+        QTemporaryDir folder;
+        const QString socket = folder.filePath(QStringLiteral("native"));
+        QProcess server;
+        server.start(QStringLiteral("pulseaudio"),
+                     {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no"),
+                      QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
+                      QStringLiteral("--load=module-null-sink sink_name=speakers"),
+                      QStringLiteral("--load=module-null-source source_name=microphone")});
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000));
+        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
+        PulseRecordingWatch watch;
+        QSignalSpy changes(&watch, &PulseRecordingWatch::recordingChanged);
+        QVERIFY(watch.start());
+        QProcess monitor;
+        QProcess call;
+        const QStringList recording{QStringLiteral("--raw"), QStringLiteral("/dev/null")};
+        monitor.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=speakers.monitor")} + recording);
+        QTest::qWait(1500);
+        QVERIFY(!watch.isRecording());
+        call.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=microphone")} + recording);
+        QTRY_VERIFY_WITH_TIMEOUT(watch.isRecording(), 10000);
+        call.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!watch.isRecording(), 10000);
+        QCOMPARE(changes.size(), 2);
+        for (QProcess* process : {&monitor, &call, &server}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        qunsetenv("PULSE_SERVER");
+    }
+
+    // A stand-in for /dev: inotify hears the device files opened and closed, new devices too, and the look
+    // at start finds a device that was already open.
+    void aCameraIsBusyWhileAnyProgramHasItOpen()
+    {
+        QTemporaryDir folder;
+        const QString devices = folder.filePath(QStringLiteral("dev"));
+        QVERIFY(QDir().mkpath(devices) && QDir().mkpath(folder.filePath(QStringLiteral("proc/4321/fd"))));
+        QFile video0(devices + QStringLiteral("/video0"));
+        QVERIFY(video0.open(QIODevice::WriteOnly));
+        video0.close();
+        QVERIFY(QFile::link(video0.fileName(), folder.filePath(QStringLiteral("proc/4321/fd/7"))));
+        CameraUseWatch watch(devices, folder.filePath(QStringLiteral("proc")));
+        QVERIFY(watch.start());
+        QVERIFY2(watch.isOpen(), "open before we looked, as the open files said");
+        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("proc/4321/fd/7"))));
+        QVERIFY(video0.open(QIODevice::ReadOnly));
+        video0.close(); // its close and the earlier holder's do not add up to "free" too early
+        QTest::qWait(100);
+        QVERIFY(watch.isOpen());
+
+        CameraUseWatch fresh(devices, QString());
+        QVERIFY(fresh.start());
+        QVERIFY(!fresh.isOpen());
+        QFile video1(devices + QStringLiteral("/video1")); // plugged in after the start
+        QVERIFY(video1.open(QIODevice::WriteOnly));
+        video1.close();
+        QTest::qWait(200); // the folder's event is read: the new device is watched
+        QVERIFY(video1.open(QIODevice::ReadOnly));
+        QTRY_VERIFY(fresh.isOpen());
+        QVERIFY(video0.open(QIODevice::ReadOnly));
+        video1.close();
+        QTest::qWait(100);
+        QVERIFY2(fresh.isOpen(), "video0 is still open");
+        video0.close();
+        QTRY_VERIFY(!fresh.isOpen());
+        QVERIFY(video1.open(QIODevice::ReadOnly));
+        QTRY_VERIFY(fresh.isOpen());
+        QVERIFY(video1.remove()); // unplugged: nobody holds it any more
+        QTRY_VERIFY(!fresh.isOpen());
+    }
+
+    // Under openbox: the focused window of another program, full screen or not, as the window manager says;
+    // Tavrin's own full-screen windows do not count.
+    void aFocusedFullScreenWindowMakesTheUserBusy()
+    {
+        FullScreenWindowMonitor monitor({}, false);
+        QCOMPARE(monitor.coverage(), BusySignal::Coverage::everything);
+        monitor.setEnabled(true);
+        const auto normal = startWindow(false);
+        QVERIFY(normal);
+        const quint32 normalId = normal->readLine().trimmed().toUInt();
+        QTRY_COMPARE(activeWindow(), normalId);
+        QTest::qWait(200);
+        QVERIFY(!monitor.isBusy());
+        // A loaded openbox sometimes drops such a request: ask again, as a person would click again.
+        for (const bool on : {true, false}) {
+            for (int attempt = 0; attempt < 5 && monitor.isBusy() != on; ++attempt) {
+                askForFullScreen(normalId, on);
+                static_cast<void>(QTest::qWaitFor([&] { return monitor.isBusy() == on; }, 2000));
+            }
+            QCOMPARE(monitor.isBusy(), on);
+        }
+
+        auto full = startWindow(true);
+        QVERIFY(full);
+        QTRY_VERIFY(monitor.isBusy());
+        full->kill(); // the focus goes back to the window that is not full screen
+        full->waitForFinished();
+        QTRY_VERIFY(!monitor.isBusy());
+
+        QRasterWindow own;
+        own.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowActive(&own));
+        QTest::qWait(500);
+        QVERIFY(!monitor.isBusy());
+        monitor.setEnabled(false);
+        QCOMPARE(FullScreenWindowMonitor({}, true).coverage(), BusySignal::Coverage::x11WindowsOnly);
+    }
 };
 
-QTEST_GUILESS_MAIN(IdleSourcesTest)
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--window") == 0) {
+        QRasterWindow window;
+        window.setTitle(QStringLiteral("another program"));
+        qstrcmp(argv[2], "full") == 0 ? window.showFullScreen() : window.show();
+        QTextStream(stdout) << window.winId() << Qt::endl;
+        return QGuiApplication::exec();
+    }
+    IdleSourcesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_idlesources.moc"

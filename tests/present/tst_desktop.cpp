@@ -161,7 +161,7 @@ private slots:
     {
         auto presentation = focusedFullScreenWindow();
         QVERIFY(presentation->isActiveWindow());
-        m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt},
+        m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt, 5},
                        [this](BreakResult result) { m_results.append(result); });
         QTRY_COMPARE(m_overlayWindows.windowCount(), 2);
         for (int index = 0; index < 2; ++index) {
@@ -213,10 +213,9 @@ private slots:
         ReminderBannerPresenter banner(window, m_scheduler);
         int actions = 0;
         // The break message as the user typed it: not markup, in two lines.
-        banner.show(
-            {QStringLiteral("该休息一下啦"), QStringLiteral("<b>起来</b>走走").repeated(20),
-             QStringLiteral("立即休息")},
-            10, [&] { ++actions; }, nullptr);
+        banner.show({QStringLiteral("该休息一下啦"), QStringLiteral("<b>起来</b>走走").repeated(20),
+                     QStringLiteral("立即休息"), QStringLiteral("稍后提醒")},
+                    10, {[&] { ++actions; }, nullptr, nullptr});
         ReminderBannerView* view = window.view();
         QVERIFY(QTest::qWaitForWindowExposed(view));
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();

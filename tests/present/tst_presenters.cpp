@@ -42,7 +42,7 @@ private slots:
     {
         QFETCH(double, duration);
         QFETCH(QStringList, shown);
-        m_overlay.show({QStringLiteral("m"), duration, true, false, std::nullopt}, [](BreakResult) {});
+        m_overlay.show({QStringLiteral("m"), duration, true, false, std::nullopt, std::nullopt}, [](BreakResult) {});
         int elapsed = 0;
         for (const int at : {0, 5, 10, 20, 140, 150}) {
             m_scheduler.advance(std::chrono::seconds(at - elapsed));
@@ -69,7 +69,8 @@ private slots:
         const int opens = m_windows.opens;
         QList<BreakResult> first;
         QList<BreakResult> second;
-        m_overlay.show({QStringLiteral("m"), 10, true, true, std::nullopt}, [&](BreakResult r) { first << r; });
+        m_overlay.show({QStringLiteral("m"), 10, true, true, std::nullopt, std::nullopt},
+                       [&](BreakResult r) { first << r; });
         m_scheduler.advance(3s);
         m_overlay.show({}, [&](BreakResult result) { second << result; });
         m_scheduler.runDue();
@@ -107,16 +108,19 @@ private slots:
         FakeBannerWindow window;
         ReminderBannerPresenter banner(window, m_scheduler);
         int actions = 0;
+        int laters = 0;
         int dismissals = 0;
         auto showBanner = [&] {
-            banner.show(
-                {QStringLiteral("t"), std::nullopt, QStringLiteral("a")}, 10, [&] { ++actions; },
-                [&] { ++dismissals; });
+            banner.show({QStringLiteral("t"), std::nullopt, QStringLiteral("a"), QStringLiteral("b")}, 10,
+                        {[&] { ++actions; }, [&] { ++laters; }, [&] { ++dismissals; }});
         };
         showBanner();
         window.action();
+        showBanner();
+        window.secondaryAction();
         m_scheduler.advance(20s);
         QCOMPARE(actions, 1);
+        QCOMPARE(laters, 1);
         QCOMPARE(dismissals, 0);
 
         showBanner(); // the timeout, exactly at its duration
@@ -129,7 +133,8 @@ private slots:
         // Replaced by a newer banner: the first hears once, and its timeout no longer fires.
         showBanner();
         m_scheduler.advance(5s);
-        banner.show({QStringLiteral("t2"), std::nullopt, std::nullopt}, 9, nullptr, [&] { dismissals += 10; });
+        banner.show({QStringLiteral("t2"), std::nullopt, std::nullopt, std::nullopt}, 9,
+                    {nullptr, nullptr, [&] { dismissals += 10; }});
         QCOMPARE(dismissals, 2);
         m_scheduler.advance(6s);
         QVERIFY(window.shown);

@@ -49,7 +49,7 @@ private slots:
             QVERIFY(db.addUsage(kDay, 10, 1.5, 0));
         }
         DatabaseRows raw(path());
-        QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(), 1);
+        QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(), 2);
         QCOMPARE(raw.value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
         // Hours outside the day are somebody else's rows: never shown, never an index.
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO usage_hourly VALUES('2026-03-03', 24, 100, 5),"
@@ -73,12 +73,49 @@ private slots:
     {
         UsageDatabase db(path(), m_log, m_clock);
         const QDateTime start = utc("2026-03-02T08:30:00Z").addMSecs(250);
-        QVERIFY(db.recordBreak(start, start.addMSecs(179'500), true, QStringLiteral("work_reached")));
-        QVERIFY(db.recordBreak(start, start.addMSecs(10'400), false, QStringLiteral("manual")));
-        QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT started_at, ended_at, duration_s, skipped, trigger "
-                                                           "FROM break_events ORDER BY id")),
-                 QStringList({"2026-03-02T08:30:00Z|2026-03-02T08:32:59Z|180|1|work_reached",
-                              "2026-03-02T08:30:00Z|2026-03-02T08:30:10Z|10|0|manual"}));
+        QVERIFY(db.recordBreak(start, start.addMSecs(179'500), true, false, QStringLiteral("work_reached")));
+        QVERIFY(db.recordBreak(start, start.addMSecs(10'400), false, false, QStringLiteral("manual")));
+        QVERIFY(db.recordBreak(start, start, true, true, QStringLiteral("fatigue_max")));
+        QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT started_at, ended_at, duration_s, skipped, trigger, "
+                                                           "postponed FROM break_events ORDER BY id")),
+                 QStringList({"2026-03-02T08:30:00Z|2026-03-02T08:32:59Z|180|1|work_reached|0",
+                              "2026-03-02T08:30:00Z|2026-03-02T08:30:10Z|10|0|manual|0",
+                              "2026-03-02T08:30:00Z|2026-03-02T08:30:00Z|0|1|fatigue_max|1"}));
+    }
+
+    void aVersionOneFileGainsThePostponedColumnAndKeepsEveryRow()
+    {
+        // The file as version 1 wrote it.
+        QVERIFY(
+            DatabaseRows(path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+                .exec(QStringLiteral(
+                    "PRAGMA journal_mode=WAL; PRAGMA user_version=1;"
+                    "CREATE TABLE usage_hourly (day TEXT NOT NULL, hour INTEGER NOT NULL, active_seconds REAL NOT NULL "
+                    "DEFAULT 0, fatigue_peak REAL NOT NULL DEFAULT 0, PRIMARY KEY(day, hour));"
+                    "CREATE TABLE break_events (id INTEGER PRIMARY KEY AUTOINCREMENT, started_at TEXT NOT NULL, "
+                    "ended_at "
+                    "TEXT, duration_s INTEGER, skipped INTEGER NOT NULL DEFAULT 0, trigger TEXT);"
+                    "INSERT INTO usage_hourly VALUES('2026-03-02', 8, 1200, 35.5);"
+                    "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) VALUES"
+                    " ('2026-03-02T08:30:00Z', '2026-03-02T08:35:00Z', 300, 0, 'work_reached'),"
+                    " ('2026-03-02T08:50:00Z', '2026-03-02T08:50:04Z', 4, 1, 'manual')")));
+        for (int open = 0; open < 2; ++open) { // and a second opening finds it done
+            UsageDatabase db(path(), m_log, m_clock);
+            QVERIFY(db.recordBreak(m_clock.now(), m_clock.now(), true, true, QStringLiteral("work_reached")));
+        }
+        QCOMPARE(DatabaseRows(path()).value(QStringLiteral("PRAGMA user_version")).toInt(), 2);
+        QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT * FROM break_events ORDER BY id")),
+                 QStringList({"1|2026-03-02T08:30:00Z|2026-03-02T08:35:00Z|300|0|work_reached|0",
+                              "2|2026-03-02T08:50:00Z|2026-03-02T08:50:04Z|4|1|manual|0",
+                              "3|2026-03-02T09:00:00Z|2026-03-02T09:00:00Z|0|1|work_reached|1",
+                              "4|2026-03-02T09:00:00Z|2026-03-02T09:00:00Z|0|1|work_reached|1"}));
+        QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT * FROM usage_hourly")),
+                 QStringList{QStringLiteral("2026-03-02|8|1200.0|35.5")});
+        // Version 1 opening the file again still writes its rows: the new column has a default.
+        QVERIFY(DatabaseRows(path()).exec(QStringLiteral(
+            "PRAGMA user_version=1; INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) "
+            "VALUES ('2026-03-02T10:00:00Z', '2026-03-02T10:05:00Z', 300, 0, 'manual')")));
+        QVERIFY2(m_log.lines.isEmpty(), qPrintable(m_log.lines.join(u'\n')));
     }
 
     void openingPrunesNinetyCalendarDaysAcrossDaylightSaving()
@@ -119,7 +156,7 @@ private slots:
             UsageDatabase db(where, m_log, m_clock);
             QVERIFY(!db.isOpen());
             QVERIFY(!db.addUsage(kDay, 9, 30, 40));
-            QVERIFY(!db.recordBreak(m_clock.now(), m_clock.now(), false, QStringLiteral("manual")));
+            QVERIFY(!db.recordBreak(m_clock.now(), m_clock.now(), false, false, QStringLiteral("manual")));
             QVERIFY(!db.hourlySeconds(kDay) && !db.totalSeconds(kDay));
         }
         QCOMPARE(TestFiles::read(path()), content);
@@ -164,7 +201,7 @@ private slots:
 
         QVERIFY(other.exec(QStringLiteral("BEGIN IMMEDIATE")));
         QVERIFY(!db.addUsage(kDay, 9, 30, 40));
-        QVERIFY(!db.recordBreak(m_clock.now(), m_clock.now(), false, QStringLiteral("manual")));
+        QVERIFY(!db.recordBreak(m_clock.now(), m_clock.now(), false, false, QStringLiteral("manual")));
         QCOMPARE(m_log.lines, QStringList(2, QStringLiteral("Tavrin: SQLite step 失败：database is locked")));
         QVERIFY(other.exec(QStringLiteral("COMMIT")));
         QCOMPARE(db.totalSeconds(kDay), std::optional(30.0));

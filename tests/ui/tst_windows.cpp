@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -97,6 +98,17 @@ private slots:
         QVERIFY(!app.storedSettings().movieMode);
         QVERIFY(!panel.movieModeToggle()->isChecked());
 
+        // Pausing from the panel: both say until when, and the same row resumes.
+        QVERIFY(panel.reminderStatusLabel()->isHidden());
+        panel.pauseMenu()->actions().at(2)->trigger(); // 直到明天
+        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
+        QVERIFY(panel.reminderStatusLabel()->isVisible());
+        QCOMPARE(panel.pauseButton()->text(), QStringLiteral("恢复提醒"));
+        QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
+        QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);
+        QVERIFY(!app.storedSettings().pausedUntil);
+        QVERIFY(panel.reminderStatusLabel()->isHidden() && dashboard.reminderStatusLabel()->isHidden());
+
         app.work(31min);
         QCOMPARE(dashboard.chart()->points().size(), 11);
         app.overlayWindows.skip(); // the automatic break of the 45th minute
@@ -156,12 +168,30 @@ private slots:
         AppStateFixture app;
         DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
         showAndWait(dashboard);
-        const QList<QAction*> items = dashboard.moreButton()->menu()->actions();
-        items.at(1)->trigger(); // 显示模式
+        QMenu* more = dashboard.moreButton()->menu();
+        const auto item = [more](const QString& text) {
+            const QList<QAction*> actions = more->actions();
+            return *std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == text; });
+        };
+        item(QStringLiteral("显示模式"))->trigger();
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
-        items.at(1)->trigger();
+        item(QStringLiteral("显示模式"))->trigger();
         QCOMPARE(app.storedSettings().theme, ThemeMode::light);
-        items.at(0)->trigger(); // 关于: window-modal, so the loop goes on
+        // Pause for half an hour, then the menu offers to resume instead.
+        dashboard.pauseMenu()->actions().at(0)->trigger();
+        QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至 09:30"));
+        emit more->aboutToShow();
+        QVERIFY(!dashboard.pauseMenu()->menuAction()->isVisible() && dashboard.resumeAction()->isVisible());
+        dashboard.resumeAction()->trigger();
+        QVERIFY(!app.state().remindersPaused());
+        // A call holds a due break back, and the dashboard says so.
+        AppSettings quiet = app.state().settings();
+        quiet.quietDuringCalls = true;
+        app.state().setSettings(quiet);
+        app.calls.setBusy(true);
+        app.work(45min);
+        QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("通话中，休息已推迟"));
+        item(QStringLiteral("关于"))->trigger(); // window-modal, so the loop goes on
         auto* about = dashboard.findChild<QMessageBox*>();
         QVERIFY(about && about->isVisible() && !about->iconPixmap().isNull());
         QCOMPARE(about->windowModality(), Qt::WindowModal);
@@ -207,11 +237,22 @@ private slots:
 
         settings.reminderStylePicker()->activated(1);
         QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
+        settings.postponePicker()->activated(3);
+        QCOMPARE(app.storedSettings().postponeMinutes, 10);
+        QTest::mouseClick(settings.toggle(QStringLiteral("麦克风或摄像头使用中时推迟休息")), Qt::LeftButton);
+        QVERIFY(app.storedSettings().quietDuringCalls && app.calls.enabled);
         settings.themePicker()->activated(2);
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
         settings.breakMessageField()->clear();
         QTest::keyClicks(settings.breakMessageField(), QStringLiteral("Look away"));
         QCOMPARE(app.storedSettings().rule.breakMessage, QStringLiteral("Look away"));
+
+        // A session that cannot tell whether a window is full screen says so, and offers no switch.
+        QVERIFY(settings.toggle(QStringLiteral("前台窗口全屏时推迟休息"))->isEnabled());
+        app.fullScreen.reach = BusySignal::Coverage::nothing;
+        SettingsWindow blind(app.state(), settingsServices(app));
+        QVERIFY(!blind.toggle(QStringLiteral("前台窗口全屏时推迟休息"))->isEnabled());
+        QVERIFY(blind.caption(QStringLiteral("前台窗口全屏时推迟休息"))->text().contains(QStringLiteral("无法得知")));
     }
 
     void numberFieldsCommitClampedIntegers()
@@ -231,8 +272,6 @@ private slots:
             QCOMPARE(app.defaults.writeCount(), writes);
             QCOMPARE(settings.workMinutesField()->text(), QStringLiteral("1"));
 
-            typeInto(settings.restMinutesField(), QStringLiteral("0"));
-            QCOMPARE(settings.restSecondsField()->text(), QStringLiteral("10"));
             typeInto(settings.nagMinutesField(), QStringLiteral("99999999999999999999999"));
             QCOMPARE(app.storedSettings().nagIntervalSeconds, 7200);
             // A number typed and left without Return is kept when the window goes away.
@@ -400,7 +439,6 @@ private slots:
         QTest::addColumn<qint64>("typed");
         QTest::addColumn<qint64>("stored");
         QTest::newRow("work 0") << "work" << 2700LL << 0LL << 60LL;
-        QTest::newRow("work 1000") << "work" << 2700LL << 1000LL << 36000LL;
         QTest::newRow("work drops odd seconds") << "work" << 2730LL << 46LL << 2760LL;
         QTest::newRow("work huge") << "work" << 2700LL << std::numeric_limits<qint64>::max() << 36000LL;
         QTest::newRow("rest minutes 0 raised to 10 s") << "restMinutes" << 180LL << 0LL << 10LL;

@@ -31,7 +31,7 @@ const QDateTime kUpdated = QDateTime::fromMSecsSinceEpoch(1'796'000'000'123, Qt:
 
 WidgetSnapshot sample()
 {
-    return {42.5, WidgetSnapshot::Mode::working, 1234.5, 3725.25, 2700, 180, kUpdated};
+    return {42.5, WidgetSnapshot::Mode::working, 1234.5, 3725.25, 2700, 180, kUpdated, std::nullopt};
 }
 
 QByteArray withMember(const char* name, const QJsonValue& value)
@@ -61,7 +61,7 @@ const QDateTime kNow = QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
 
 WidgetSnapshot snapshot(Mode mode, double percent = 68, qint64 ageSeconds = 0, qint64 workSeconds = 2700)
 {
-    return {percent, mode, 1620, 15960, workSeconds, 300, kNow.addSecs(-ageSeconds)};
+    return {percent, mode, 1620, 15960, workSeconds, 300, kNow.addSecs(-ageSeconds), std::nullopt};
 }
 
 } // namespace
@@ -83,7 +83,7 @@ private:
     // Publishes once, as a tick does; true when the file was rewritten.
     bool publish(const FatigueState& fatigue, const RuleConfig& rule = RuleConfig())
     {
-        m_publisher->publish(fatigue, 3725, rule, m_clock.now());
+        m_publisher->publish(fatigue, 3725, rule, std::nullopt, m_clock.now());
         const auto stored = WidgetSharedStore::load(m_path);
         return stored && stored->updatedAt == m_clock.now();
     }
@@ -132,6 +132,7 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::newRow("complete") << sample().toJson() << true;
         QTest::newRow("extra member") << withMember("future", QStringLiteral("x")) << true;
+        QTest::newRow("pause that is not seconds") << withMember("pausedUntil", QStringLiteral("soon")) << true;
         QTest::newRow("integral double for an integer") << withMember("workSeconds", 2700.0) << true;
         QTest::newRow("no updatedAt") << withMember("updatedAt", QJsonValue::Undefined) << false;
         QTest::newRow("unknown mode") << withMember("mode", QStringLiteral("sleeping")) << false;
@@ -210,6 +211,10 @@ private slots:
         m_clock.advance(25s);
         QVERIFY2(publish(working(42.6), RuleConfig{1800, 300, QString()}), "a new rule is a visible change");
         QCOMPARE(m_reloader.kinds.size(), 3);
+        m_clock.advance(25s);
+        m_publisher->publish(working(42.6), 3725, RuleConfig{1800, 300, QString()}, 1'800'000'000, m_clock.now());
+        QCOMPARE(WidgetSharedStore::load(m_path)->pausedUntil, std::optional<qint64>(1'800'000'000));
+        QCOMPARE(m_reloader.kinds.size(), 4);
     }
 
     // The rationing counts on the steady clock: after the wall clock goes back an hour the snapshot is still
@@ -258,7 +263,7 @@ private slots:
         WidgetSnapshotPublisher publisher(m_reloader, m_log, m_clock,
                                           m_dir.filePath(QStringLiteral("blocked/widget-snapshot.json")));
         for (int second = 0; second < 130; ++second) {
-            publisher.publish(working(42), 3725, RuleConfig(), m_clock.now());
+            publisher.publish(working(42), 3725, RuleConfig(), std::nullopt, m_clock.now());
             m_clock.advance(1s);
         }
         QCOMPARE(m_log.count(WidgetSharedStore::kSaveFailed), 3); // at the start, then once a minute
@@ -305,6 +310,14 @@ private slots:
         QTest::newRow("working at 99.5") << snapshot(Mode::working, 99.5) << "疲劳上升中"
                                          << WidgetTheme::statusOrange();
         QTest::newRow("working at 100") << snapshot(Mode::working, 100) << "疲劳已满" << WidgetTheme::red();
+        WidgetSnapshot paused = snapshot(Mode::working, 100);
+        paused.pausedUntil = kNow.toSecsSinceEpoch() + 1;
+        QTest::newRow("paused") << paused << "提醒已暂停" << WidgetTheme::secondary();
+        paused.mode = Mode::resting;
+        QTest::newRow("paused, resting") << paused << "休息中" << WidgetTheme::breakGreen();
+        paused.mode = Mode::idle;
+        paused.pausedUntil = kNow.toSecsSinceEpoch();
+        QTest::newRow("pause just over") << paused << "空闲中" << WidgetTheme::statusTeal();
     }
 
     void theBadgeFollowsStalenessThenMode()

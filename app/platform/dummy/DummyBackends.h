@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Appearance.h"
+#include "BusySignal.h"
 #include "LoginItem.h"
 #include "SoundPlayer.h"
 #include "TaskbarPresence.h"
@@ -66,4 +67,33 @@ private:
         enabled = on;
         return true;
     }
+};
+
+// Busy only when told, and only while enabled.
+class DummyBusySignal final : public BusySignal
+{
+public:
+    using BusySignal::BusySignal;
+    void setEnabled(bool value) override
+    {
+        const bool was = isBusy();
+        enabled = value;
+        if (isBusy() != was) {
+            emit busyChanged();
+        }
+    }
+    bool isBusy() const override { return enabled && busy; }
+    Coverage coverage() const override { return reach; }
+    void setBusy(bool value)
+    {
+        const bool was = isBusy();
+        busy = value;
+        if (isBusy() != was) {
+            emit busyChanged();
+        }
+    }
+
+    bool enabled = false;
+    bool busy = false;
+    Coverage reach = Coverage::everything;
 };

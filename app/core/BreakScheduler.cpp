@@ -1,0 +1,239 @@
+#include "BreakScheduler.h"
+
+#include "BreakPresenting.h"
+#include "BusySignal.h"
+#include "Clock.h"
+#include "Scheduler.h"
+
+#include <QPointer>
+
+BreakScheduler::BreakScheduler(Owner& owner, Services services, QObject* parent)
+    : QObject(parent)
+    , m_owner(owner)
+    , m_services(services)
+{
+    // The two minutes' grace count from the moment the user is free again.
+    for (BusySignal* signal : {&m_services.calls, &m_services.fullScreen}) {
+        connect(signal, &BusySignal::busyChanged, this, [this] {
+            if (!busyReason()) {
+                m_busyEnded = m_services.clock.steady();
+            }
+        });
+    }
+}
+
+BreakScheduler::~BreakScheduler()
+{
+    m_notice.cancel();
+}
+
+bool BreakScheduler::isPaused(const AppSettings& settings, const QDateTime& now)
+{
+    return settings.pausedUntil && now.toSecsSinceEpoch() < *settings.pausedUntil;
+}
+
+void BreakScheduler::requestBreak()
+{
+    QPointer<BreakScheduler> self(this);
+    m_services.scheduler.post([self] {
+        if (self) {
+            self->beginBreak(BreakTrigger::manual);
+        }
+    });
+}
+
+std::optional<QuietReason> BreakScheduler::busyReason() const
+{
+    const AppSettings& settings = m_owner.effectiveSettings();
+    if (settings.quietDuringCalls && m_services.calls.isBusy()) {
+        return QuietReason::call;
+    }
+    if (settings.quietDuringFullScreen && m_services.fullScreen.isBusy()) {
+        return QuietReason::fullScreen;
+    }
+    return std::nullopt;
+}
+
+void BreakScheduler::setWaitReason(std::optional<QuietReason> reason)
+{
+    if (reason != m_waitReason) {
+        m_waitReason = reason;
+        emit waitReasonChanged();
+    }
+}
+
+void BreakScheduler::evaluate()
+{
+    const AppSettings& settings = m_owner.effectiveSettings();
+    if (!settings.notificationEnabled || m_services.overlay.hasWindows() || m_services.banner.isShown() ||
+        m_isSchedulingOverlay || m_overlayInProgress) {
+        return;
+    }
+    const std::chrono::milliseconds now = m_services.clock.steady();
+    if (isPaused(settings, m_services.clock.now()) || (m_postponedUntil && now < *m_postponedUntil)) {
+        return;
+    }
+    const FatigueState& fatigue = m_owner.fatigue();
+    // Seconds since the last automatic trigger; the first one after start is never held back.
+    const bool nagDue = !m_lastNag || static_cast<double>((now - *m_lastNag).count()) / 1000.0 >=
+                                          static_cast<double>(settings.nagIntervalSeconds);
+    const bool workReached = fatigue.continuousWork >= static_cast<double>(settings.rule.workSeconds);
+    const bool due = (workReached && (settings.reminderStyle == ReminderStyle::fullscreen || nagDue)) ||
+                     (fatigue.percent >= 100 && nagDue);
+    if (!due) {
+        m_heldSince.reset();
+        setWaitReason(std::nullopt);
+        return;
+    }
+    // A busy user is not interrupted: the break waits while the call or the full-screen window lasts and two
+    // minutes more, but not beyond an hour after it was due.
+    const auto busy = busyReason();
+    const bool inGrace = m_heldSince && m_busyEnded && now - *m_busyEnded < kQuietGrace;
+    if (busy || inGrace) {
+        if (!m_heldSince) {
+            m_heldSince = now;
+        }
+        if (now - *m_heldSince < kQuietCap) {
+            if (busy) {
+                setWaitReason(busy);
+            }
+            return;
+        }
+    }
+    m_heldSince.reset();
+    m_postponedUntil.reset();
+    setWaitReason(std::nullopt);
+    m_lastNag = now;
+    const BreakTrigger why = workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax;
+    QPointer<BreakScheduler> self(this);
+    m_services.scheduler.post([self, why] {
+        if (self) {
+            self->beginBreak(why);
+        }
+    });
+}
+
+void BreakScheduler::beginBreak(BreakTrigger trigger)
+{
+    if (m_services.overlay.hasWindows()) {
+        return;
+    }
+    const AppSettings& settings = m_owner.effectiveSettings();
+    if (trigger == BreakTrigger::manual ||
+        (settings.reminderStyle == ReminderStyle::fullscreen && !settings.notifyBeforeOverlay)) {
+        presentOverlay(trigger);
+    } else if (settings.reminderStyle == ReminderStyle::banner) {
+        showBannerReminder(trigger);
+    } else {
+        showNotice(trigger);
+    }
+}
+
+void BreakScheduler::postpone()
+{
+    m_postponedUntil = m_services.clock.steady() + std::chrono::minutes(m_owner.effectiveSettings().postponeMinutes);
+    // It comes back when the postponement ends, whatever the reminder interval.
+    m_lastNag.reset();
+}
+
+void BreakScheduler::showNotice(BreakTrigger trigger)
+{
+    m_isSchedulingOverlay = true;
+    const QDateTime shownAt = m_services.clock.now();
+    QPointer<BreakScheduler> self(this);
+    BannerPresenting::Actions actions;
+    actions.action = [self, shownAt, trigger] {
+        if (self) {
+            self->m_notice.cancel();
+            self->m_isSchedulingOverlay = false;
+            self->postpone();
+            self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
+        }
+    };
+    m_services.banner.show({QStringLiteral("即将进入全屏休息"), QStringLiteral("10 秒后开始，放松一下颈椎"),
+                            QStringLiteral("稍后提醒"), std::nullopt},
+                           9, std::move(actions));
+    m_notice = m_services.scheduler.runAfter(kNotice, [self, trigger] {
+        if (!self) {
+            return;
+        }
+        self->m_isSchedulingOverlay = false;
+        // A manual break that started during the notice is the break.
+        if (!self->m_services.overlay.hasWindows()) {
+            self->presentOverlay(trigger);
+        }
+    });
+}
+
+void BreakScheduler::showBannerReminder(BreakTrigger trigger)
+{
+    const QDateTime shownAt = m_services.clock.now();
+    QPointer<BreakScheduler> self(this);
+    BannerPresenting::Actions actions;
+    actions.action = [self, trigger] {
+        if (self) {
+            self->m_services.scheduler.post([self, trigger] {
+                if (self) {
+                    self->presentOverlay(trigger);
+                }
+            });
+        }
+    };
+    actions.secondaryAction = [self, shownAt, trigger] {
+        if (self) {
+            self->postpone();
+            self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
+        }
+    };
+    // An ignored reminder is a skipped break; fatigue and continuous work stay as they are.
+    actions.onDismissWithoutAction = [self, shownAt, trigger] {
+        if (self) {
+            self->m_owner.breakEnded(shownAt, BreakOutcome::skipped, trigger, false);
+        }
+    };
+    const AppSettings& settings = m_owner.effectiveSettings();
+    m_services.banner.show({QStringLiteral("该休息一下啦"), settings.rule.breakMessage, QStringLiteral("立即休息"),
+                            QStringLiteral("稍后提醒")},
+                           10, std::move(actions));
+}
+
+BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const
+{
+    const AppSettings& settings = m_owner.effectiveSettings();
+    BreakOptions options;
+    options.message = settings.rule.breakMessage;
+    options.duration = static_cast<double>(settings.rule.restSeconds);
+    options.allowSkip = settings.showSkipButton;
+    options.playSoundOnEnd = settings.playSoundOnEnd;
+    if (trigger != BreakTrigger::manual) {
+        options.postponeMinutes = settings.postponeMinutes;
+    }
+    if (settings.overlayBackground == OverlayBackgroundStyle::custom) {
+        options.backgroundImagePath = settings.overlayBackgroundImagePath;
+    }
+    return options;
+}
+
+void BreakScheduler::presentOverlay(BreakTrigger trigger)
+{
+    // One overlay at a time; a break shown on no display at all has no windows but is still running.
+    if (m_services.overlay.hasWindows() || m_overlayInProgress) {
+        return;
+    }
+    m_overlayInProgress = true;
+    const QDateTime startedAt = m_services.clock.now();
+    QPointer<BreakScheduler> self(this);
+    m_services.overlay.show(breakOptions(trigger), [self, trigger, startedAt](BreakResult result) {
+        if (!self) {
+            return;
+        }
+        self->m_overlayInProgress = false;
+        const BreakOutcome outcome = result == BreakResult::completed ? BreakOutcome::completed
+                                     : result == BreakResult::skipped ? BreakOutcome::skipped
+                                                                      : BreakOutcome::postponed;
+        if (outcome == BreakOutcome::postponed) {
+            self->postpone();
+        }
+        self->m_owner.breakEnded(startedAt, outcome, trigger, true);
+    });
+}

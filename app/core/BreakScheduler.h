@@ -1,0 +1,109 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "BreakOptions.h"
+#include "BreakTrigger.h"
+#include "FatigueState.h"
+#include "TaskHandle.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <chrono>
+#include <optional>
+
+class BannerPresenting;
+class BusySignal;
+class Clock;
+class OverlayPresenting;
+class Scheduler;
+
+// Why a due break waits.
+enum class QuietReason
+{
+    call,
+    fullScreen,
+};
+
+// How a break ended, for its record and for fatigue.
+enum class BreakOutcome
+{
+    completed,
+    skipped,
+    postponed,
+};
+
+// Decides when a break starts and walks it through its notice, its overlay or banner, a postponement, a
+// pause of reminders and the quiet of a call or a full-screen window. Its owner (AppState) drives it once a
+// second, and settles and records each break it reports. All waits are on the Scheduler and every interval
+// is on the steady clock; the pause is a date, so it is compared with the wall clock.
+class BreakScheduler final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::seconds kNotice{10};
+    // A break held back by a busy user comes after an hour at the latest, and two minutes after the user
+    // is free, if it is still due then.
+    static constexpr std::chrono::minutes kQuietCap{60};
+    static constexpr std::chrono::minutes kQuietGrace{2};
+
+    class Owner
+    {
+    public:
+        virtual ~Owner() = default;
+        virtual const AppSettings& effectiveSettings() const = 0;
+        virtual const FatigueState& fatigue() const = 0;
+        // A break ended. An overlay that ran settles fatigue unless it was put off; every break is recorded.
+        virtual void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger,
+                                bool overlay) = 0;
+    };
+
+    struct Services
+    {
+        OverlayPresenting& overlay;
+        BannerPresenting& banner;
+        Scheduler& scheduler;
+        const Clock& clock;
+        BusySignal& calls;
+        BusySignal& fullScreen;
+    };
+
+    BreakScheduler(Owner& owner, Services services, QObject* parent = nullptr);
+    ~BreakScheduler() override;
+
+    // Once a tick: starts a break when one is due and nothing holds it back.
+    void evaluate();
+    // A break by hand: full-screen at once, whatever the style, a pause or a busy user.
+    void requestBreak();
+
+    bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
+    // Why a due break waits, from the moment it is held until it comes (through the two minutes' grace).
+    std::optional<QuietReason> waitReason() const { return m_waitReason; }
+    static bool isPaused(const AppSettings& settings, const QDateTime& now);
+
+signals:
+    void waitReasonChanged();
+
+private:
+    void beginBreak(BreakTrigger trigger);
+    void showNotice(BreakTrigger trigger);
+    void showBannerReminder(BreakTrigger trigger);
+    void presentOverlay(BreakTrigger trigger);
+    void postpone();
+    BreakOptions breakOptions(BreakTrigger trigger) const;
+    std::optional<QuietReason> busyReason() const;
+    void setWaitReason(std::optional<QuietReason> reason);
+
+    Owner& m_owner;
+    Services m_services;
+    std::optional<std::chrono::milliseconds> m_lastNag; // absent: the distant past
+    std::optional<std::chrono::milliseconds> m_postponedUntil;
+    std::optional<std::chrono::milliseconds> m_heldSince;
+    std::optional<std::chrono::milliseconds> m_busyEnded;
+    std::optional<QuietReason> m_waitReason;
+    TaskHandle m_notice;
+    bool m_isSchedulingOverlay = false;
+    // From presenting an overlay until its outcome has been settled.
+    bool m_overlayInProgress = false;
+};
