@@ -22,6 +22,7 @@ mkdir -p "$(dirname "$out")"
     echo "| program | tray icon after | RSS MiB | PSS MiB | CPU s in 120 s | idle CPU % of a core | written B/min idle | syscalls/s idle | syscalls/s active |"
     echo "|---|---|---|---|---|---|---|---|---|"
     "$here/footprint.sh" --runs "$runs" tavrin -- "$tavrin"
+    "$here/footprint.sh" --runs "$runs" "tavrin, 免打扰 on" -- "$here/with_quiet.sh" "$tavrin"
     for peer in "${peers[@]}"; do
         "$here/footprint.sh" --runs "$runs" "$peer $(dpkg-query -W -f '${Version}' "$peer")" -- "$peer"
     done

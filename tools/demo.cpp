@@ -114,11 +114,12 @@ void storeSettings(const std::function<void(AppSettings&)>& change)
     SettingsUserDefaults().setData(SettingsStore::kKey, settings.toJson());
 }
 
-void toggleDisplayMode(quint64 dashboard)
+// Picks an entry of the dashboard's "更多" menu by the keys that reach it.
+void moreMenu(quint64 dashboard, const QString& keys)
 {
     click(quickAction(dashboard, QuickAction::more));
     wait(400);
-    key(QStringLiteral("Down Down Return"));
+    key(keys);
     // Away from the buttons, so that no tooltip covers the picture.
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
     wait(800);
@@ -156,16 +157,20 @@ int main(int argc, char* argv[])
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
     shoot(QStringLiteral("dashboard-light"), grabWhenDrawn(*dashboard));
 
-    toggleDisplayMode(*dashboard);
+    const QString displayMode = QStringLiteral("Down Down Down Return"); // past 暂停提醒 and 关于
+    moreMenu(*dashboard, displayMode);
     shoot(QStringLiteral("dashboard-dark"), grabWhenDrawn(*dashboard));
-    toggleDisplayMode(*dashboard);
+    moreMenu(*dashboard, displayMode);
+    // Reminders paused for half an hour: the dashboard and the panel say until when.
+    moreMenu(*dashboard, QStringLiteral("Down Right Return"));
+    shoot(QStringLiteral("dashboard-paused"), grabWhenDrawn(*dashboard));
 
     const QList<quint64> icons = trayIcons(kClass);
     if (!icons.isEmpty()) {
         click(geometry(icons.first()).center());
         if (const auto panel = waitForWindow(kPanel, 5000)) {
             shoot(QStringLiteral("panel"), grabWhenDrawn(*panel));
-            key(QStringLiteral("Escape"));
+            moreMenu(*dashboard, QStringLiteral("Down Return")); // 恢复提醒
         }
     } else {
         note(QStringLiteral("no tray icon"));
@@ -176,6 +181,15 @@ int main(int argc, char* argv[])
     click(quickAction(*dashboard, QuickAction::settings));
     if (const auto settings = waitForWindow(kSettings, 5000)) {
         shoot(QStringLiteral("settings"), grabWhenDrawn(*settings));
+        // Further down: 推迟时长 at the end of the notification section, and 免打扰.
+        const QRect area = geometry(*settings);
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(area.center().x()), QString::number(area.center().y())});
+        for (int step = 0; step < 14; ++step) {
+            run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("5")});
+        }
+        wait(600);
+        shoot(QStringLiteral("settings-quiet"), grabWhenDrawn(*settings));
         closeWindow(*settings);
     }
 
@@ -197,6 +211,22 @@ int main(int argc, char* argv[])
     }
     widget.terminate();
     widget.waitForFinished(5000);
+
+    // A break that comes by itself offers to put it off, beside the skip button.
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    storeSettings([](AppSettings& settings) {
+        settings.notifyBeforeOverlay = false;
+        settings.rule.workSeconds = 8;
+    });
+    tavrin.start(tavrinProgram);
+    if (waitForWindow(kOverlay, 30000)) {
+        wait(2500);
+        shoot(QStringLiteral("overlay-postpone"), grab());
+    } else {
+        note(QStringLiteral("no automatic break"));
+        ++g_failures;
+    }
 
     // The banner style: a short work period, then the reminder in the corner.
     tavrin.terminate();
