@@ -102,20 +102,18 @@ std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
     const auto today = number("todaySeconds", kMaxSeconds);
     const auto work = period("workSeconds");
     const auto rest = period("restSeconds");
-    const QJsonValue updatedValue = object.value(QLatin1StringView("updatedAt"));
-    const auto updated = updatedValue.isDouble() && std::isfinite(updatedValue.toDouble())
-                             ? std::optional(updatedValue.toDouble())
-                             : std::nullopt;
+    // Not a number reads as NaN, which the check below refuses.
+    const double updated = object.value(QLatin1StringView("updatedAt")).toDouble(qQNaN());
     const auto modeText = JsonValues::toString(object.value(QLatin1StringView("mode")));
     const auto mode = modeText ? modeFromRawValue(*modeText) : std::nullopt;
     // Beyond about ±292 million years the instant cannot be held in milliseconds.
     constexpr double kLimitSeconds = 9.0e12;
-    if (!fatigue || !continuous || !today || !updated || !work || !rest || !mode ||
-        std::abs(*updated) > kLimitSeconds) {
+    if (!fatigue || !continuous || !today || !work || !rest || !mode || !std::isfinite(updated) ||
+        std::abs(updated) > kLimitSeconds) {
         return std::nullopt;
     }
     // Optional and later than the others: a value that is not whole seconds is no pause, not a bad file.
     const auto paused = JsonValues::toInt64(object.value(QLatin1StringView("pausedUntil")));
-    const QDateTime updatedAt = QDateTime::fromMSecsSinceEpoch(std::llround(*updated * 1000.0), Qt::UTC);
+    const QDateTime updatedAt = QDateTime::fromMSecsSinceEpoch(std::llround(updated * 1000.0), Qt::UTC);
     return WidgetSnapshot{*fatigue, *mode, *continuous, *today, *work, *rest, updatedAt, paused};
 }
