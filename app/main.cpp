@@ -7,6 +7,7 @@
 #include "BreakOverlayPresenter.h"
 #include "CallActivityMonitor.h"
 #include "CanberraSoundPlayer.h"
+#include "CommandLine.h"
 #include "DBusWidgetReloader.h"
 #include "DataPaths.h"
 #include "FullScreenWindowMonitor.h"
@@ -51,6 +52,12 @@ QString runtimeFolder()
 
 int main(int argc, char* argv[])
 {
+    // With options Tavrin is a command that ends at once: no window system, no second instance.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        QtTranslations::install();
+        return CommandLine::run(QCoreApplication::arguments());
+    }
     PlatformPlugin::choose();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
@@ -108,7 +115,7 @@ int main(int argc, char* argv[])
     AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
                     appearance, loginItem, calls, fullScreen, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
-    TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults});
+    TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults, database});
 
     // Tell whoever started Tavrin from a terminal where it keeps its data and what it sees.
     QTextStream out(stdout);

@@ -107,5 +107,32 @@ int main(int argc, char* argv[])
     }
     out << "flush of 24 hours to disk: median " << QString::number(median(flushes), 'f', 2) << " ms over "
         << flushes.size() << " runs" << Qt::endl;
+
+    // A full history: 90 days of 24 hours each and 20 breaks a day, read back by day as the history
+    // window's 90-day period does.
+    UsageDatabase full(dir.filePath(QStringLiteral("full.db")), log, clock);
+    const QDateTime now = clock.now();
+    for (int day = 0; day < UsageDatabase::kRetentionDays; ++day) {
+        const QDateTime date = now.addDays(-day);
+        for (int hour = 0; hour < 24; ++hour) {
+            full.addUsage(date.toString(QStringLiteral("yyyy-MM-dd")), hour, 1800, 60);
+        }
+        for (int n = 0; n < 20; ++n) {
+            const QDateTime started = date.addSecs(-3600 * n);
+            full.recordBreak(started, started.addSecs(300), n % 4 == 0, n % 8 == 0, QStringLiteral("work_reached"));
+        }
+    }
+    const QString first = now.addDays(1 - UsageDatabase::kRetentionDays).toString(QStringLiteral("yyyy-MM-dd"));
+    const QString last = now.toString(QStringLiteral("yyyy-MM-dd"));
+    QList<double> queries;
+    std::size_t rows = 0;
+    for (int run = 0; run < 200; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        rows = full.dailyUsage(first, last).size() + full.breaksStarted(now.addDays(-90), now.addDays(1)).size();
+        queries.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    out << "history of 90 days (" << rows << " days and breaks): median " << QString::number(median(queries), 'f', 2)
+        << " ms over " << queries.size() << " runs" << Qt::endl;
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "UsageDatabase.h"
 
 #include "Clock.h"
+#include "CsvExport.h"
 #include "DataPaths.h"
 #include "PrivateFiles.h"
 #include "SystemLog.h"
@@ -40,6 +41,8 @@ constexpr const char* kSchema[] = {
     "    trigger    TEXT,\n"
     "    postponed  INTEGER NOT NULL DEFAULT 0\n"
     ")",
+    // For the history's days and the pruning; a version 1 Tavrin keeps it up to date without knowing it.
+    "CREATE INDEX IF NOT EXISTS idx_breaks_started ON break_events(started_at)",
 };
 
 // Version 2 adds break_events.postponed: a break put off (skipped is 1 for it too, as it did not happen).
@@ -60,6 +63,15 @@ constexpr const char* kSelectHourlySeconds =
     "SELECT hour, active_seconds FROM usage_hourly WHERE day = ?1 ORDER BY hour";
 constexpr const char* kSelectHourlyPeaks = "SELECT hour, fatigue_peak FROM usage_hourly WHERE day = ?1 ORDER BY hour";
 constexpr const char* kSelectTotal = "SELECT SUM(active_seconds) FROM usage_hourly WHERE day = ?1";
+// The history by day: hours outside the day are somebody else's rows and count for nothing.
+constexpr const char* kSelectDaily = "SELECT day, SUM(active_seconds), MAX(fatigue_peak) FROM usage_hourly\n"
+                                     "WHERE day BETWEEN ?1 AND ?2 AND hour BETWEEN 0 AND 23 GROUP BY day ORDER BY day";
+// Timestamps are ISO texts in UTC, so they compare as they sort.
+constexpr const char* kSelectBreaks = "SELECT started_at, skipped, postponed FROM break_events\n"
+                                      "WHERE started_at >= ?1 AND started_at < ?2 ORDER BY started_at";
+constexpr const char* kSelectAllUsage =
+    "SELECT day, hour, active_seconds, fatigue_peak FROM usage_hourly ORDER BY day, hour";
+constexpr const char* kSelectBreakColumns = "SELECT name FROM pragma_table_info('break_events') ORDER BY cid";
 constexpr const char* kPruneUsage = "DELETE FROM usage_hourly WHERE day < ?1";
 constexpr const char* kPruneBreaks = "DELETE FROM break_events WHERE started_at < ?1";
 
@@ -306,4 +318,80 @@ void UsageDatabase::prune(const QDateTime& now)
         bindText(statement, 1, cutoffTimestamp);
         stepWrite(statement);
     });
+}
+
+std::vector<UsageHistory::Day> UsageDatabase::dailyUsage(const QString& firstDay, const QString& lastDay)
+{
+    std::vector<Day> days;
+    withStatement(kSelectDaily, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, firstDay);
+        bindText(statement, 2, lastDay);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            days.push_back({QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))),
+                            sqlite3_column_double(statement, 1), sqlite3_column_double(statement, 2)});
+        }
+    });
+    return days;
+}
+
+std::vector<UsageHistory::Break> UsageDatabase::breaksStarted(const QDateTime& from, const QDateTime& to)
+{
+    std::vector<Break> breaks;
+    withStatement(kSelectBreaks, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, isoTimestamp(from));
+        bindText(statement, 2, isoTimestamp(to));
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            const QDateTime started = QDateTime::fromString(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))), Qt::ISODate);
+            // A row somebody wrote by hand with a time that does not read is no break of any day.
+            if (started.isValid()) {
+                breaks.push_back(
+                    {started.toUTC(), sqlite3_column_int(statement, 1) != 0, sqlite3_column_int(statement, 2) != 0});
+            }
+        }
+    });
+    return breaks;
+}
+
+QList<CsvExport::Table> UsageDatabase::exportTables()
+{
+    CsvExport::Table usage{QStringLiteral("usage.csv"), kUsageColumns, {}};
+    CsvExport::Table breaks{QStringLiteral("breaks.csv"), kBreakColumnsFirst, {}};
+    // The known columns first, in their documented order, then any that a later version added.
+    withStatement(kSelectBreakColumns, [&](sqlite3_stmt* statement) {
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+            if (name != u"id" && !breaks.header.contains(name)) {
+                breaks.header.append(name);
+            }
+        }
+    });
+    const auto readRows = [this](const QByteArray& sql, CsvExport::Table& table) {
+        withStatement(sql.constData(), [&](sqlite3_stmt* statement) {
+            while (sqlite3_step(statement) == SQLITE_ROW) {
+                QStringList row;
+                for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+                    row.append(
+                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column))));
+                }
+                table.rows.append(row);
+            }
+        });
+    };
+    readRows(kSelectAllUsage, usage);
+    QStringList quoted;
+    for (const QString& name : breaks.header) {
+        quoted.append(u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"');
+    }
+    readRows("SELECT " + quoted.join(u',').toUtf8() + " FROM break_events ORDER BY started_at, id", breaks);
+    return {usage, breaks};
+}
+
+bool UsageDatabase::exportCsv(const QString& folder, QString* error)
+{
+    if (!m_db) {
+        *error = QStringLiteral("无法读取使用记录数据库（详见系统日志）");
+        return false;
+    }
+    return CsvExport::write(folder, exportTables(), error);
 }

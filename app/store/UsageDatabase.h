@@ -1,6 +1,8 @@
 #pragma once
 
+#include "CsvExport.h"
 #include "LocalCalendar.h"
+#include "UsageHistory.h"
 #include "UsageStore.h"
 
 #include <QDateTime>
@@ -16,15 +18,24 @@ class Clock;
 class SystemLog;
 
 // The history in one SQLite file: active seconds and the fatigue peak per local day and hour
-// (usage_hourly), and one row per break (break_events), at user_version 2. Rows older than 90 days are
-// pruned when the database is opened; a file of version 1 gains break_events.postponed in place.
+// (usage_hourly), and one row per break (break_events), at user_version 2, read back by day for the
+// history and written out as CSV. Rows older than 90 days are pruned when the database is opened; a file
+// of version 1 gains break_events.postponed in place.
 //
 // Failures never reach the callers: they are logged and the operation goes on without the data. When
 // the file cannot be opened as a writable database the object stays closed for good: writes do nothing,
 // reads yield nothing, and the file on disk is left exactly as it was.
-class UsageDatabase final : public UsageStore
+class UsageDatabase final : public UsageStore, public UsageHistory
 {
 public:
+    static inline const QStringList kUsageColumns{QStringLiteral("day"), QStringLiteral("hour"),
+                                                  QStringLiteral("active_seconds"), QStringLiteral("fatigue_peak")};
+    static inline const QStringList kBreakColumnsFirst{QStringLiteral("started_at"), QStringLiteral("ended_at"),
+                                                       QStringLiteral("duration_s"), QStringLiteral("skipped"),
+                                                       QStringLiteral("trigger")};
+    // What this version's breaks.csv holds: the documented columns, then those added since.
+    static inline const QStringList kBreakColumns = kBreakColumnsFirst + QStringList{QStringLiteral("postponed")};
+
     static constexpr int kRetentionDays = 90;
     // How long a statement waits for another writer (a checkpoint, a user's sqlite3 session) before it
     // fails: short, because the caller runs on the tick and keeps what failed for its next flush.
@@ -52,6 +63,13 @@ public:
     std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override;
     // The day's sum of active seconds, or nothing when the day has no rows.
     std::optional<double> totalSeconds(const QString& day) override;
+
+    std::vector<Day> dailyUsage(const QString& firstDay, const QString& lastDay) override;
+    std::vector<Break> breaksStarted(const QDateTime& from, const QDateTime& to) override;
+    // Every row of both tables as they are stored; a database that could not be opened exports nothing.
+    bool exportCsv(const QString& folder, QString* error) override;
+    // The two tables with their header rows (only those when the database is closed or empty).
+    QList<CsvExport::Table> exportTables();
 
     // Timestamps of break_events: UTC, whole seconds, "Z" designator.
     static QString isoTimestamp(const QDateTime& instant);

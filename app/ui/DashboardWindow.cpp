@@ -134,6 +134,7 @@ QWidget* DashboardWindow::buildQuickActions()
         m_pauseMenu->menuAction()->setVisible(!paused);
         m_resume->setVisible(paused);
     });
+    connect(menu->addAction(QStringLiteral("使用历史")), &QAction::triggered, this, &DashboardWindow::historyRequested);
     menu->addSeparator();
     connect(menu->addAction(QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
     connect(menu->addAction(QStringLiteral("显示模式")), &QAction::triggered, this,

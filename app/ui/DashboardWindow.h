@@ -51,6 +51,7 @@ public:
 
 signals:
     void settingsRequested();
+    void historyRequested();
 
 private:
     QWidget* buildQuickActions();

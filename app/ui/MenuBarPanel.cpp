@@ -144,6 +144,13 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         emit dashboardRequested();
     });
     actions->addWidget(m_dashboard);
+    m_history = actionButton(QStringLiteral("使用历史"), QIcon());
+    tintIcon(m_history, QStringLiteral("calendar"));
+    connect(m_history, &QPushButton::clicked, this, [this] {
+        hide();
+        emit historyRequested();
+    });
+    actions->addWidget(m_history);
     m_settings = actionButton(QStringLiteral("设置"), QIcon());
     tintIcon(m_settings, QStringLiteral("gearshape"));
     connect(m_settings, &QPushButton::clicked, this, [this] {

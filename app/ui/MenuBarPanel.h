@@ -14,7 +14,7 @@ class QPushButton;
 
 // The panel under the tray icon: the state at a glance (mode, fatigue badge and bar, today's time,
 // continuous work, why no break comes) and the everyday actions: rest now, meeting/film mode, pause or
-// resume reminders, the dashboard, the settings, quit (Ctrl+Q). It follows AppState while shown and keeps
+// resume reminders, the dashboard, the history, the settings, quit (Ctrl+Q). It follows AppState while shown and keeps
 // no state of its own.
 class MenuBarPanel final : public QFrame
 {
@@ -36,11 +36,13 @@ public:
     QLabel* reminderStatusLabel() const { return m_reminderStatus; }
     QPushButton* dashboardButton() const { return m_dashboard; }
     QPushButton* settingsButton() const { return m_settings; }
+    QPushButton* historyButton() const { return m_history; }
     QPushButton* quitButton() const { return m_quit; }
 
 signals:
     void dashboardRequested();
     void settingsRequested();
+    void historyRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -65,6 +67,7 @@ private:
     QLabel* m_reminderStatus = nullptr;
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
+    QPushButton* m_history = nullptr;
     QPushButton* m_quit = nullptr;
     QList<std::function<void()>> m_tints;
 };

@@ -40,6 +40,7 @@ TavrinApp::TavrinApp(AppState& state, Services services, QObject* parent)
 {
     connect(&m_tray->panel(), &MenuBarPanel::dashboardRequested, this, &TavrinApp::openDashboard);
     connect(&m_tray->panel(), &MenuBarPanel::settingsRequested, this, &TavrinApp::openSettings);
+    connect(&m_tray->panel(), &MenuBarPanel::historyRequested, this, &TavrinApp::openHistory);
 }
 
 TavrinApp::~TavrinApp()
@@ -49,6 +50,7 @@ TavrinApp::~TavrinApp()
     }
     delete m_dashboard;
     delete m_settings;
+    delete m_history;
 }
 
 void TavrinApp::start()
@@ -66,6 +68,7 @@ DashboardWindow* TavrinApp::openDashboard()
         m_dashboard = new DashboardWindow(m_state, m_services.appearance, m_services.clock, m_services.calendar);
         m_dashboard->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
+        connect(m_dashboard, &DashboardWindow::historyRequested, this, &TavrinApp::openHistory);
         connect(m_dashboard, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
         addQuitShortcut(m_dashboard);
         // Where the user left it, else the default size where the window manager puts it.
@@ -105,4 +108,17 @@ SettingsWindow* TavrinApp::openSettings()
     }
     present(m_settings);
     return m_settings;
+}
+
+HistoryWindow* TavrinApp::openHistory()
+{
+    if (!m_history) {
+        m_history = new HistoryWindow(
+            m_state, {m_services.history, m_services.appearance, m_services.clock, m_services.calendar});
+        m_history->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_history, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
+        addQuitShortcut(m_history);
+    }
+    present(m_history);
+    return m_history;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DashboardWindow.h"
+#include "HistoryWindow.h"
 #include "LocalCalendar.h"
 #include "SettingsWindow.h"
 
@@ -16,8 +17,8 @@ class SystemLog;
 class TrayController;
 class UserDefaults;
 
-// The application's face: the tray icon with its panel, the one dashboard window and the one settings
-// window. The dashboard opens once shortly after launch and again whenever Tavrin is launched while it
+// The application's face: the tray icon with its panel, and one each of the dashboard, the settings and
+// the history window. The dashboard opens once shortly after launch and again whenever Tavrin is launched while it
 // runs. Closing the windows never quits; a closed window is destroyed and built again when next opened,
 // so a Tavrin left in the tray carries no window's memory.
 class TavrinApp final : public QObject
@@ -34,6 +35,8 @@ public:
         QString backgroundsFolder;
         // Where the dashboard's size and place are kept from one opening (and one run) to the next.
         UserDefaults& defaults;
+        // What the history window shows and exports.
+        UsageHistory& history;
     };
 
     static inline const QString kDashboardGeometryKey = QStringLiteral("Tavrin.DashboardGeometry");
@@ -46,13 +49,14 @@ public:
     // Shows the one dashboard (built if needed), raised and activated.
     DashboardWindow* openDashboard();
     SettingsWindow* openSettings();
+    HistoryWindow* openHistory();
     // Tavrin was launched again while running.
     void reopen() { openDashboard(); }
 
     TrayController& tray() { return *m_tray; }
 
 signals:
-    // The dashboard or the settings window was closed and destroyed; none may be left open.
+    // One of the windows was closed and destroyed; none may be left open.
     void windowDestroyed();
 
 protected:
@@ -61,6 +65,7 @@ protected:
 public:
     DashboardWindow* dashboard() const { return m_dashboard; }
     SettingsWindow* settings() const { return m_settings; }
+    HistoryWindow* history() const { return m_history; }
 
 private:
     void keepDashboardGeometry();
@@ -70,5 +75,6 @@ private:
     std::unique_ptr<TrayController> m_tray;
     QPointer<DashboardWindow> m_dashboard;
     QPointer<SettingsWindow> m_settings;
+    QPointer<HistoryWindow> m_history;
     bool m_pendingLaunchOpen = true;
 };

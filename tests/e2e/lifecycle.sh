@@ -60,4 +60,13 @@ start
 wait_for '^reopen requested$'
 kill -TERM "$pid"
 ended_cleanly "SIGTERM without a session bus"
+# With options tavrin is a command: the export needs no running Tavrin; a folder that cannot be written is
+# status 1, a wrong option 2.
+"$tavrin" --export "$XDG_RUNTIME_DIR/export" >"$out" 2>&1 || fail "export"
+head -n1 "$XDG_RUNTIME_DIR/export/breaks.csv" | grep -q '^started_at,ended_at,duration_s,skipped,trigger' ||
+    fail "breaks.csv header"
+"$tavrin" --export /proc/no-such-folder >"$out" 2>&1
+[ $? = 1 ] && grep -q '导出失败' "$out" || fail "an unwritable folder is not status 1 with a message"
+"$tavrin" --no-such-option >"$out" 2>&1
+[ $? = 2 ] || fail "a wrong option is not status 2"
 echo "1 passed, 0 failed"

@@ -1,7 +1,10 @@
+#include "AppStateFixture.h"
 #include "BreakOverlayContentView.h"
 #include "BreakOverlayPresenter.h"
 #include "DesktopDriver.h"
 #include "DummyBackends.h"
+#include "HistoryChart.h"
+#include "HistoryWindow.h"
 #include "OverlayTextLabel.h"
 #include "PillButton.h"
 #include "ProgressLineView.h"
@@ -11,10 +14,13 @@
 #include "ReminderBannerPresenter.h"
 #include "TestPictures.h"
 #include "ThemeAppearance.h"
+#include "ThemeColors.h"
 #include "WindowHints.h"
 #include "X11TaskbarPresence.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QScreen>
@@ -121,6 +127,48 @@ private:
     }
 
 private slots:
+    // Ninety days of planted history, the period chosen with the mouse, in both themes; the pictures are
+    // kept for a person to look at (screenshots/history-light.png, history-dark.png).
+    void theHistoryWindowInBothThemes()
+    {
+        AppStateFixture app;
+        QString rows;
+        for (int day = 1; day < 90; ++day) {
+            if (day % 9 != 4) { // a day off now and then
+                rows += QStringLiteral("('%1', 10, %2, %3),")
+                            .arg(QDate(2026, 3, 2).addDays(-day).toString(Qt::ISODate))
+                            .arg(1800 + (day * 2477) % 19000)
+                            .arg(30 + (day * 37) % 70);
+            }
+        }
+        rows.chop(1);
+        QVERIFY(DatabaseRows(app.databasePath()).exec(QStringLiteral("INSERT INTO usage_hourly VALUES ") + rows));
+        ThemeAppearance appearance(nullptr);
+        HistoryWindow window(app.state(), {*app.database, appearance, app.clock, LocalCalendar(QTimeZone::utc())});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(clickUntil(window.periodButton(90), [&] { return window.chart()->days().size() == 90; }));
+        QCOMPARE(window.chart()->topHours(), 6);
+        QDir().mkpath(QStringLiteral(QT_TESTCASE_BUILDDIR "/screenshots"));
+        for (const ThemeMode mode : {ThemeMode::light, ThemeMode::dark}) {
+            appearance.apply(mode);
+            QTest::qWait(300);
+            const QImage picture = grab(window.geometry());
+            QVERIFY(picture.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/screenshots/history-%1.png")
+                                     .arg(mode == ThemeMode::dark ? QStringLiteral("dark") : QStringLiteral("light"))));
+            // The page takes the theme; the bars keep the accent colour.
+            QCOMPARE(picture.pixelColor(8, picture.height() / 2).lightness() < 80, mode == ThemeMode::dark);
+            const QRect chart(window.chart()->mapTo(&window, QPoint(0, 0)), window.chart()->size());
+            const QColor card = picture.pixelColor(chart.topLeft() + QPoint(2, 2));
+            const QColor accent = ThemeColors::accent(window.palette());
+            const auto mix = [](int bar, int under) { return qRound(bar * 0.72 + under * 0.28); };
+            const QColor bar(mix(accent.red(), card.red()), mix(accent.green(), card.green()),
+                             mix(accent.blue(), card.blue()));
+            QVERIFY(TestPictures::countNear(picture.copy(chart), bar, 12) > 2000);
+        }
+        appearance.apply(ThemeMode::light);
+    }
+
     void initTestCase()
     {
         QCOMPARE(QGuiApplication::screens().size(), 2);

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "UsageDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,34 @@ const QString kDay = QStringLiteral("2026-03-02");
 QDateTime utc(const char* iso)
 {
     return QDateTime::fromString(QLatin1StringView(iso), Qt::ISODate);
+}
+
+// An RFC 4180 reader, as a spreadsheet would read the export.
+QList<QStringList> readCsv(const QByteArray& data)
+{
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false;
+    const QString text = QString::fromUtf8(data);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+            field += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && c == u',') {
+            rows.last().append(std::exchange(field, QString()));
+        } else if (!quoted && c == u'\r' && text.mid(i, 2) == u"\r\n") {
+            rows.last().append(std::exchange(field, QString()));
+            rows.append(QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    rows.removeLast(); // after the last line end
+    return rows;
 }
 
 } // namespace
@@ -116,6 +145,59 @@ private slots:
             "PRAGMA user_version=1; INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) "
             "VALUES ('2026-03-02T10:00:00Z', '2026-03-02T10:05:00Z', 300, 0, 'manual')")));
         QVERIFY2(m_log.lines.isEmpty(), qPrintable(m_log.lines.join(u'\n')));
+    }
+
+    // By local day in Berlin across the spring change: a break at 23:30 UTC on the 28th started on the 29th;
+    // hours outside 0…23 count for nothing.
+    void theHistoryIsReadByDay()
+    {
+        UsageDatabase db(path(), m_log, m_clock, LocalCalendar(QTimeZone(QByteArrayLiteral("Europe/Berlin"))));
+        DatabaseRows(path()).exec(QStringLiteral(
+            "INSERT INTO usage_hourly VALUES ('2026-03-27', 9, 600, 20), ('2026-03-29', 1, 1800, 55),"
+            " ('2026-03-29', 23, 600, 70), ('2026-03-29', 24, 99999, 99), ('2026-03-31', 0, 60, 5);"
+            "INSERT INTO break_events(started_at, skipped, postponed) VALUES ('2026-03-28T22:59:59Z', 1, 0),"
+            " ('2026-03-28T23:30:00Z', 0, 0), ('2026-03-29T21:59:59Z', 1, 1), ('2026-03-29T22:00:00Z', 0, 0)"));
+        const auto days = db.dailyUsage(QStringLiteral("2026-03-28"), QStringLiteral("2026-03-30"));
+        QCOMPARE(days.size(), std::size_t(1));
+        QCOMPARE(days[0].day, QStringLiteral("2026-03-29"));
+        QCOMPARE(days[0].activeSeconds, 2400.0);
+        QCOMPARE(days[0].fatiguePeak, 70.0);
+        // The 29th in Berlin: from 23:00 UTC on the 28th (winter time) to 22:00 UTC on the 29th (summer).
+        const QDate day(2026, 3, 29);
+        const auto breaks = db.breaksStarted(day.startOfDay(db.calendar().timeZone()),
+                                             day.addDays(1).startOfDay(db.calendar().timeZone()));
+        QCOMPARE(breaks.size(), std::size_t(2));
+        QCOMPARE(breaks[0].startedAt, utc("2026-03-28T23:30:00Z"));
+        QVERIFY(breaks[1].skipped && breaks[1].postponed);
+    }
+
+    void theExportReadsBackAsStoredAndReplacesOnlyWhenComplete()
+    {
+        UsageDatabase db(path(), m_log, m_clock);
+        QVERIFY(db.addUsage(kDay, 9, 75, 40.5));
+        const QString trigger = QStringLiteral("typed, \"by hand\"\r\n第二行");
+        QVERIFY(db.recordBreak(utc("2026-03-02T08:30:00Z"), utc("2026-03-02T08:35:00Z"), false, false, trigger));
+        const QString folder = m_dir->filePath(QStringLiteral("export"));
+        QString error;
+        QVERIFY(db.exportCsv(folder, &error));
+        const auto usage = readCsv(TestFiles::read(folder + QStringLiteral("/usage.csv")));
+        QCOMPARE(usage,
+                 (QList<QStringList>{{"day", "hour", "active_seconds", "fatigue_peak"}, {kDay, "9", "75", "40.5"}}));
+        const auto breaks = readCsv(TestFiles::read(folder + QStringLiteral("/breaks.csv")));
+        QCOMPARE(breaks,
+                 (QList<QStringList>{{"started_at", "ended_at", "duration_s", "skipped", "trigger", "postponed"},
+                                     {"2026-03-02T08:30:00Z", "2026-03-02T08:35:00Z", "300", "0", trigger, "0"}}));
+
+        // Again with one more row: replaced. Then a file that cannot be written leaves the earlier whole.
+        QVERIFY(db.addUsage(kDay, 10, 5, 41));
+        QVERIFY(db.exportCsv(folder, &error));
+        QCOMPARE(readCsv(TestFiles::read(folder + QStringLiteral("/usage.csv"))).size(), 3);
+        const QByteArray before = TestFiles::read(folder + QStringLiteral("/breaks.csv"));
+        QVERIFY(db.recordBreak(m_clock.now(), m_clock.now(), true, false, QStringLiteral("manual")));
+        QVERIFY(TestFiles::withFileSizeLimit(before.size() + 10, [&] { return !db.exportCsv(folder, &error); }));
+        QVERIFY2(error.contains(QStringLiteral("breaks.csv")), qPrintable(error));
+        QCOMPARE(TestFiles::read(folder + QStringLiteral("/breaks.csv")), before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"breaks.csv", "usage.csv"}));
     }
 
     void openingPrunesNinetyCalendarDaysAcrossDaylightSaving()

@@ -4,6 +4,8 @@
 #include "DashboardModel.h"
 #include "DashboardWindow.h"
 #include "FormatDuration.h"
+#include "HistoryChart.h"
+#include "HistoryWindow.h"
 #include "MenuBarPanel.h"
 #include "NumberField.h"
 #include "PanelView.h"
@@ -331,9 +333,9 @@ private slots:
     {
         AppStateFixture app;
         auto makeShell = [&] {
-            return std::make_unique<TavrinApp>(app.state(), TavrinApp::Services{app.appearance, app.clock, app.log,
-                                                                                LocalCalendar(QTimeZone::utc()),
-                                                                                app.dir.path(), app.defaults});
+            return std::make_unique<TavrinApp>(
+                app.state(), TavrinApp::Services{app.appearance, app.clock, app.log, LocalCalendar(QTimeZone::utc()),
+                                                 app.dir.path(), app.defaults, *app.database});
         };
         auto owner = makeShell();
         TavrinApp& shell = *owner;
@@ -356,6 +358,13 @@ private slots:
         QVERIFY(settings && settings->isVisible());
         QTest::mouseClick(shell.dashboard()->settingsButton(), Qt::LeftButton);
         QCOMPARE(shell.settings(), settings);
+        QTest::mouseClick(shell.tray().panel().historyButton(), Qt::LeftButton);
+        HistoryWindow* history = shell.history();
+        QVERIFY(history && history->isVisible());
+        emit shell.dashboard()->historyRequested();
+        QCOMPARE(shell.history(), history);
+        QVERIFY(history->close());
+        QTRY_VERIFY(!shell.history());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
                                [](QWidget* w) { return w->isVisible() && qobject_cast<DashboardWindow*>(w); }),
@@ -372,6 +381,41 @@ private slots:
         shell.dashboard()->setGeometry(placed.translated(30, 20));
         owner = makeShell();
         QCOMPARE(owner->openDashboard()->geometry(), placed.translated(30, 20));
+    }
+
+    // A week with empty days, breaks of each kind, and today with the seconds not yet stored.
+    void theHistoryShowsEveryDayOfThePeriod()
+    {
+        AppStateFixture app;
+        DatabaseRows(app.databasePath())
+            .exec(QStringLiteral(
+                "INSERT INTO usage_hourly VALUES ('2026-02-20', 9, 7200, 80), ('2026-02-25', 9, 600, 30),"
+                " ('2026-02-27', 9, 3000, 60);"
+                "INSERT INTO break_events(started_at, skipped, postponed) VALUES"
+                " ('2026-02-27T09:00:00Z', 0, 0), ('2026-02-27T10:00:00Z', 0, 0),"
+                " ('2026-02-27T11:00:00Z', 1, 0), ('2026-02-27T12:00:00Z', 1, 1)"));
+        app.work(5s);
+        HistoryWindow window(app.state(), {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc())});
+        showAndWait(window);
+        const auto& days = window.report().days;
+        QCOMPARE(days.size(), std::size_t(7));
+        QCOMPARE(days.front().date, QDate(2026, 2, 24));
+        QCOMPARE(days.back().activeSeconds, app.state().todaySeconds());
+        QCOMPARE(days[3].activeSeconds, 3000.0);
+        QVERIFY(!days[2].hasUsage() && !days[4].hasUsage());
+        QCOMPARE(QList<int>({days[3].completed, days[3].skipped, days[3].postponed}), QList<int>({2, 1, 1}));
+        QCOMPARE(window.averagePanel()->value(), QStringLiteral("20 分钟")); // (600 + 3000 + 5) s over three days
+        QCOMPARE(window.completionPanel()->value(), QStringLiteral("67%"));
+        QCOMPARE(window.longestPanel()->trend(), std::optional<QString>(QStringLiteral("2月27日")));
+
+        // The period switch queries again; the tick only moves today's bar.
+        QTest::mouseClick(window.periodButton(30), Qt::LeftButton);
+        QCOMPARE(window.report().days.size(), std::size_t(30));
+        QVERIFY(window.report().summary.longestDay->date == QDate(2026, 2, 20));
+        app.work(60s);
+        QCOMPARE(window.report().days.back().activeSeconds, 65.0);
+        QCOMPARE(window.queries(), 2);
+        QCOMPARE(window.chart()->topHours(), 2);
     }
 
     void figuresAndDurations_data()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+// The stored history read back by day, for the history window and the export. Reads only; a store that
+// cannot answer gives nothing (and logs why).
+class UsageHistory
+{
+public:
+    struct Day
+    {
+        QString day; // "yyyy-MM-dd", local
+        double activeSeconds = 0;
+        double fatiguePeak = 0;
+    };
+    struct Break
+    {
+        QDateTime startedAt; // UTC
+        bool skipped = false;
+        bool postponed = false;
+    };
+
+    virtual ~UsageHistory() = default;
+
+    // The days from first to last (inclusive) that have usage rows, in order.
+    virtual std::vector<Day> dailyUsage(const QString& firstDay, const QString& lastDay) = 0;
+    // The breaks that started from `from` (inclusive) to `to` (exclusive), in order.
+    virtual std::vector<Break> breaksStarted(const QDateTime& from, const QDateTime& to) = 0;
+    // Writes usage.csv and breaks.csv into the folder; false with a reason when it could not.
+    virtual bool exportCsv(const QString& folder, QString* error) = 0;
+};
