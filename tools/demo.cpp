@@ -103,6 +103,37 @@ void seedUsage()
     }
     sqlite3_exec(db, QStringLiteral("INSERT INTO usage_hourly VALUES('%1', 10, 9000, 80)").arg(yesterday).toUtf8(),
                  nullptr, nullptr, nullptr);
+    // The weeks before, for the history: working days of a few hours, quieter weekends, breaks taken,
+    // skipped and put off.
+    sqlite3_exec(db,
+                 "CREATE TABLE IF NOT EXISTS break_events (id INTEGER PRIMARY KEY AUTOINCREMENT, started_at TEXT NOT "
+                 "NULL, ended_at TEXT, duration_s INTEGER, skipped INTEGER NOT NULL DEFAULT 0, trigger TEXT, "
+                 "postponed INTEGER NOT NULL DEFAULT 0)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    for (int back = 2; back < 90; ++back) {
+        const QDateTime day = calendar.addDays(now, -back);
+        const bool weekend = day.date().dayOfWeek() >= 6;
+        const int hours = weekend ? back % 3 : 4 + (back * 7) % 5;
+        for (int h = 0; h < hours; ++h) {
+            const QString sql = QStringLiteral("INSERT INTO usage_hourly VALUES('%1', %2, %3, %4)")
+                                    .arg(calendar.dayKey(day))
+                                    .arg(9 + h)
+                                    .arg(1500 + (back * 131 + h * 577) % 2100)
+                                    .arg(35 + (back * 13 + h * 29) % 64);
+            sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+            const QDateTime started = day.date().startOfDay().addSecs(3600 * (9 + h) + 2700).toUTC();
+            const int kind = (back + h) % 7; // mostly completed
+            const QString breakSql =
+                QStringLiteral("INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger, postponed)"
+                               " VALUES('%1', '%2', 300, %3, 'work_reached', %4)")
+                    .arg(started.toString(Qt::ISODate), started.addSecs(300).toString(Qt::ISODate))
+                    .arg(kind >= 5 ? 1 : 0)
+                    .arg(kind == 6 ? 1 : 0);
+            sqlite3_exec(db, breakSql.toUtf8().constData(), nullptr, nullptr, nullptr);
+        }
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
 
@@ -157,10 +188,33 @@ int main(int argc, char* argv[])
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("5"), QStringLiteral("1000")});
     shoot(QStringLiteral("dashboard-light"), grabWhenDrawn(*dashboard));
 
-    const QString displayMode = QStringLiteral("Down Down Down Return"); // past 暂停提醒 and 关于
+    const QString displayMode = QStringLiteral("Down Down Down Down Return"); // past 暂停提醒, 使用历史, 关于
     moreMenu(*dashboard, displayMode);
     shoot(QStringLiteral("dashboard-dark"), grabWhenDrawn(*dashboard));
     moreMenu(*dashboard, displayMode);
+    // The history of the last month, in both themes.
+    moreMenu(*dashboard, QStringLiteral("Down Down Return"));
+    if (const auto history = waitForWindow(kHistory, 5000)) {
+        activate(*history);
+        const QRect frame = geometry(*history);
+        click(QPoint(frame.right() - 197, frame.top() + 40)); // 近 90 天, left of 导出 CSV…
+        wait(600);
+        shoot(QStringLiteral("history-light"), grabWhenDrawn(*history));
+        closeWindow(*history);
+        moreMenu(*dashboard, displayMode);
+        moreMenu(*dashboard, QStringLiteral("Down Down Return"));
+        if (const auto dark = waitForWindow(kHistory, 5000)) {
+            const QRect place = geometry(*dark);
+            click(QPoint(place.right() - 197, place.top() + 40));
+            wait(600);
+            shoot(QStringLiteral("history-dark"), grabWhenDrawn(*dark));
+            closeWindow(*dark);
+        }
+        moreMenu(*dashboard, displayMode);
+    } else {
+        note(QStringLiteral("no history window"));
+        ++g_failures;
+    }
     // Reminders paused for half an hour: the dashboard and the panel say until when.
     moreMenu(*dashboard, QStringLiteral("Down Right Return"));
     shoot(QStringLiteral("dashboard-paused"), grabWhenDrawn(*dashboard));

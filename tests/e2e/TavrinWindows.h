@@ -11,6 +11,7 @@ namespace TavrinWindows {
 
 inline const QString kDashboard = QStringLiteral("Tavrin Kelomar");
 inline const QString kSettings = QStringLiteral("Tavrin 设置");
+inline const QString kHistory = QStringLiteral("使用历史");
 inline const QString kPanel = QStringLiteral("Tavrin 状态");
 inline const QString kOverlay = QStringLiteral("Tavrin");
 inline const QString kNotice = QStringLiteral("即将进入全屏休息");
