@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands: `make run` and `make test`. Each installs what it needs first.
 PRESET ?= dev
 JOBS ?= $(shell nproc)
@@ -47,6 +48,7 @@ bench: deps
 	@bench/widget_memory.sh build/release
 	@bench/overlay_latency.sh build/release
 	@build/release/bench/appstate_bench
+	@bench/cli_status.sh build/release
 	@bench/compare_peers.sh
 
 format:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: builds the real objects and hands them to each other.
 
 #include "ActivityMonitor.h"
@@ -8,6 +9,7 @@
 #include "CallActivityMonitor.h"
 #include "CanberraSoundPlayer.h"
 #include "CommandLine.h"
+#include "ControlAdaptor.h"
 #include "DBusWidgetReloader.h"
 #include "DataPaths.h"
 #include "FullScreenWindowMonitor.h"
@@ -124,6 +126,24 @@ int main(int argc, char* argv[])
     out << "database:        " << databasePath << '\n';
     out << "widget snapshot: " << WidgetSharedStore::snapshotPath() << '\n';
     out << "idle source:     " << idleSource->name() << Qt::endl;
+
+    // tavrin --status, --pause, … and status bars reach this instance through org.tavrin.Tavrin1.
+    ControlAdaptor control(&instance, state,
+                           {[&shell](const QString& which) {
+                                if (which == u"dashboard") {
+                                    shell.openDashboard();
+                                } else if (which == u"settings") {
+                                    shell.openSettings();
+                                } else if (which == u"history") {
+                                    shell.openHistory();
+                                } else {
+                                    return false;
+                                }
+                                return true;
+                            },
+                            [] { QCoreApplication::quit(); }},
+                           scheduler, clock);
+    instance.exportAdaptors();
 
     QObject::connect(&instance, &SingleInstance::reopenRequested, &app, [&out, &shell] {
         out << "reopen requested" << Qt::endl;

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppStateFixture.h"
 #include "BackgroundImport.h"
+#include "ControlAdaptor.h"
 #include "DashboardCards.h"
 #include "DashboardModel.h"
 #include "DashboardWindow.h"
@@ -13,6 +15,7 @@
 #include "RecordingSystemLog.h"
 #include "SettingsBindings.h"
 #include "SettingsWindow.h"
+#include "StatusReport.h"
 #include "SwitchToggle.h"
 #include "TavrinApp.h"
 #include "TestFiles.h"
@@ -26,12 +29,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -416,6 +422,46 @@ private slots:
         QCOMPARE(window.report().days.back().activeSeconds, 65.0);
         QCOMPARE(window.queries(), 2);
         QCOMPARE(window.chart()->topHours(), 2);
+    }
+
+    // What tavrin --status and the status bars get, beside what the panel shows at the same moment; sent
+    // on the bus at most once a second however often AppState notifies.
+    void theStatusRecordAgreesWithThePanel()
+    {
+        AppStateFixture app;
+        app.work(20min + 30s);
+        MenuBarPanel panel(app.state());
+        QVariantMap status = StatusReport::of(app.state());
+        QCOMPARE(status.value("text").toString(), panel.view().badgeText);
+        QCOMPARE(formatDuration(status.value("todaySeconds").toDouble()), panel.view().todayText);
+        QCOMPARE(status.value("continuousWorkSeconds").toLongLong() / 60, 20);
+        QCOMPARE(status.value("minutesUntilBreak").toLongLong(), 25); // 24 min 30 s, rounded up
+        QCOMPARE(status.value("class").toString(), QStringLiteral("working"));
+        const auto json = QJsonDocument::fromJson(StatusReport::json(status)).object();
+        QVERIFY(json.value("pausedUntil").isNull() && json.value("quietReason").isNull());
+        QCOMPARE(json.value("percentage").toInt(), status.value("percentage").toInt());
+
+        app.state().pauseRemindersUntilTomorrow();
+        status = StatusReport::of(app.state());
+        QCOMPARE(status.value("class").toString(), QStringLiteral("paused"));
+        QCOMPARE(status.value("pausedUntil").toLongLong(),
+                 QDateTime(QDate(2026, 3, 3), QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
+        QVERIFY(status.value("tooltip").toString().endsWith(panel.reminderStatusLabel()->text()));
+
+        QObject exported;
+        ControlAdaptor adaptor(&exported, app.state(), {}, app.scheduler, app.clock);
+        QSignalSpy sent(&adaptor, &ControlAdaptor::StatusChanged);
+        app.work(10s);
+        QCOMPARE(sent.size(), 10); // today's seconds change at every tick
+        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        app.state().resumeReminders();
+        app.scheduler.runDue();
+        QCOMPARE(sent.size(), 10); // within the second of the last one
+        app.work(1s);
+        QCOMPARE(sent.size(), 11);
+        QCOMPARE(sent.last().first().toMap().value("class").toString(), QStringLiteral("meeting"));
+        app.away(5s); // meeting mode: nothing counts, nothing changes, nothing is sent
+        QCOMPARE(sent.size(), 12);
     }
 
     void figuresAndDurations_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -18,7 +19,8 @@ public:
     explicit PulseRecordingWatch(QObject* parent = nullptr);
     ~PulseRecordingWatch() override;
 
-    // False where Qt's event loop is not GLib's (QT_NO_GLIB): the watch cannot run there.
+    // False where Qt's event loop is not GLib's (QT_NO_GLIB), or libpulse is not installed: the watch
+    // cannot run there.
     bool start();
     void stop();
     bool isRecording() const { return m_recording; }

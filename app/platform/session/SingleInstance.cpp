@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
 #include "PrivateFiles.h"
@@ -88,6 +89,16 @@ void SingleInstance::askOwnerOverSocket()
         socket.waitForBytesWritten(kAskTimeoutMs);
         socket.disconnectFromServer();
     }
+}
+
+void SingleInstance::exportAdaptors()
+{
+    if (!m_bus.isConnected() || m_lock) {
+        return;
+    }
+    // Qt hooks an object's adaptors up when it is registered: register it again now that they exist.
+    m_bus.unregisterObject(kObjectPath);
+    m_bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportAdaptors);
 }
 
 void SingleInstance::Reopen()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDBusConnection>
@@ -27,6 +28,8 @@ public:
     // True when this process is the first instance. False when another one runs: it has been asked to
     // reopen, and this process should exit.
     bool claim();
+    // Exports the D-Bus adaptors added to this object since claim() (the control interface) beside Reopen.
+    void exportAdaptors();
 
 public slots:
     // The D-Bus method a second launch calls.

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ControlAdaptor.h"
+
+#include "AppState.h"
+#include "Clock.h"
+#include "DashboardModel.h"
+#include "Scheduler.h"
+#include "StatusReport.h"
+
+#include <QDBusConnection>
+#include <QPointer>
+
+ControlAdaptor::ControlAdaptor(QObject* object, AppState& state, Actions actions, Scheduler& scheduler,
+                               const Clock& clock)
+    : QDBusAbstractAdaptor(object)
+    , m_state(state)
+    , m_actions(std::move(actions))
+    , m_scheduler(scheduler)
+    , m_clock(clock)
+{
+    // The tick notifies at least once a second; anything else that shows in the status does too.
+    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged,
+                        &AppState::breakWaitReasonChanged}) {
+        connect(&m_state, signal, this, &ControlAdaptor::statusMayHaveChanged);
+    }
+    m_sent = StatusReport::of(m_state);
+}
+
+ControlAdaptor::~ControlAdaptor()
+{
+    m_pending.cancel();
+}
+
+void ControlAdaptor::refuse(const QDBusMessage& message, const QString& text)
+{
+    message.setDelayedReply(true);
+    QDBusConnection::sessionBus().send(message.createErrorReply(kInvalidArgument, text));
+}
+
+void ControlAdaptor::BreakNow()
+{
+    m_state.requestBreak();
+}
+
+void ControlAdaptor::Pause(uint minutes, const QDBusMessage& message)
+{
+    if (minutes < 1 || minutes > kLongestPauseMinutes) {
+        refuse(message, QStringLiteral("暂停时长须在 1 到 %1 分钟之间").arg(kLongestPauseMinutes));
+        return;
+    }
+    m_state.pauseReminders(std::chrono::minutes(minutes));
+}
+
+void ControlAdaptor::PauseUntilTomorrow()
+{
+    m_state.pauseRemindersUntilTomorrow();
+}
+
+void ControlAdaptor::Resume()
+{
+    m_state.resumeReminders();
+}
+
+void ControlAdaptor::SetMeeting(bool on)
+{
+    if (on != m_state.settings().movieMode) {
+        m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+    }
+}
+
+void ControlAdaptor::OpenWindow(const QString& which, const QDBusMessage& message)
+{
+    if (!m_actions.openWindow(which)) {
+        refuse(message, QStringLiteral("没有这个窗口：%1（可用 dashboard、settings、history）").arg(which));
+    }
+}
+
+QVariantMap ControlAdaptor::Status()
+{
+    return StatusReport::of(m_state);
+}
+
+void ControlAdaptor::Quit()
+{
+    // After the reply has gone out: the usage is saved on the way out, as with Ctrl+Q.
+    QPointer<ControlAdaptor> self(this);
+    m_scheduler.post([self] {
+        if (self) {
+            self->m_actions.quit();
+        }
+    });
+}
+
+void ControlAdaptor::statusMayHaveChanged()
+{
+    if (m_scheduled) {
+        return;
+    }
+    m_scheduled = true;
+    const auto since = m_clock.steady() - m_sentAt;
+    const auto wait = m_everSent && since < kSignalInterval
+                          ? std::chrono::duration_cast<std::chrono::milliseconds>(kSignalInterval - since)
+                          : std::chrono::milliseconds(0);
+    QPointer<ControlAdaptor> self(this);
+    m_pending = m_scheduler.runAfter(wait, [self] {
+        if (self) {
+            self->sendIfChanged();
+        }
+    });
+}
+
+void ControlAdaptor::sendIfChanged()
+{
+    m_scheduled = false;
+    const QVariantMap status = StatusReport::of(m_state);
+    if (status == m_sent) {
+        return;
+    }
+    m_sent = status;
+    m_sentAt = m_clock.steady();
+    m_everSent = true;
+    emit StatusChanged(status);
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "TaskHandle.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+#include <chrono>
+#include <functional>
+
+class AppState;
+class Clock;
+class Scheduler;
+
+// org.tavrin.Tavrin1 on the object Tavrin exports at /org/tavrin/Tavrin (name org.tavrin.Tavrin): what the
+// panel does, for key bindings, scripts and status bars. The session bus admits only this user's
+// programs. Arguments out of range are answered with org.tavrin.Tavrin1.Error.InvalidArgument.
+// StatusChanged carries the new status at most once a second, and only when it changed.
+class ControlAdaptor final : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.tavrin.Tavrin1")
+
+public:
+    static inline const QString kInterface = QStringLiteral("org.tavrin.Tavrin1");
+    static inline const QString kInvalidArgument = QStringLiteral("org.tavrin.Tavrin1.Error.InvalidArgument");
+    static constexpr uint kLongestPauseMinutes = 24 * 60;
+    static constexpr std::chrono::seconds kSignalInterval{1};
+
+    struct Actions
+    {
+        // Opens "dashboard", "settings" or "history"; false for any other name.
+        std::function<bool(const QString& which)> openWindow;
+        std::function<void()> quit;
+    };
+
+    // object: the exported object the interface is added to (its parent).
+    ControlAdaptor(QObject* object, AppState& state, Actions actions, Scheduler& scheduler, const Clock& clock);
+    ~ControlAdaptor() override;
+
+public slots:
+    void BreakNow();
+    void Pause(uint minutes, const QDBusMessage& message);
+    void PauseUntilTomorrow();
+    void Resume();
+    void SetMeeting(bool on);
+    void OpenWindow(const QString& which, const QDBusMessage& message);
+    QVariantMap Status();
+    void Quit();
+
+signals:
+    void StatusChanged(const QVariantMap& status);
+
+private:
+    void statusMayHaveChanged();
+    void sendIfChanged();
+    static void refuse(const QDBusMessage& message, const QString& text);
+
+    AppState& m_state;
+    Actions m_actions;
+    Scheduler& m_scheduler;
+    const Clock& m_clock;
+    QVariantMap m_sent;
+    std::chrono::milliseconds m_sentAt{0};
+    bool m_everSent = false;
+    TaskHandle m_pending;
+    bool m_scheduled = false;
+};

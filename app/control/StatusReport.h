@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantMap>
+
+class AppState;
+
+// Tavrin's state as one record, for the shell and the status bars: what org.tavrin.Tavrin1.Status
+// returns and StatusChanged carries, and what tavrin --status prints.
+//
+// Members: mode (working|resting|idle), fatiguePercent, todaySeconds, continuousWorkSeconds,
+// minutesUntilBreak, pausedUntil (seconds since 1970, only while paused), meeting, quietReason (call or
+// fullScreen, only while a break waits), and for waybar's custom module text, tooltip, class (working,
+// resting, idle, paused or meeting) and percentage.
+namespace StatusReport {
+
+QVariantMap of(const AppState& state);
+
+// One line for a person: "工作中 · 疲劳 42% · 今日 2 小时 5 分钟 · 距离休息 12 分钟".
+QString line(const QVariantMap& status);
+// One JSON object on one line; pausedUntil and quietReason are null when absent.
+QByteArray json(const QVariantMap& status);
+
+} // namespace StatusReport

@@ -1,0 +1,87 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# tavrin as a command against a running Tavrin on the session's private bus: every command, the exit
+# statuses, the D-Bus errors and the pace of --watch. Run inside session.sh.
+set -u
+tavrin="$1"
+out="$XDG_RUNTIME_DIR/cli.out"
+fail() { echo "FAIL: $*" >&2; cat "$out" >&2 2>/dev/null; exit 1; }
+member() { # name: from the JSON status
+    "$tavrin" --status --json | python3 -c "import json, sys; v = json.load(sys.stdin)['$1']; print(json.dumps(v))"
+}
+windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+shown() { [ "$(windows "$1")" -ge 1 ]; }
+class_is() { [ "$(member class)" = "\"$1\"" ]; }
+until_true() { # command...: up to 10 s
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+call() { # method args...: a raw D-Bus call, its error name if any
+    method=$1
+    shift
+    dbus-send --session --print-reply --dest=org.tavrin.Tavrin /org/tavrin/Tavrin "org.tavrin.Tavrin1.$method" "$@" 2>&1 |
+        grep -o 'org\.tavrin\.Tavrin1\.Error\.[A-Za-z]*' || true
+}
+
+# Nothing runs yet: a command for it is status 1 and starts nothing; a usage error is 2.
+"$tavrin" --status >"$out" 2>&1
+[ $? = 1 ] && grep -q 'Tavrin 没有在运行' "$out" || fail "--status without Tavrin is not 1"
+! pgrep -f "^$tavrin\$" >/dev/null || fail "a command started Tavrin"
+for bad in "--pause 0" "--pause soon" "--meeting maybe" "--status --quit" "--json" "--frobnicate"; do
+    # shellcheck disable=SC2086
+    "$tavrin" $bad >"$out" 2>&1
+    [ $? = 2 ] || fail "'$bad' is not a usage error"
+done
+
+# Someone at the mouse, so that Tavrin counts and its status changes every second.
+(while :; do xdotool mousemove_relative -- 3 3; sleep 0.3; xdotool mousemove_relative -- -3 -3; sleep 0.3; done) &
+user=$!
+trap 'kill $user 2>/dev/null' EXIT
+"$tavrin" >"$XDG_RUNTIME_DIR/tavrin.out" 2>&1 &
+pid=$!
+until_true "$tavrin" --status >/dev/null 2>&1 || fail "Tavrin did not answer"
+
+# The status, then every command and what it changes.
+line=$("$tavrin" --status) || fail "--status"
+echo "$line" | grep -Eq '^(工作中|空闲) · 疲劳 [0-9]*% · 今日 [0-9]* 分钟 · 距离休息 4[45] 分钟$' || fail "status line: $line"
+until_true class_is working && [ "$(member pausedUntil)" = null ] || fail "fresh status"
+"$tavrin" --pause 30 || fail "--pause 30"
+[ "$(member class)" = '"paused"' ] || fail "paused class"
+paused=$(member pausedUntil)
+[ $((paused - $(date +%s))) -gt 1790 ] && [ $((paused - $(date +%s))) -le 1800 ] || fail "pausedUntil $paused"
+"$tavrin" --status | grep -q '提醒已暂停，至 [0-9][0-9]:[0-9][0-9]$' || fail "paused line"
+"$tavrin" --pause tomorrow && [ "$(date -d "@$(member pausedUntil)" +%H:%M)" = 00:00 ] || fail "--pause tomorrow"
+"$tavrin" --resume && [ "$(member pausedUntil)" = null ] || fail "--resume"
+"$tavrin" --meeting on && [ "$(member meeting)" = true ] && [ "$(member class)" = '"meeting"' ] || fail "--meeting on"
+"$tavrin" --meeting toggle && [ "$(member meeting)" = false ] || fail "--meeting toggle"
+"$tavrin" --meeting off && [ "$(member meeting)" = false ] || fail "--meeting off"
+for which in history settings dashboard; do
+    "$tavrin" "--$which" || fail "--$which"
+done
+until_true shown 使用历史 && until_true shown 'Tavrin 设置' || fail "windows did not open"
+"$tavrin" --history && [ "$(windows 使用历史)" = 1 ] || fail "a second --history opened a second window"
+
+# Bad arguments straight on the bus get an error, and Tavrin carries on.
+[ "$(call Pause uint32:0)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "Pause 0 was not refused"
+[ "$(call Pause uint32:4294967295)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a huge pause was not refused"
+[ "$(call OpenWindow string:nothing)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a bad window was not refused"
+kill -0 "$pid" || fail "Tavrin did not survive bad arguments"
+
+# --watch: a line at once, then one per change, never two within a second (the counting changes each one).
+timeout 4.5 "$tavrin" --watch >"$out"
+lines=$(wc -l <"$out")
+[ "$lines" -ge 3 ] && [ "$lines" -le 6 ] || fail "--watch printed $lines lines in 4.5 s"
+python3 -c "import json, sys; [json.loads(l) for l in open(sys.argv[1])]" "$out" || fail "--watch lines are not JSON"
+
+"$tavrin" --break-now && until_true shown Tavrin || fail "--break-now"
+
+# --quit saves and ends Tavrin; a --watch running then ends with it.
+"$tavrin" --watch >/dev/null &
+watch=$!
+sleep 0.5
+"$tavrin" --quit || fail "--quit"
+wait "$pid" || fail "Tavrin did not end cleanly after --quit"
+grep -qx terminating "$XDG_RUNTIME_DIR/tavrin.out" || fail "no save on --quit"
+wait "$watch"
+[ $? = 1 ] || fail "--watch did not end when Tavrin quit"
+echo "1 passed, 0 failed"
