@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, checks its metadata, installs it into a clean throwaway
 # root with dpkg, starts the installed tavrin there and removes the package again.
 # Usage: package.sh BUILD_DIR
@@ -11,6 +12,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log" >&2; fail "cpack"; }
 deb=$(ls "$work"/out/tavrin_*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = tavrin ] || fail "package name"
+# What Debian's own checker finds: nothing at all, errors, warnings or otherwise.
+lintian --allow-root --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian"; }
+grep -E '^[EWIP]: ' "$work/lintian.log" >&2 && fail "lintian has remarks"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6charts6 libqt6svg6 libqt6dbus6 libsqlite3-0 libxss1 libcanberra0 \
     libwayland-client0 qt6-qpa-plugins fonts-noto-cjk sound-theme-freedesktop; do
@@ -33,11 +37,21 @@ dpkg --root="$root" --force-depends --force-not-root -i "$deb" >"$work/dpkg.log"
 dpkg --root="$root" -L tavrin >"$work/files"
 for file in /usr/bin/tavrin /usr/bin/tavrin-widget /usr/share/applications/tavrin.desktop \
     /usr/share/applications/tavrin-widget.desktop /usr/share/icons/hicolor/48x48/apps/tavrin.png \
-    /usr/share/icons/hicolor/512x512/apps/tavrin.png; do
+    /usr/share/icons/hicolor/512x512/apps/tavrin.png /usr/share/metainfo/org.tavrin.Tavrin.metainfo.xml \
+    /usr/share/man/man1/tavrin.1.gz /usr/share/man/man1/tavrin-widget.1.gz \
+    /usr/share/bash-completion/completions/tavrin /usr/share/dbus-1/interfaces/org.tavrin.Tavrin1.xml \
+    /usr/share/doc/tavrin/copyright /usr/share/doc/tavrin/changelog.gz; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
     [ -e "$root$file" ] || fail "$file was not installed"
 done
-desktop-file-validate "$root/usr/share/applications/tavrin.desktop" "$root/usr/share/applications/tavrin-widget.desktop"
+desktop-file-validate "$root/usr/share/applications/tavrin.desktop" "$root/usr/share/applications/tavrin-widget.desktop" ||
+    fail "desktop-file-validate"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.tavrin.Tavrin.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "appstreamcli validate"; }
+# The completion offers the options tavrin --help lists.
+for option in $("$root/usr/bin/tavrin" --help | grep -o -- '--[a-z-]*' | sort -u); do
+    grep -q -- "$option" "$root/usr/share/bash-completion/completions/tavrin" || fail "completion lacks $option"
+done
 grep -qx 'Exec=tavrin' "$root/usr/share/applications/tavrin.desktop" || fail "tavrin.desktop Exec"
 
 # The installed tavrin starts headless in a fresh home, counts as installed, and, asked to start at login,
