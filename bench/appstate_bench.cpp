@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-second cost of Tavrin: one regular tick of AppState (with fake activity and presenters, the
 // real widget publisher, usage kept in memory), and one flush of 24 touched hours into a database on
 // disk. Prints medians over many runs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tavrin's footprint beside the break reminders in Debian's archive, each measured by footprint.sh under
 # the same conditions, as a Markdown table (also written to build/release/bench/footprint.md). The peers
 # are installed first if they are missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The footprint of a tray program in a private desktop (Xvfb, openbox, a trayer tray, private buses, an
 # empty home), as a person would leave it: started, its windows closed, then left alone.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the break overlay takes to be on screen: from show() until every display's window is exposed
 // and has painted once. Run inside tests/e2e/session.sh --monitors 2 (bench/overlay_latency.sh does).
 

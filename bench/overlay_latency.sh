@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from show() to the break overlay being on screen on two displays, under Xvfb with openbox.
 # Usage: bench/overlay_latency.sh [BUILD_DIR] [RUNS]
 set -euo pipefail

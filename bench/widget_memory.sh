@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of tavrin-widget after it has run for a while, in a private session (Xvfb, openbox,
 # private buses), with a snapshot in place. Prints each run and the median, in MiB.
 # Usage: bench/widget_memory.sh [BUILD_DIR] [RUNS] [SECONDS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs Tavrin with both quiet switches on, beside a sound server of its own (a null sink and source), so
 # that footprint.sh measures what watching for calls and full-screen windows costs.
 # Usage: bench/with_quiet.sh TAVRIN

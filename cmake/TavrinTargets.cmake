@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings shared by every Tavrin target, and the helpers that declare layers and tests.
 
 add_library(tavrin_build_options INTERFACE)

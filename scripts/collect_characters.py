@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes every character the given source files use beyond ASCII, and all of printable ASCII, to one
 file: the glyphs tavrin's own font must carry.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cuts the glyphs a program draws out of Noto Sans CJK SC and renames the result, so that tavrin and
 tavrin-widget can carry a small font instead of mapping the 20 MB system collections.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the tree is not clang-formatted; lists the files.
 set -eu
 formatter="$1"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: prepare-test-homes.sh ROOT HOME...
 # Empties ROOT and makes each HOME with private config, data and runtime folders.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real tavrin and tavrin-widget in a private desktop (see tests/e2e/session.sh), shows each window
 // the way a user would reach it, and saves a picture of each for a person to look at: make demo.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavrin-widget: the desktop widget. It reads the snapshot that tavrin writes and never talks to it
 // otherwise; tavrin's ReloadTimelines signal tells it when to read again.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Breaks: the BreakScheduler decides and presents them; AppState settles fatigue, records them, and keeps
 // the pause of reminders in the settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System integrations: the settings that act on the desktop (task bar presence, appearance, login item),
 // applied at every launch and whenever they change.
 

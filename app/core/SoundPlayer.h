@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Event sounds. Playing never blocks and never fails loudly: without a sound device nothing is heard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whether Tavrin's ordinary windows (dashboard, settings) have task bar entries. The tray icon stays

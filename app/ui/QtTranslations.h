@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Qt's own texts (the file dialog, the context menu of a text field, the buttons of a message box) in

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A real tavrin in a private session: what it reports and creates, a second launch, then Ctrl+Q and SIGTERM
 # with the dashboard open. Each run must end with status 0: under the sanitizers a leak report at exit
 # does not. Run inside session.sh.

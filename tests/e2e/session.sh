@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private desktop session and tears the session down afterwards:
 #   Xvfb (one screen, or two monitors with --monitors 2), openbox, optionally a trayer tray (--tray),
 #   a private session bus and a private bus standing in for the system bus, and fresh HOME/XDG folders.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tavrin and tavrin-widget in a Wayland session without XWayland (weston's headless backend): both run on
 # Qt's Wayland plugin instead of aborting, tavrin says once what that means, and both end on SIGTERM.
 # Usage: wayland.sh TAVRIN TAVRIN_WIDGET

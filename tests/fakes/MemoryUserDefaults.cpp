@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryUserDefaults.h"
 
 std::optional<QByteArray> MemoryUserDefaults::data(const QString& key) const

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fake org.freedesktop.login1 on the (private) system bus: Inhibit hands out the write end of a pipe, so
 the fake sees when the client closes its last copy; the test drives PrepareForSleep."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fake org.gnome.Mutter.IdleMonitor on the session bus. The test sets the idle time it answers."""
 
 import dbus.service

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fake XDG desktop portal settings on the session bus: answers color-scheme as the portal does (a variant
 inside a variant) and lets the test change it, which emits SettingChanged."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared start-up for the fake D-Bus services: owns a well-known name on the chosen bus and runs a
 GLib main loop until terminated. Run with /usr/bin/python3 (Debian's python3-dbus)."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A minimal Wayland compositor for tests: it offers wl_seat and (unless started with --no-idle-notifier)
 // ext_idle_notifier_v1, and sends idled/resumed to every idle notification when told so on stdin:
 //   idled | resumed | quit
