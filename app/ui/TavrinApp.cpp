@@ -84,7 +84,9 @@ DashboardWindow* TavrinApp::openDashboard()
 
 bool TavrinApp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_dashboard && event->type() == QEvent::Close) {
+    // The type first: while the dashboard is being destroyed it is no DashboardWindow any more, and
+    // reading the QPointer would cast it to one.
+    if (event->type() == QEvent::Close && watched == m_dashboard) {
         keepDashboardGeometry();
     }
     return QObject::eventFilter(watched, event);
