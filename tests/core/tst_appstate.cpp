@@ -134,12 +134,18 @@ private slots:
         QCOMPARE(app.storedSeconds(kToday), 40.0);
         QCOMPARE(app.breaks().size(), 1);
         QCOMPARE(app.state().pendingHours() + app.state().pendingBreaks(), 0);
+        app.usage.failWrites = true; // an hour refused on its own is kept too
+        app.work(10s);
+        QCOMPARE(app.state().pendingHours(), 1);
+        app.usage.failWrites = false;
+        app.work(10s);
+        QCOMPARE(app.storedSeconds(kToday), 60.0);
 
         // Still failing at midnight: the old day's rest is dropped, with a log line.
         app.usage.failWrites = true;
         app.work(1h);
         QCOMPARE(app.log.count(AppState::kDroppedUsage), 1);
-        QCOMPARE(app.storedSeconds(kToday), 40.0);
+        QCOMPARE(app.storedSeconds(kToday), 60.0);
         app.usage.failWrites = false;
         app.work(10s);
         QVERIFY(app.storedSeconds(QStringLiteral("2026-03-03")) > 0);
