@@ -18,11 +18,10 @@ ControlAdaptor::ControlAdaptor(QObject* object, AppState& state, Actions actions
     , m_scheduler(scheduler)
     , m_clock(clock)
 {
-    // The tick notifies at least once a second; anything else that shows in the status does too.
-    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged,
-                        &AppState::breakWaitReasonChanged}) {
-        connect(&m_state, signal, this, &ControlAdaptor::statusMayHaveChanged);
-    }
+    // The tick is where the status changes, once a second: looked at then, it costs no wake-up of its own.
+    // A change between ticks (a command, a setting) is looked at once the event loop is free.
+    connect(&m_state, &AppState::tickFinished, this, &ControlAdaptor::sendIfChanged);
+    connect(&m_state, &AppState::settingsChanged, this, &ControlAdaptor::statusMayHaveChanged);
     m_sent = StatusReport::of(m_state);
 }
 
@@ -97,21 +96,30 @@ void ControlAdaptor::statusMayHaveChanged()
         return;
     }
     m_scheduled = true;
-    const auto since = m_clock.steady() - m_sentAt;
-    const auto wait = m_everSent && since < kSignalInterval
-                          ? std::chrono::duration_cast<std::chrono::milliseconds>(kSignalInterval - since)
-                          : std::chrono::milliseconds(0);
     QPointer<ControlAdaptor> self(this);
-    m_pending = m_scheduler.runAfter(wait, [self] {
+    m_pending = m_scheduler.runAfter(std::max(std::chrono::milliseconds(0), untilNextSignal()), [self] {
         if (self) {
+            self->m_scheduled = false;
             self->sendIfChanged();
         }
     });
 }
 
+std::chrono::milliseconds ControlAdaptor::untilNextSignal() const
+{
+    if (!m_everSent) {
+        return std::chrono::milliseconds(0);
+    }
+    return m_sentAt + kSignalInterval - m_clock.steady();
+}
+
 void ControlAdaptor::sendIfChanged()
 {
-    m_scheduled = false;
+    // A tick comes a second after the last, give or take the timer's slack: that is not too early.
+    if (untilNextSignal() > kTickSlack) {
+        statusMayHaveChanged();
+        return;
+    }
     const QVariantMap status = StatusReport::of(m_state);
     if (status == m_sent) {
         return;

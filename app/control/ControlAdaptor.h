@@ -28,6 +28,7 @@ public:
     static inline const QString kInvalidArgument = QStringLiteral("org.tavrin.Tavrin1.Error.InvalidArgument");
     static constexpr uint kLongestPauseMinutes = 24 * 60;
     static constexpr std::chrono::seconds kSignalInterval{1};
+    static constexpr std::chrono::milliseconds kTickSlack{50};
 
     struct Actions
     {
@@ -56,6 +57,7 @@ signals:
 private:
     void statusMayHaveChanged();
     void sendIfChanged();
+    std::chrono::milliseconds untilNextSignal() const;
     static void refuse(const QDBusMessage& message, const QString& text);
 
     AppState& m_state;

@@ -83,6 +83,7 @@ void AppState::tick()
     if (elapsed > kGapSeconds) {
         m_fatigueEngine.advance(FatigueMode::resting, elapsed, rule);
         setFatigue(m_fatigueEngine.state());
+        emit tickFinished();
         return;
     }
 
@@ -114,6 +115,7 @@ void AppState::tick()
     endPauseIfOver(now);
     m_breaks.evaluate();
     m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, m_settings.pausedUntil, now);
+    emit tickFinished();
 }
 
 void AppState::flushPendingUsage()

@@ -125,6 +125,8 @@ signals:
     void settingsChanged();
     void yesterdaySecondsChanged();
     void breakWaitReasonChanged();
+    // The tick is over: every figure above has its value for this second.
+    void tickFinished();
 
 private:
     struct PendingHour
