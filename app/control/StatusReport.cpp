@@ -48,9 +48,9 @@ QVariantMap of(const AppState& state)
     const double remaining = std::max(static_cast<double>(workSeconds) - fatigue.continuousWork, 0.0);
     const qint64 minutesUntilBreak = WholeNumbers::roundedUp(remaining / 60.0);
     status.insert(QStringLiteral("mode"), mode);
-    // A tenth of a percent: finer would change the record, and wake every status bar, many times a second.
-    status.insert(QStringLiteral("fatiguePercent"),
-                  static_cast<double>(WholeNumbers::rounded(fatigue.percent * 10)) / 10);
+    // Whole percents: finer, the record would change (and every status bar be woken) every few seconds
+    // while nobody is at the computer.
+    status.insert(QStringLiteral("fatiguePercent"), static_cast<double>(percentage));
     status.insert(QStringLiteral("todaySeconds"), WholeNumbers::truncated(state.todaySeconds()));
     status.insert(QStringLiteral("continuousWorkSeconds"), WholeNumbers::truncated(fatigue.continuousWork));
     status.insert(QStringLiteral("minutesUntilBreak"), minutesUntilBreak);
