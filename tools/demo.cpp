@@ -263,6 +263,11 @@ int main(int argc, char* argv[])
     widget.start(widgetProgram);
     if (const auto window = waitForWindow(kWidget, 10000)) {
         shoot(QStringLiteral("widget"), grabWhenDrawn(*window));
+        // Reminders paused from the shell: the widget says so.
+        QProcess::execute(tavrinProgram, {QStringLiteral("--pause"), QStringLiteral("30")});
+        wait(25000); // the widget is asked to reload at most every 20 s
+        shoot(QStringLiteral("widget-paused"), grabWhenDrawn(*window));
+        QProcess::execute(tavrinProgram, {QStringLiteral("--resume")});
     }
     widget.terminate();
     widget.waitForFinished(5000);
