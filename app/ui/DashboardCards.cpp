@@ -110,8 +110,10 @@ void StatPanel::paintEvent(QPaintEvent* event)
     }
     const QFontMetricsF valueMetrics(valueFont);
 
-    const qreal blockHeight = titleMetrics.height() + 10 + valueMetrics.height();
-    const qreal top = (height() - blockHeight) / 2;
+    // The block is centred as if the figure had its full size, so titles stand on one line across the
+    // cards of a row whatever size each figure is drawn at.
+    const qreal fullValueHeight = QFontMetricsF(TavrinFont::make(32, QFont::DemiBold)).height();
+    const qreal top = (height() - (titleMetrics.height() + 10 + fullValueHeight)) / 2;
     painter.setFont(titleFont);
     painter.setPen(ThemeColors::secondaryText(palette()));
     painter.drawText(QPointF(kSide, top + titleMetrics.ascent()), m_title);
