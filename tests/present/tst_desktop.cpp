@@ -187,10 +187,12 @@ private slots:
             QCOMPARE(desktop(overlay.get()), QStringLiteral("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
             QVERIFY(xprop(overlay->winId(), QStringLiteral("WM_HINTS"))
                         .contains(QStringLiteral("accepts input or input focus: False")));
-            // The window manager drops the states when a window is withdrawn.
+            // The window manager drops the states when a window is withdrawn; they are back on the window
+            // before it is mapped again, so no task bar entry flashes up.
             overlay->hide();
-            QTRY_VERIFY(!overlay->windowHandle()->isExposed());
+            QTRY_VERIFY_WITH_TIMEOUT(!hasState(overlay.get(), "_NET_WM_STATE_SKIP_TASKBAR"), 20000);
             overlay->show();
+            QVERIFY(hasState(overlay.get(), "_NET_WM_STATE_SKIP_TASKBAR"));
             QVERIFY(QTest::qWaitForWindowExposed(overlay.get()));
         }
 
