@@ -180,7 +180,11 @@ int run(const QStringList& arguments)
         bool on = parser.value(meeting) == u"on";
         if (parser.value(meeting) == u"toggle") {
             const QDBusReply<QVariantMap> current = call(QStringLiteral("Status"));
-            on = current.isValid() && !current.value().value(QStringLiteral("meeting")).toBool();
+            if (!current.isValid()) {
+                err << QStringLiteral("tavrin: ") << current.error().message() << Qt::endl;
+                return 1;
+            }
+            on = !current.value().value(QStringLiteral("meeting")).toBool();
         }
         callArguments = {on};
     } else if (parser.isSet(breakNow)) {
@@ -198,6 +202,19 @@ int run(const QStringList& arguments)
         method = QStringLiteral("Status");
     }
 
+    // A watch listens before it asks, so that no change between the answer and the first signal is lost,
+    // and it ends with Tavrin: a status bar restarts it (waybar: restart-interval).
+    StatusWatch printer(out);
+    QDBusServiceWatcher gone;
+    if (parser.isSet(watch)) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        gone.setConnection(bus);
+        gone.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+        gone.addWatchedService(SingleInstance::kServiceName);
+        QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, [] { QCoreApplication::exit(1); });
+        bus.connect(SingleInstance::kServiceName, SingleInstance::kObjectPath, ControlAdaptor::kInterface,
+                    QStringLiteral("StatusChanged"), &printer, SLOT(print(QVariantMap)));
+    }
     const QDBusMessage reply = call(method, callArguments);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         err << QStringLiteral("tavrin: ") << reply.errorMessage() << Qt::endl;
@@ -213,14 +230,7 @@ int run(const QStringList& arguments)
         return 0;
     }
     if (parser.isSet(watch)) {
-        StatusWatch printer(out);
         printer.print(qdbus_cast<QVariantMap>(reply.arguments().value(0)));
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.connect(SingleInstance::kServiceName, SingleInstance::kObjectPath, ControlAdaptor::kInterface,
-                    QStringLiteral("StatusChanged"), &printer, SLOT(print(QVariantMap)));
-        // When Tavrin quits, so does the watch: a status bar restarts it (waybar: restart-interval).
-        QDBusServiceWatcher gone(SingleInstance::kServiceName, bus, QDBusServiceWatcher::WatchForUnregistration);
-        QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, [] { QCoreApplication::exit(1); });
         return QCoreApplication::exec();
     }
     return 0;
