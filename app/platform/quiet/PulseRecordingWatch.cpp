@@ -69,6 +69,16 @@ const PulseLibrary* loadPulse()
     return loaded;
 }
 
+// Lets go of an operation; false when it could not start (the connection is no longer ready).
+bool started(pa_operation* operation)
+{
+    if (!operation) {
+        return false;
+    }
+    g_pulse->pa_operation_unref(operation);
+    return true;
+}
+
 } // namespace
 
 PulseRecordingWatch::PulseRecordingWatch(QObject* parent)
@@ -142,7 +152,7 @@ void PulseRecordingWatch::onState(pa_context* context, void* self)
                 static_cast<PulseRecordingWatch*>(data)->refresh();
             },
             watch);
-        g_pulse->pa_operation_unref(g_pulse->pa_context_subscribe(
+        started(g_pulse->pa_context_subscribe(
             context,
             static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT),
             nullptr, nullptr));
@@ -185,7 +195,7 @@ void PulseRecordingWatch::refresh()
     m_listing = true;
     m_monitorSources.clear();
     // The sources first (which are monitors), then the recording streams, judged against them.
-    g_pulse->pa_operation_unref(g_pulse->pa_context_get_source_info_list(
+    const bool listing = started(g_pulse->pa_context_get_source_info_list(
         m_context,
         [](pa_context* context, const pa_source_info* info, int last, void* self) {
             auto* watch = static_cast<PulseRecordingWatch*>(self);
@@ -200,7 +210,7 @@ void PulseRecordingWatch::refresh()
                 return;
             }
             watch->m_foundRecording = false;
-            g_pulse->pa_operation_unref(g_pulse->pa_context_get_source_output_info_list(
+            const bool outputs = started(g_pulse->pa_context_get_source_output_info_list(
                 context,
                 [](pa_context*, const pa_source_output_info* output, int end, void* data) {
                     auto* me = static_cast<PulseRecordingWatch*>(data);
@@ -220,8 +230,14 @@ void PulseRecordingWatch::refresh()
                     }
                 },
                 watch));
+            if (!outputs) {
+                watch->listed();
+            }
         },
         this));
+    if (!listing) {
+        listed();
+    }
 }
 
 void PulseRecordingWatch::listed()
