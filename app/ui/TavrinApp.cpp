@@ -21,9 +21,12 @@ void present(QWidget* window)
     window->activateWindow();
 }
 
-// Ctrl+Q quits from any of Tavrin's windows, as the panel's quit button does.
-void addQuitShortcut(QWidget* window)
+// What each of Tavrin's windows shares: destroyed when closed, so that a resting Tavrin carries no window,
+// and Ctrl+Q quits from it, as the panel's quit button does.
+void adoptWindow(QWidget* window, TavrinApp* app)
 {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &QObject::destroyed, app, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
     auto* quit = new QAction(window);
     quit->setShortcut(QKeySequence::Quit);
     quit->setShortcutContext(Qt::WindowShortcut);
@@ -67,11 +70,9 @@ DashboardWindow* TavrinApp::openDashboard()
 {
     if (!m_dashboard) {
         m_dashboard = new DashboardWindow(m_state, m_services.appearance, m_services.clock, m_services.calendar);
-        m_dashboard->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
         connect(m_dashboard, &DashboardWindow::historyRequested, this, &TavrinApp::openHistory);
-        connect(m_dashboard, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
-        addQuitShortcut(m_dashboard);
+        adoptWindow(m_dashboard, this);
         // Where the user left it, else the default size where the window manager puts it.
         if (const auto geometry = m_services.defaults.data(kDashboardGeometryKey)) {
             m_dashboard->restoreGeometry(*geometry);
@@ -105,9 +106,7 @@ SettingsWindow* TavrinApp::openSettings()
     if (!m_settings) {
         m_settings = new SettingsWindow(
             m_state, {m_services.appearance, m_services.clock, m_services.log, m_services.backgroundsFolder});
-        m_settings->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_settings, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
-        addQuitShortcut(m_settings);
+        adoptWindow(m_settings, this);
     }
     present(m_settings);
     return m_settings;
@@ -118,9 +117,7 @@ HistoryWindow* TavrinApp::openHistory()
     if (!m_history) {
         m_history = new HistoryWindow(
             m_state, {m_services.history, m_services.appearance, m_services.clock, m_services.calendar});
-        m_history->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_history, &QObject::destroyed, this, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
-        addQuitShortcut(m_history);
+        adoptWindow(m_history, this);
     }
     present(m_history);
     return m_history;
