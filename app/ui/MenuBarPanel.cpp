@@ -138,27 +138,21 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         }
     });
     actions->addWidget(m_pause);
-    m_dashboard = actionButton(QStringLiteral("打开仪表盘"), QIcon());
-    tintIcon(m_dashboard, QStringLiteral("chart.xyaxis.line"));
-    connect(m_dashboard, &QPushButton::clicked, this, [this] {
-        hide();
-        emit dashboardRequested();
-    });
-    actions->addWidget(m_dashboard);
-    m_history = actionButton(QStringLiteral("使用历史"), QIcon());
-    tintIcon(m_history, QStringLiteral("calendar"));
-    connect(m_history, &QPushButton::clicked, this, [this] {
-        hide();
-        emit historyRequested();
-    });
-    actions->addWidget(m_history);
-    m_settings = actionButton(QStringLiteral("设置"), QIcon());
-    tintIcon(m_settings, QStringLiteral("gearshape"));
-    connect(m_settings, &QPushButton::clicked, this, [this] {
-        hide();
-        emit settingsRequested();
-    });
-    actions->addWidget(m_settings);
+    // Rows that open a window close the panel first.
+    const auto opener = [&](const QString& text, const QString& symbol, void (MenuBarPanel::*requested)()) {
+        QPushButton* button = actionButton(text, QIcon());
+        tintIcon(button, symbol);
+        connect(button, &QPushButton::clicked, this, [this, requested] {
+            hide();
+            emit(this->*requested)();
+        });
+        actions->addWidget(button);
+        return button;
+    };
+    m_dashboard =
+        opener(QStringLiteral("打开仪表盘"), QStringLiteral("chart.xyaxis.line"), &MenuBarPanel::dashboardRequested);
+    m_history = opener(QStringLiteral("使用历史"), QStringLiteral("calendar"), &MenuBarPanel::historyRequested);
+    m_settings = opener(QStringLiteral("设置"), QStringLiteral("gearshape"), &MenuBarPanel::settingsRequested);
     stack->addLayout(actions);
 
     stack->addWidget(divider());
