@@ -3,7 +3,7 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run demo package test test-dev test-sanitize bench format clean
+.PHONY: all deps configure build run demo package test test-dev test-sanitize soak bench format clean
 
 all: build
 
@@ -41,6 +41,11 @@ test-sanitize: deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
 	@ctest --preset sanitize -j $(JOBS)
+
+# The dev suite SOAK_RUNS times in a row (SOAK_BUSY=1: with one core kept busy), with a tally of failures.
+SOAK_RUNS ?= 10
+soak: build
+	@scripts/soak.sh $(SOAK_RUNS) $(if $(filter 1,$(SOAK_BUSY)),--busy)
 
 bench: deps
 	@cmake --preset release >/dev/null
