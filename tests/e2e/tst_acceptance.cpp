@@ -3,6 +3,7 @@
 #include "DatabaseRows.h"
 #include "DesktopDriver.h"
 #include "FakeService.h"
+#include "Patience.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
 #include "TavrinWindows.h"

@@ -5,6 +5,7 @@
 #include "IdleNotificationTracker.h"
 #include "IdleSourceFactory.h"
 #include "MutterIdleSource.h"
+#include "Patience.h"
 #include "PulseRecordingWatch.h"
 #include "RecordingSystemLog.h"
 #include "WaylandIdleSource.h"
@@ -37,6 +38,16 @@ bool setMutterIdle(qulonglong milliseconds)
         QStringLiteral("org.tavrin.Test"), QStringLiteral("SetIdletime"));
     call << QVariant::fromValue(milliseconds);
     return QDBusConnection::sessionBus().call(call).type() == QDBusMessage::ReplyMessage;
+}
+
+// How many streams record from the sound server of $PULSE_SERVER.
+int sourceOutputs()
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")});
+    pactl.waitForFinished(30000);
+    return int(pactl.readAllStandardOutput().count('\n'));
 }
 
 // A window of another program (this test run again with --window): it prints its id, and asks for full
@@ -288,8 +299,9 @@ private slots:
         QProcess call;
         const QStringList recording{QStringLiteral("--raw"), QStringLiteral("/dev/null")};
         monitor.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=speakers.monitor")} + recording);
-        QTest::qWait(1500);
-        QVERIFY(!watch.isRecording());
+        // The recording of the speakers runs before the call starts; were it counted, the watch would not
+        // fall back to "not recording" when the call ends.
+        QVERIFY(QTest::qWaitFor([] { return sourceOutputs() == 1; }, 30000));
         call.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=microphone")} + recording);
         QTRY_VERIFY_WITH_TIMEOUT(watch.isRecording(), 10000);
         call.kill();
@@ -328,19 +340,19 @@ private slots:
         QFile video1(devices + QStringLiteral("/video1")); // plugged in after the start
         QVERIFY(video1.open(QIODevice::WriteOnly));
         video1.close();
-        QTest::qWait(200); // the folder's event is read: the new device is watched
-        QVERIFY(video1.open(QIODevice::ReadOnly));
-        QTRY_VERIFY(fresh.isOpen());
+        // The folder's event is queued before video0's open: once that open is seen, video1 is watched.
         QVERIFY(video0.open(QIODevice::ReadOnly));
-        video1.close();
-        QTest::qWait(100);
-        QVERIFY2(fresh.isOpen(), "video0 is still open");
-        video0.close();
-        QTRY_VERIFY(!fresh.isOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(fresh.isOpen(), 30000);
         QVERIFY(video1.open(QIODevice::ReadOnly));
-        QTRY_VERIFY(fresh.isOpen());
+        video0.close();
+        QTest::qWait(100);
+        QVERIFY2(fresh.isOpen(), "video1 is still open");
+        video1.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!fresh.isOpen(), 30000);
+        QVERIFY(video1.open(QIODevice::ReadOnly));
+        QTRY_VERIFY_WITH_TIMEOUT(fresh.isOpen(), 30000);
         QVERIFY(video1.remove()); // unplugged: nobody holds it any more
-        QTRY_VERIFY(!fresh.isOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!fresh.isOpen(), 30000);
     }
 
     // Under openbox: the focused window of another program, full screen or not, as the window manager says;

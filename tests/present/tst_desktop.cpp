@@ -7,6 +7,7 @@
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
 #include "OverlayTextLabel.h"
+#include "Patience.h"
 #include "PillButton.h"
 #include "ProgressLineView.h"
 #include "QtBannerWindowLayer.h"
@@ -49,7 +50,7 @@ bool clickUntil(QWidget* target, const std::function<bool()>& done)
     for (int attempt = 0; attempt < 5 && !done(); ++attempt) {
         // Where Qt placed the window, not where the X server last reported it: that may lag behind.
         click(target->window()->geometry().topLeft() + target->mapTo(target->window(), target->rect().center()));
-        if (QTest::qWaitFor(done, 1000)) {
+        if (QTest::qWaitFor(done, 5000)) {
             break;
         }
     }
@@ -153,7 +154,9 @@ private slots:
         QDir().mkpath(QStringLiteral(QT_TESTCASE_BUILDDIR "/screenshots"));
         for (const ThemeMode mode : {ThemeMode::light, ThemeMode::dark}) {
             appearance.apply(mode);
-            QTest::qWait(300);
+            // The window takes the new palette once the event loop has turned, and repaints.
+            QTRY_COMPARE(grab(window.geometry()).pixelColor(8, window.height() / 2).lightness() < 80,
+                         mode == ThemeMode::dark);
             const QImage picture = grab(window.geometry());
             QVERIFY(picture.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/screenshots/history-%1.png")
                                      .arg(mode == ThemeMode::dark ? QStringLiteral("dark") : QStringLiteral("light"))));

@@ -11,6 +11,7 @@
 #include "MenuBarPanel.h"
 #include "NumberField.h"
 #include "PanelView.h"
+#include "Patience.h"
 #include "QtTranslations.h"
 #include "RecordingSystemLog.h"
 #include "SettingsBindings.h"
