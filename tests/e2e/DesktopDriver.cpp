@@ -158,10 +158,20 @@ void activate(quint64 window)
     pause(150);
 }
 
-void closeWindow(quint64 window)
+bool closeWindow(quint64 window)
 {
     activate(window);
     key(QStringLiteral("alt+F4"));
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000) {
+        const auto info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+        if (!info || !info->contains(QLatin1String("IsViewable"))) {
+            return true;
+        }
+        pause(100);
+    }
+    return false;
 }
 
 void nudgePointer()

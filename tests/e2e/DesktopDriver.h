@@ -29,13 +29,13 @@ QString xprop(quint64 window, const QString& property);
 // The window the window manager says is active (_NET_ACTIVE_WINDOW), 0 when none.
 quint64 activeWindow();
 // Polls until a window with the title is visible; its id, or nothing after the timeout.
-std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 10000);
+std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 30000);
 
 void click(const QPoint& rootPosition);
 void key(const QString& keys, std::optional<quint64> window = std::nullopt);
 void activate(quint64 window);
-// Asks the window manager to close the window, as its close button would (openbox: Alt+F4).
-void closeWindow(quint64 window);
+// Asks the window manager to close the window, as a person would (openbox: Alt+F4); whether it went away.
+bool closeWindow(quint64 window);
 // A small pointer movement: the user is active.
 void nudgePointer();
 

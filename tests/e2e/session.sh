@@ -35,14 +35,18 @@ trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
 fail() { echo "session.sh: $*" >&2; exit 1; }
+# Waits up to 60 s for a condition: long enough for a loaded machine, and a condition that holds ends it.
+until_true() {
+    for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
 
 # X server: let it pick a free display number and tell us.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+until_true test -s "$work/display" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
 if [ "$monitors" = 2 ]; then
@@ -68,23 +72,19 @@ mkdir -p -m 0700 "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "
 export XDG_SESSION_TYPE=x11 XDG_CURRENT_DESKTOP=openbox QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# openbox runs its --startup command once it has grabbed its key bindings and manages windows; the root
+# window's _NET_SUPPORTING_WM_CHECK comes earlier, when an Alt+F4 would still go nowhere.
+openbox --sm-disable --startup "touch $work/openbox.ready" >"$work/openbox.log" 2>&1 &
 pids+=($!)
-# The window manager is up when it has set _NET_SUPPORTING_WM_CHECK on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+until_true test -e "$work/openbox.ready" || { cat "$work/openbox.log" >&2; fail "openbox did not start"; }
 
 if [ "$tray" = 1 ]; then
     trayer --edge top --align right --widthtype pixel --width 120 --height 28 --transparent false \
         >"$work/trayer.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root | grep -q '_NET_SYSTEM_TRAY_S0' 2>/dev/null && break
-        xwininfo -root -tree 2>/dev/null | grep -qi trayer && break
-        sleep 0.05
-    done
+    # The tray is up when its window is.
+    until_true sh -c 'xwininfo -root -tree 2>/dev/null | grep -qi trayer' ||
+        { cat "$work/trayer.log" >&2; fail "trayer did not start"; }
 fi
 
 "$@"
