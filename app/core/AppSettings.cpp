@@ -32,10 +32,12 @@ AppSettings AppSettings::withinLimits() const
     bounded.rule.restSeconds = std::clamp(rule.restSeconds, kMinimumPeriodSeconds, kMaximumRestSeconds);
     bounded.nagIntervalSeconds = std::clamp(nagIntervalSeconds, kMinimumPeriodSeconds, kMaximumNagIntervalSeconds);
     // The nearest of the postponement choices, the shorter one between two.
+    // Held near the choices first, so that no stored value, however extreme, overflows the distances.
+    const qint64 wanted = std::clamp(postponeMinutes, qint64{0}, kPostponeChoices.back() + 1);
     bounded.postponeMinutes =
         *std::min_element(kPostponeChoices.begin(), kPostponeChoices.end(), [&](qint64 a, qint64 b) {
-            const qint64 da = a > postponeMinutes ? a - postponeMinutes : postponeMinutes - a;
-            const qint64 db = b > postponeMinutes ? b - postponeMinutes : postponeMinutes - b;
+            const qint64 da = a > wanted ? a - wanted : wanted - a;
+            const qint64 db = b > wanted ? b - wanted : wanted - b;
             return da < db || (da == db && a < b);
         });
     if (rule.breakMessage.size() > kMaximumBreakMessageLength) {
@@ -79,7 +81,7 @@ QByteArray AppSettings::toJson() const
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data)
+std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data, QStringList* ignoredMembers)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(data, &error);
@@ -90,18 +92,25 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data)
     AppSettings settings = factoryDefaults();
     bool valid = true;
 
-    // A member that is there must decode; one that is missing or null keeps the default.
-    auto read = [&](const char* name, auto& field, auto decode) {
+    // A member that is there must decode; one that is missing or null keeps the default. An optional one
+    // that does not decode keeps the default too, and costs only itself.
+    auto decodeMember = [&](const char* name, auto& field, auto decode, bool optional) {
         const QJsonValue value = object.value(QLatin1StringView(name));
         if (!valid || JsonValues::isMissing(value)) {
             return;
         }
         if (auto decoded = decode(value)) {
             field = std::move(*decoded);
+        } else if (optional) {
+            if (ignoredMembers) {
+                ignoredMembers->append(QLatin1StringView(name));
+            }
         } else {
             valid = false;
         }
     };
+    auto read = [&](const char* name, auto& field, auto decode) { decodeMember(name, field, decode, false); };
+    auto readOptional = [&](const char* name, auto& field, auto decode) { decodeMember(name, field, decode, true); };
 
     read("launchAtStartup", settings.launchAtStartup, JsonValues::toBool);
     read("showStatusBarIcon", settings.showStatusBarIcon, JsonValues::toBool);
@@ -118,10 +127,10 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data)
     read("theme", settings.theme, enumFromJson<ThemeMode>);
     read("rule", settings.rule, RuleConfig::fromJson);
     read("nagIntervalSeconds", settings.nagIntervalSeconds, JsonValues::toInt64);
-    read("postponeMinutes", settings.postponeMinutes, JsonValues::toInt64);
-    read("pausedUntil", settings.pausedUntil, JsonValues::toInt64);
-    read("quietDuringCalls", settings.quietDuringCalls, JsonValues::toBool);
-    read("quietDuringFullScreen", settings.quietDuringFullScreen, JsonValues::toBool);
+    readOptional("postponeMinutes", settings.postponeMinutes, JsonValues::toInt64);
+    readOptional("pausedUntil", settings.pausedUntil, JsonValues::toInt64);
+    readOptional("quietDuringCalls", settings.quietDuringCalls, JsonValues::toBool);
+    readOptional("quietDuringFullScreen", settings.quietDuringFullScreen, JsonValues::toBool);
 
     if (!valid) {
         return std::nullopt;

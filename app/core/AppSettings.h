@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -62,5 +63,7 @@ struct AppSettings
     QByteArray toJson() const;
     // Lenient per member: a missing or null member takes its default. A member of the wrong type, an
     // unknown enumeration text or an incomplete rule fails the whole record.
-    static std::optional<AppSettings> fromJson(const QByteArray& data);
+    // Members added after the first release are optional: one that cannot be decoded keeps its default and
+    // is named in ignoredMembers, and the rest of the record still counts.
+    static std::optional<AppSettings> fromJson(const QByteArray& data, QStringList* ignoredMembers = nullptr);
 };

@@ -23,7 +23,7 @@ using namespace std::chrono_literals;
 AppState::AppState(Services services, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
-    , m_settingsStore(m_services.defaults)
+    , m_settingsStore(m_services.defaults, &m_services.log)
     , m_breaks(*this, {m_services.overlay, m_services.banner, m_services.scheduler, m_services.clock, m_services.calls,
                        m_services.fullScreen})
 {

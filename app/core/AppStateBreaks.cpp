@@ -82,13 +82,16 @@ void AppState::endPauseIfOver(const QDateTime& now)
     // A pause that has run out ends here, so that what is stored and shown agrees with what happens. One
     // that ends further away than any pause Tavrin sets comes from a hand-edited record or a clock set
     // back a long way: it would silence the reminders for good, so it ends too.
-    const qint64 left = *m_settings.pausedUntil - now.toSecsSinceEpoch();
-    if (left > kLongestPauseSeconds) {
-        m_services.log.log(
-            kImplausiblePause,
-            QDateTime::fromSecsSinceEpoch(*m_settings.pausedUntil, QTimeZone::utc()).toString(Qt::ISODate));
+    const qint64 until = *m_settings.pausedUntil;
+    const qint64 nowSeconds = now.toSecsSinceEpoch();
+    // Compared before subtracting: a stored value near the ends of the range must not overflow.
+    const bool over = until <= nowSeconds;
+    const bool implausible = !over && until - nowSeconds > kLongestPauseSeconds;
+    if (implausible) {
+        const QDateTime end = QDateTime::fromSecsSinceEpoch(until, QTimeZone::utc());
+        m_services.log.log(kImplausiblePause, end.isValid() ? end.toString(Qt::ISODate) : QString::number(until));
     }
-    if (left <= 0 || left > kLongestPauseSeconds) {
+    if (over || implausible) {
         resumeReminders();
     }
 }

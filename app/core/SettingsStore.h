@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <optional>
+
+class SystemLog;
 class UserDefaults;
 
 // Keeps the settings record in the user defaults under one key. It loads in the constructor and writes
@@ -17,7 +20,12 @@ class SettingsStore final : public QObject
 public:
     static inline const QString kKey = QStringLiteral("Tavrin.AppSettings");
 
-    explicit SettingsStore(UserDefaults& defaults, QObject* parent = nullptr);
+    // Where a record that cannot be read is kept before the first write replaces it.
+    static inline const QString kUnreadableKey = QStringLiteral("Tavrin.AppSettings.unreadable");
+    static inline const QString kIgnoredMembers = QStringLiteral("Tavrin: 设置中无法读取的项已忽略，按默认值：");
+    static inline const QString kUnreadableKept = QStringLiteral("Tavrin: 设置无法读取，原记录已另存为：");
+
+    explicit SettingsStore(UserDefaults& defaults, SystemLog* log = nullptr, QObject* parent = nullptr);
 
     const AppSettings& settings() const { return m_settings; }
     // Replaces the record and tells observers; a record that differs from the current one is saved at once.
@@ -30,5 +38,8 @@ private:
     void save(const AppSettings& settings);
 
     UserDefaults& m_defaults;
+    SystemLog* m_log;
     AppSettings m_settings;
+    // The stored bytes that did not decode, until they are kept under kUnreadableKey.
+    std::optional<QByteArray> m_unreadable;
 };

@@ -328,6 +328,9 @@ private slots:
         QTest::newRow("a stored pause further off than any Tavrin sets ends at once")
             << "pause in ten days"
             << "work 1 ?running work 59 =notice" << QStringList{};
+        QTest::newRow("stored pauses at the ends of the range end at once")
+            << "pause at the ends"
+            << "work 1 ?running work 59 =notice" << QStringList{};
         QTest::newRow("until tomorrow: midnight, fifteen hours on")
             << ""
             << "pause tomorrow work 53999 =none ?paused work 1 ?running =notice" << QStringList{};
@@ -357,6 +360,9 @@ private slots:
             s.quietDuringFullScreen = setup == u"screens";
             if (setup == u"pause in ten days") {
                 s.pausedUntil = AppStateFixture::kStart.addDays(10).toSecsSinceEpoch();
+            }
+            if (setup == u"pause at the ends") {
+                s.pausedUntil = std::numeric_limits<qint64>::min();
             }
         });
         app.state();

@@ -3,6 +3,7 @@
 #include "FatigueEngine.h"
 #include "LocalCalendar.h"
 #include "MemoryUserDefaults.h"
+#include "RecordingSystemLog.h"
 #include "SettingsStore.h"
 
 #include <QJsonDocument>
@@ -96,6 +97,49 @@ private slots:
         QVERIFY(!AppSettings::fromJson(stored));
     }
 
+    // The members added after the first release cost only themselves when malformed, and a stored value at
+    // the ends of the range is held to the choices without overflowing.
+    void aMalformedNewerMemberCostsOnlyItself_data()
+    {
+        QTest::addColumn<QByteArray>("member");
+        QTest::addColumn<qint64>("postponeMinutes");
+        QTest::addColumn<bool>("malformed");
+        QTest::newRow("pause until a word") << QByteArray(R"("pausedUntil":"tomorrow")") << 5LL << true;
+        QTest::newRow("pause until a fraction") << QByteArray(R"("pausedUntil":1.5)") << 5LL << true;
+        QTest::newRow("pause until 1e300") << QByteArray(R"("pausedUntil":1e300)") << 5LL << true;
+        QTest::newRow("postpone as text") << QByteArray(R"("postponeMinutes":"5")") << 5LL << true;
+        QTest::newRow("quiet as a number") << QByteArray(R"("quietDuringCalls":1)") << 5LL << true;
+        QTest::newRow("postpone at the lowest")
+            << QByteArray(R"("postponeMinutes":-9223372036854775808)") << 1LL << false;
+        QTest::newRow("postpone at the highest")
+            << QByteArray(R"("postponeMinutes":9223372036854775807)") << 15LL << false;
+        QTest::newRow("postpone between two") << QByteArray(R"("postponeMinutes":8)") << 10LL << false;
+    }
+
+    void aMalformedNewerMemberCostsOnlyItself()
+    {
+        QFETCH(QByteArray, member);
+        QFETCH(qint64, postponeMinutes);
+        QFETCH(bool, malformed);
+        MemoryUserDefaults defaults;
+        const QByteArray stored =
+            R"({"rule":{"workSeconds":1500,"restSeconds":300,"breakMessage":"走走"},"reminderStyle":"banner",)" +
+            member + '}';
+        defaults.setData(SettingsStore::kKey, stored);
+        RecordingSystemLog log;
+        SettingsStore store(defaults, &log);
+        QCOMPARE(store.settings().rule, (RuleConfig{1500, 300, QStringLiteral("走走")}));
+        QCOMPARE(store.settings().reminderStyle, ReminderStyle::banner);
+        QCOMPARE(store.settings().pausedUntil, std::nullopt);
+        QCOMPARE(store.settings().postponeMinutes, postponeMinutes);
+        QCOMPARE(log.count(SettingsStore::kIgnoredMembers), malformed ? 1 : 0);
+        if (malformed) {
+            QVERIFY2(log.lines.first().endsWith(QString::fromUtf8(member.mid(1, member.indexOf(':') - 2))),
+                     qPrintable(log.lines.first()));
+        }
+        QCOMPARE(defaults.data(SettingsStore::kKey), std::optional(stored));
+    }
+
     void theStoreWritesOnlyChangesAndKeepsWhatItCannotRead_data()
     {
         QTest::addColumn<QVariant>("stored");
@@ -121,8 +165,14 @@ private slots:
         AppSettings changed = store.settings();
         changed.theme = ThemeMode::light;
         store.setSettings(changed);
-        QCOMPARE(defaults.writeCount(), 1);
         QVERIFY(SettingsStore(defaults).settings() == changed);
+        // Bytes that did not decode are kept aside before the first write replaces them, once.
+        const bool unreadable = stored.typeId() == QMetaType::QByteArray;
+        QCOMPARE(defaults.raw(SettingsStore::kUnreadableKey), unreadable ? stored : QVariant());
+        QCOMPARE(defaults.writeCount(), unreadable ? 2 : 1);
+        changed.theme = ThemeMode::dark;
+        store.setSettings(changed);
+        QCOMPARE(defaults.writeCount(), unreadable ? 3 : 2);
     }
 
     // A hand-edited record cannot lock the user into back-to-back breaks or stall the tick; what is stored
