@@ -63,7 +63,8 @@ int exportTo(const QString& folder, QTextStream& out, QTextStream& err)
     if (QFile::exists(database)) {
         SyslogSystemLog log;
         SystemClock clock;
-        UsageDatabase store(database, log, clock);
+        // Read-only: an export never migrates, prunes or otherwise writes the file.
+        UsageDatabase store(database, log, clock, LocalCalendar(), UsageDatabase::Access::readOnly);
         written = store.exportCsv(folder, &error);
     } else {
         // Nothing recorded yet: the files with their header rows.

@@ -2,7 +2,10 @@
 #include "CsvExport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,7 +47,16 @@ bool CsvExport::write(const QString& folder, const QList<Table>& tables, QString
         return false;
     }
     for (const Table& table : tables) {
-        QSaveFile file(QDir(folder).filePath(table.fileName));
+        const QString path = QDir(folder).filePath(table.fileName);
+        // QSaveFile writes through a link to its target: a link planted at the name would let the export
+        // replace any file the user can write. Only a regular file, or nothing, is replaced.
+        struct stat info
+        {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            *error = QStringLiteral("%1 不是普通文件（可能是链接），不会覆盖").arg(path);
+            return false;
+        }
+        QSaveFile file(path);
         const QByteArray data = encode(table);
         // Unbuffered: through its buffer QSaveFile would commit a file cut short (a full disk) as complete.
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||

@@ -21,6 +21,7 @@ const QString kOpenFailed = QStringLiteral("Tavrin: 打开 SQLite 失败：");
 const QString kExecFailed = QStringLiteral("Tavrin: SQLite exec 失败：");
 const QString kPrepareFailed = QStringLiteral("Tavrin: SQLite prepare 失败：");
 const QString kStepFailed = QStringLiteral("Tavrin: SQLite step 失败：");
+const QString kNewerFile = QStringLiteral("Tavrin: 数据库由更新版本的 Tavrin 写入，只使用能理解的部分，版本：");
 
 // Run one by one at every open; each is idempotent, so opening an existing file keeps its rows.
 constexpr const char* kSchema[] = {
@@ -96,13 +97,14 @@ QString UsageDatabase::defaultPath()
     return DataPaths::applicationFolder() + QStringLiteral("/data.db");
 }
 
-UsageDatabase::UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar)
+UsageDatabase::UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar,
+                             Access access)
     : m_log(log)
     , m_clock(clock)
     , m_calendar(std::move(calendar))
 {
-    open(path);
-    if (isOpen()) {
+    open(path, access);
+    if (isOpen() && access == Access::readWrite) {
         prune(m_clock.now());
     }
 }
@@ -112,20 +114,32 @@ UsageDatabase::~UsageDatabase()
     close();
 }
 
-void UsageDatabase::open(const QString& path)
+void UsageDatabase::open(const QString& path, Access access)
 {
+    m_path = path;
+    const QByteArray nativePath = QFile::encodeName(path);
+    sqlite3* db = nullptr;
+    if (access == Access::readOnly) {
+        if (sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            m_db = db;
+        } else {
+            m_log.log(kOpenFailed, path + QStringLiteral("：") + QString::fromUtf8(sqlite3_errmsg(db)));
+            sqlite3_close(db);
+        }
+        return;
+    }
     // Create the file ourselves so that it starts out private; SQLite gives the -wal and -shm files the
     // mode of the database file.
     PrivateFiles::ensureFile(path);
 
-    const QByteArray nativePath = QFile::encodeName(path);
-    sqlite3* db = nullptr;
     const int result =
         sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     // A read-only file opens without an error but could never take a write: treat it as not openable
     // rather than failing (and logging) at every flush.
     if (result != SQLITE_OK || sqlite3_db_readonly(db, "main") == 1) {
-        m_log.log(kOpenFailed, path);
+        m_log.log(kOpenFailed, path + QStringLiteral("：") +
+                                   (result != SQLITE_OK ? QString::fromUtf8(sqlite3_errmsg(db))
+                                                        : QStringLiteral("文件或其文件夹只读，无法写入")));
         sqlite3_close(db);
         return;
     }
@@ -160,7 +174,18 @@ void UsageDatabase::createSchema()
         withStatement(kHasPostponed,
                       [&](sqlite3_stmt* statement) { hasPostponed = sqlite3_step(statement) == SQLITE_ROW; });
         if (hasPostponed || exec(kAddPostponed)) {
-            exec("PRAGMA user_version=2");
+            // A file of a newer Tavrin keeps its number: we read what we understand and leave the rest.
+            int version = 0;
+            withStatement("PRAGMA user_version", [&](sqlite3_stmt* statement) {
+                if (sqlite3_step(statement) == SQLITE_ROW) {
+                    version = sqlite3_column_int(statement, 0);
+                }
+            });
+            if (version > kSchemaVersion) {
+                m_log.log(kNewerFile, QString::number(version));
+            } else if (version < kSchemaVersion) {
+                exec("PRAGMA user_version=2");
+            }
         }
     }
     // Every later statement would fail the same way and log it every few seconds. Close now: the file
@@ -180,7 +205,16 @@ void UsageDatabase::close()
 
 void UsageDatabase::logSqliteError(const QString& message)
 {
-    m_log.log(message, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    // The same failure comes back at every flush: say it once with the file, again when it changes, and
+    // otherwise once an hour.
+    const QString detail = m_path + QStringLiteral("：") + QString::fromUtf8(sqlite3_errmsg(m_db));
+    const std::chrono::milliseconds now = m_clock.steady();
+    if (message + detail == m_lastError && m_lastErrorAt && now - *m_lastErrorAt < std::chrono::hours(1)) {
+        return;
+    }
+    m_lastError = message + detail;
+    m_lastErrorAt = now;
+    m_log.log(message, detail);
 }
 
 bool UsageDatabase::exec(const char* sql)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -45,7 +46,18 @@ public:
     // Tavrin/data.db under the user's data folder; creates the Tavrin folder (mode 0700) on the way.
     static QString defaultPath();
 
-    UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar = LocalCalendar());
+    // What this version writes into PRAGMA user_version; a file of a newer Tavrin keeps its own number.
+    static constexpr int kSchemaVersion = 2;
+
+    // readOnly opens an existing file for reading alone (the export): no schema, no pruning, no write.
+    enum class Access
+    {
+        readWrite,
+        readOnly
+    };
+
+    UsageDatabase(const QString& path, SystemLog& log, const Clock& clock, LocalCalendar calendar = LocalCalendar(),
+                  Access access = Access::readWrite);
     ~UsageDatabase() override;
     UsageDatabase(const UsageDatabase&) = delete;
     UsageDatabase& operator=(const UsageDatabase&) = delete;
@@ -76,7 +88,7 @@ public:
     static QString isoTimestamp(const QDateTime& instant);
 
 private:
-    void open(const QString& path);
+    void open(const QString& path, Access access);
     void createSchema();
     void prune(const QDateTime& now);
     void close();
@@ -93,4 +105,7 @@ private:
     const Clock& m_clock;
     LocalCalendar m_calendar;
     sqlite3* m_db = nullptr;
+    QString m_path;
+    QString m_lastError;
+    std::optional<std::chrono::milliseconds> m_lastErrorAt;
 };

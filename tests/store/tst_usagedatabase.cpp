@@ -129,6 +129,14 @@ private slots:
                     "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) VALUES"
                     " ('2026-03-02T08:30:00Z', '2026-03-02T08:35:00Z', 300, 0, 'work_reached'),"
                     " ('2026-03-02T08:50:00Z', '2026-03-02T08:50:04Z', 4, 1, 'manual')")));
+        {
+            // The export reads it as it is and changes nothing: no new column, no new version.
+            UsageDatabase reader(path(), m_log, m_clock, LocalCalendar(), UsageDatabase::Access::readOnly);
+            QString error;
+            QVERIFY(reader.exportCsv(m_dir->filePath(QStringLiteral("v1")), &error));
+        }
+        QCOMPARE(DatabaseRows(path()).value(QStringLiteral("PRAGMA user_version")).toInt(), 1);
+        QCOMPARE(readCsv(TestFiles::read(m_dir->filePath(QStringLiteral("v1/breaks.csv")))).size(), 3);
         for (int open = 0; open < 2; ++open) { // and a second opening finds it done
             UsageDatabase db(path(), m_log, m_clock);
             QVERIFY(db.recordBreak(m_clock.now(), m_clock.now(), true, true, QStringLiteral("work_reached")));
@@ -146,6 +154,15 @@ private slots:
             "PRAGMA user_version=1; INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) "
             "VALUES ('2026-03-02T10:00:00Z', '2026-03-02T10:05:00Z', 300, 0, 'manual')")));
         QVERIFY2(m_log.lines.isEmpty(), qPrintable(m_log.lines.join(u'\n')));
+
+        // A file of a newer Tavrin keeps its number, said once; what we understand is still read and written.
+        QVERIFY(DatabaseRows(path()).exec(QStringLiteral("PRAGMA user_version=3")));
+        {
+            UsageDatabase db(path(), m_log, m_clock);
+            QVERIFY(db.addUsage(kDay, 9, 10, 20));
+        }
+        QCOMPARE(DatabaseRows(path()).value(QStringLiteral("PRAGMA user_version")).toInt(), 3);
+        QCOMPARE(m_log.lines.size(), 1);
     }
 
     // By local day in Berlin across the spring change: a break at 23:30 UTC on the 28th started on the 29th;
@@ -199,6 +216,23 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("breaks.csv")), qPrintable(error));
         QCOMPARE(TestFiles::read(folder + QStringLiteral("/breaks.csv")), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"breaks.csv", "usage.csv"}));
+
+        // The export as the command runs it: read-only, the database file unchanged to the byte, and a link
+        // at either name refused, its target untouched.
+        const QByteArray stored = TestFiles::read(path());
+        UsageDatabase reader(path(), m_log, m_clock, LocalCalendar(), UsageDatabase::Access::readOnly);
+        QVERIFY(reader.exportCsv(folder, &error));
+        for (const char* name : {"usage.csv", "breaks.csv"}) {
+            const QString victim = m_dir->filePath(QStringLiteral("victim"));
+            QVERIFY(TestFiles::write(victim, "mine"));
+            const QString at = folder + u'/' + QLatin1StringView(name);
+            QVERIFY(QFile::remove(at) && QFile::link(victim, at));
+            QVERIFY(!reader.exportCsv(folder, &error));
+            QVERIFY2(error.contains(QLatin1StringView(name)), qPrintable(error));
+            QCOMPARE(TestFiles::read(victim), QByteArray("mine"));
+            QVERIFY(QFile::remove(at) && QFile::copy(victim, at));
+        }
+        QCOMPARE(TestFiles::read(path()), stored);
     }
 
     void openingPrunesNinetyCalendarDaysAcrossDaylightSaving()
@@ -285,7 +319,9 @@ private slots:
         QVERIFY(other.exec(QStringLiteral("BEGIN IMMEDIATE")));
         QVERIFY(!db.addUsage(kDay, 9, 30, 40));
         QVERIFY(!db.recordBreak(m_clock.now(), m_clock.now(), false, false, QStringLiteral("manual")));
-        QCOMPARE(m_log.lines, QStringList(2, QStringLiteral("Tavrin: SQLite step 失败：database is locked")));
+        // Said once, with the file: the same failure again within the hour adds no line.
+        QCOMPARE(m_log.lines, QStringList{QStringLiteral("Tavrin: SQLite step 失败：") + path() +
+                                          QStringLiteral("：database is locked")});
         QVERIFY(other.exec(QStringLiteral("COMMIT")));
         QCOMPARE(db.totalSeconds(kDay), std::optional(30.0));
     }
