@@ -54,13 +54,32 @@ start
 kill -TERM "$pid"
 ended_cleanly "SIGTERM"
 
-# Without a session bus a lock and a socket in the runtime folder keep Tavrin single.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
-start
-"$tavrin" >/dev/null 2>&1 || fail "second launch without a session bus did not exit 0"
-wait_for '^reopen requested$'
-kill -TERM "$pid"
-ended_cleanly "SIGTERM without a session bus"
+# One Tavrin whichever way each start reaches the session: with the bus or without it, in either order.
+bus="$DBUS_SESSION_BUS_ADDRESS"
+nobus=unix:path=/nonexistent
+for order in "$nobus $bus" "$bus $nobus" "$nobus $nobus"; do
+    first=${order%% *}
+    second=${order#* }
+    DBUS_SESSION_BUS_ADDRESS="$first" start
+    DBUS_SESSION_BUS_ADDRESS="$second" "$tavrin" >/dev/null 2>&1 || fail "a second launch did not exit 0 ($order)"
+    wait_for '^reopen requested$'
+    kill -TERM "$pid"
+    ended_cleanly "SIGTERM ($order)"
+done
+
+# Five starts at once, with and without the bus: one stays, the others hand over and leave.
+pids=""
+for n in 1 2 3 4 5; do
+    if [ $((n % 2)) = 0 ]; then address="$nobus"; else address="$bus"; fi
+    DBUS_SESSION_BUS_ADDRESS="$address" "$tavrin" >"$XDG_RUNTIME_DIR/start-$n.out" 2>&1 &
+    pids="$pids $!"
+done
+alive() { n=0; for p in $pids; do kill -0 "$p" 2>/dev/null && n=$((n + 1)); done; echo "$n"; }
+for _ in $(seq 600); do [ "$(alive)" = 1 ] && break; sleep 0.1; done
+[ "$(alive)" = 1 ] || fail "$(alive) of five concurrent starts kept running"
+for p in $pids; do kill -TERM "$p" 2>/dev/null; done
+for p in $pids; do wait "$p" || fail "a concurrent start did not end cleanly"; done
+export DBUS_SESSION_BUS_ADDRESS="$nobus"
 # With options tavrin is a command: the export needs no running Tavrin; a folder that cannot be written is
 # status 1, a wrong option 2.
 "$tavrin" --export "$XDG_RUNTIME_DIR/export" >"$out" 2>&1 || fail "export"

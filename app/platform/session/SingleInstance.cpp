@@ -25,7 +25,7 @@ SingleInstance::SingleInstance(const QDBusConnection& bus, QString runtimeFolder
 
 SingleInstance::~SingleInstance()
 {
-    if (m_bus.isConnected()) {
+    if (m_ownsName) {
         m_bus.unregisterObject(kObjectPath);
         m_bus.unregisterService(kServiceName);
     }
@@ -33,7 +33,20 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::claim()
 {
-    return m_bus.isConnected() ? claimOnBus() : claimWithLock();
+    // The lock in the runtime folder decides, whether or not this process reaches a session bus: two
+    // starts that reach each other by different ways (one without a bus, one with it) still find one
+    // owner. The owner also takes the bus name, so that commands and a second launch find it there.
+    if (!claimWithLock()) {
+        return false;
+    }
+    if (m_bus.isConnected() && !claimOnBus()) {
+        // Another process holds the name without the lock (a Tavrin with another runtime folder): it stays
+        // the one, and this process leaves.
+        m_server.reset();
+        m_lock.reset();
+        return false;
+    }
+    return true;
 }
 
 bool SingleInstance::claimOnBus()
@@ -42,6 +55,7 @@ bool SingleInstance::claimOnBus()
     const auto reply = m_bus.interface()->registerService(kServiceName, QDBusConnectionInterface::DontQueueService,
                                                           QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        m_ownsName = true;
         return true;
     }
     m_bus.unregisterObject(kObjectPath);
@@ -59,6 +73,7 @@ bool SingleInstance::claimWithLock()
     // A lock left by a crashed instance is stale once its process is gone; QLockFile checks the PID.
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0)) {
+        // The owner listens on the socket whichever way it reached the session.
         m_lock.reset();
         askOwnerOverSocket();
         return false;
@@ -93,7 +108,7 @@ void SingleInstance::askOwnerOverSocket()
 
 void SingleInstance::exportAdaptors()
 {
-    if (!m_bus.isConnected() || m_lock) {
+    if (!m_ownsName) {
         return;
     }
     // Qt hooks an object's adaptors up when it is registered: register it again now that they exist.

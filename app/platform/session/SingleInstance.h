@@ -9,9 +9,10 @@
 class QLocalServer;
 class QLockFile;
 
-// Keeps one Tavrin per session. The first instance owns the session-bus name org.tavrin.Tavrin; a second
-// launch asks it to reopen (open and raise the dashboard) and then exits. Without a session bus, a lock
-// file and a local socket in the runtime folder do the same job.
+// Keeps one Tavrin per session. The first instance holds a lock file in the runtime folder, listens on a
+// local socket beside it, and owns the session-bus name org.tavrin.Tavrin when there is a bus; a second
+// launch finds the lock taken, asks the owner over the socket to reopen (open and raise the dashboard) and
+// exits.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -47,4 +48,5 @@ private:
     QString m_runtimeFolder;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<QLocalServer> m_server;
+    bool m_ownsName = false;
 };
