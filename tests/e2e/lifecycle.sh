@@ -61,7 +61,8 @@ for order in "$nobus $bus" "$bus $nobus" "$nobus $nobus"; do
     first=${order%% *}
     second=${order#* }
     DBUS_SESSION_BUS_ADDRESS="$first" start
-    DBUS_SESSION_BUS_ADDRESS="$second" "$tavrin" >/dev/null 2>&1 || fail "a second launch did not exit 0 ($order)"
+    DBUS_SESSION_BUS_ADDRESS="$second" timeout 60 "$tavrin" >/dev/null 2>&1 ||
+        fail "a second launch did not hand over and exit 0 ($order)"
     wait_for '^reopen requested$'
     kill -TERM "$pid"
     ended_cleanly "SIGTERM ($order)"
