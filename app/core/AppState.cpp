@@ -46,7 +46,14 @@ AppState::AppState(Services services, QObject* parent)
     });
     // Both run synchronously inside the notification, so the usage is on disk before the process ends
     // or the machine sleeps.
-    connect(&m_services.events, &SystemEvents::willTerminate, this, &AppState::flushPendingUsage, Qt::DirectConnection);
+    connect(
+        &m_services.events, &SystemEvents::willTerminate, this,
+        [this] {
+            // A break on screen now would otherwise leave no record at all.
+            m_breaks.endRunningBreak();
+            flushPendingUsage();
+        },
+        Qt::DirectConnection);
     connect(&m_services.events, &SystemEvents::willSleep, this, &AppState::flushPendingUsage, Qt::DirectConnection);
 }
 

@@ -223,12 +223,16 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
     }
     m_overlayInProgress = true;
     const QDateTime startedAt = m_services.clock.now();
+    const BreakOptions options = breakOptions(trigger);
+    m_running = RunningBreak{startedAt, trigger, static_cast<int>(m_owner.effectiveSettings().rule.restSeconds)};
+    const quint64 generation = ++m_overlayGeneration;
     QPointer<BreakScheduler> self(this);
-    m_services.overlay.show(breakOptions(trigger), [self, trigger, startedAt](BreakResult result) {
-        if (!self) {
+    m_services.overlay.show(options, [self, trigger, startedAt, generation](BreakResult result) {
+        if (!self || generation != self->m_overlayGeneration || !self->m_running) {
             return;
         }
         self->m_overlayInProgress = false;
+        self->m_running.reset();
         const BreakOutcome outcome = result == BreakResult::completed ? BreakOutcome::completed
                                      : result == BreakResult::skipped ? BreakOutcome::skipped
                                                                       : BreakOutcome::postponed;
@@ -237,4 +241,17 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
         }
         self->m_owner.breakEnded(startedAt, outcome, trigger, true);
     });
+}
+
+void BreakScheduler::endRunningBreak()
+{
+    if (!m_running) {
+        return;
+    }
+    const RunningBreak running = *m_running;
+    m_running.reset();
+    m_overlayInProgress = false;
+    const bool restDone = running.startedAt.secsTo(m_services.clock.now()) >= running.restSeconds;
+    m_owner.breakEnded(running.startedAt, restDone ? BreakOutcome::completed : BreakOutcome::skipped, running.trigger,
+                       false);
 }

@@ -77,6 +77,10 @@ public:
     void evaluate();
     // A break by hand: full-screen at once, whatever the style, a pause or a busy user.
     void requestBreak();
+    // Tavrin is ending (quit, SIGTERM, the session's end): a break on screen is reported now, with its real
+    // start and end, as skipped unless its rest period was over; whatever the overlay reports later counts
+    // for nothing.
+    void endRunningBreak();
 
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
     // Why a due break waits, from the moment it is held until it comes (through the two minutes' grace).
@@ -107,4 +111,13 @@ private:
     bool m_isSchedulingOverlay = false;
     // From presenting an overlay until its outcome has been settled.
     bool m_overlayInProgress = false;
+    struct RunningBreak
+    {
+        QDateTime startedAt;
+        BreakTrigger trigger;
+        int restSeconds;
+    };
+    std::optional<RunningBreak> m_running;
+    // Tells an overlay's late outcome from the current one's.
+    quint64 m_overlayGeneration = 0;
 };

@@ -160,6 +160,19 @@ private slots:
         app.work(4s);
         emit app.events.willSleep();
         QCOMPARE(app.storedSeconds(kToday), 7.0);
+
+        // A break on screen when Tavrin ends (quit, SIGTERM and the session's end all say "will terminate")
+        // is recorded with its real start and end, cut short: skipped. The overlay's own outcome afterwards
+        // adds nothing.
+        AppStateFixture other;
+        other.state().requestBreak();
+        other.scheduler.runDue();
+        other.away(100s);
+        emit other.events.willTerminate();
+        QCOMPARE(other.breaks(), QStringList{QStringLiteral("manual|1|0|100")});
+        other.overlayWindows.skip();
+        other.scheduler.runDue();
+        QCOMPARE(other.breaks().size(), 1);
     }
 
     void aWorkPeriodLeadsToTheOverlayAndARecord_data()
