@@ -139,12 +139,18 @@ void AppState::flushPendingUsage()
         }
         m_pendingBreaks.erase(m_pendingBreaks.begin());
     }
+    const bool anyUsage = !m_pendingUsage.empty();
     for (auto entry = m_pendingUsage.begin(); entry != m_pendingUsage.end();) {
         const auto& [hour, pending] = *entry;
         if (!m_services.usage.addUsage(m_currentDayKey, hour, pending.seconds, pending.fatiguePeak)) {
             return;
         }
         entry = m_pendingUsage.erase(entry);
+    }
+    // Everything is stored: what the store holds for the day is now today's figure, also where it held
+    // more than this process knew of.
+    if (anyUsage && !m_dayLoaded) {
+        loadStoredDay(m_services.clock.now());
     }
 }
 
@@ -167,10 +173,29 @@ void AppState::rollDayIfNeeded(const QDateTime& now)
         m_pendingUsage.clear();
     }
     m_currentDayKey = key;
-    setTodaySeconds(0);
-    setHourlyUsage({});
-    setHourlyFatigue({});
+    // The new day may have been counted already: the clock set back across midnight finds an earlier day.
+    loadStoredDay(now);
+}
+
+void AppState::loadStoredDay(const QDateTime& now)
+{
+    // Nothing of the day is pending here: it started now, or everything of it has just been stored.
+    Hourly usage{};
+    double total = 0;
+    const auto stored = m_services.usage.hourlySeconds(m_currentDayKey);
+    if (stored) {
+        for (std::size_t hour = 0; hour < stored->size(); ++hour) {
+            total += (*stored)[hour];
+            usage[hour] = std::min((*stored)[hour] / 3600.0 * 100.0, 100.0);
+        }
+    }
+    setTodaySeconds(total);
+    setHourlyUsage(usage);
+    setHourlyFatigue(m_services.usage.hourlyFatiguePeaks(m_currentDayKey).value_or(Hourly{}));
     refreshYesterday(now);
+    // Without an answer (a store that is busy or gone) today starts from what this process counts; the
+    // first flush that stores everything reads the day again.
+    m_dayLoaded = stored.has_value();
 }
 
 void AppState::refreshYesterday(const QDateTime& now)
@@ -187,20 +212,7 @@ void AppState::restoreUsage(const QDateTime& now)
 {
     migrateLegacyUsageIfNeeded();
     m_currentDayKey = m_services.calendar.dayKey(now);
-    if (const auto stored = m_services.usage.hourlySeconds(m_currentDayKey)) {
-        double total = 0;
-        Hourly usage{};
-        for (std::size_t hour = 0; hour < stored->size(); ++hour) {
-            total += (*stored)[hour];
-            usage[hour] = std::min((*stored)[hour] / 3600.0 * 100.0, 100.0);
-        }
-        setTodaySeconds(total);
-        setHourlyUsage(usage);
-    }
-    if (const auto peaks = m_services.usage.hourlyFatiguePeaks(m_currentDayKey)) {
-        setHourlyFatigue(*peaks);
-    }
-    refreshYesterday(now);
+    loadStoredDay(now);
 }
 
 void AppState::migrateLegacyUsageIfNeeded()

@@ -148,6 +148,8 @@ private:
     void flushPendingUsage();
     void rollDayIfNeeded(const QDateTime& now);
     void refreshYesterday(const QDateTime& now);
+    // Today's figures from the store, for the current day key.
+    void loadStoredDay(const QDateTime& now);
     void restoreUsage(const QDateTime& now);
     void migrateLegacyUsageIfNeeded();
     void setFatigue(const FatigueState& fatigue);
@@ -182,6 +184,8 @@ private:
 
     QString m_currentDayKey;
     std::map<int, PendingHour> m_pendingUsage;
+    // Whether today's figures came from the store; until they do, each complete flush reads them again.
+    bool m_dayLoaded = false;
     std::vector<PendingBreak> m_pendingBreaks;
     int m_ticksSinceFlush = 0;
     TaskHandle m_timer;

@@ -116,6 +116,34 @@ private slots:
         QVERIFY(app.state().fatigue().continuousWork >= 15.0);
     }
 
+    // Today's figure is what is stored for the day plus what waits to be stored: after the clock is set back
+    // across midnight onto a day already counted, and after a store that did not answer at start.
+    void todayIsWhatIsStoredPlusWhatWaits()
+    {
+        AppStateFixture app({}, QDateTime(QDate(2026, 3, 2), QTime(23, 59, 30), Qt::UTC));
+        QVERIFY(app.database->addUsage(kToday, 23, 12, 10));
+        app.work(60s); // into the 3rd
+        const double stored = app.storedSeconds(kToday);
+        QVERIFY(stored > 12);
+        app.clock.step(-60s); // back to 23:59:30 on the 2nd
+        app.work(5s);
+        QCOMPARE(app.state().currentDayKey(), kToday);
+        QCOMPARE(app.state().todaySeconds(), stored + 5.0);
+        emit app.events.willSleep(); // all stored
+        QCOMPARE(app.state().todaySeconds(), app.storedSeconds(kToday));
+
+        AppStateFixture busy;
+        QVERIFY(busy.database->addUsage(kToday, 8, 25, 10));
+        busy.usage.failReads = busy.usage.failWrites = true;
+        busy.work(20s);
+        QCOMPARE(busy.state().todaySeconds(), 20.0); // all this process knows
+        busy.usage.failReads = busy.usage.failWrites = false;
+        busy.work(10s);
+        QCOMPARE(busy.storedSeconds(kToday), 55.0);
+        QCOMPARE(busy.state().todaySeconds(), 55.0);
+        QCOMPARE(busy.state().hourlyUsage()[8], 25.0 / 36.0);
+    }
+
     void failedWritesAreKeptAndRetriedAndDroppedOnlyAtMidnight()
     {
         AppStateFixture app({}, QDateTime(QDate(2026, 3, 2), QTime(22, 59, 50), Qt::UTC));

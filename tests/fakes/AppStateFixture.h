@@ -28,6 +28,7 @@ struct AppStateFixture
     {
         UsageStore* inner = nullptr;
         bool failWrites = false;
+        bool failReads = false;
         int writes = 0;
 
         bool addUsage(const QString& day, int hour, double seconds, double peak) override
@@ -41,10 +42,13 @@ struct AppStateFixture
             ++writes;
             return !failWrites && inner->recordBreak(start, end, skipped, postponed, trigger);
         }
-        std::optional<HourlyValues> hourlySeconds(const QString& day) override { return inner->hourlySeconds(day); }
+        std::optional<HourlyValues> hourlySeconds(const QString& day) override
+        {
+            return failReads ? std::nullopt : inner->hourlySeconds(day);
+        }
         std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override
         {
-            return inner->hourlyFatiguePeaks(day);
+            return failReads ? std::nullopt : inner->hourlyFatiguePeaks(day);
         }
         std::optional<double> totalSeconds(const QString& day) override { return inner->totalSeconds(day); }
     };
