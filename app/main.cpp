@@ -98,7 +98,8 @@ int main(int argc, char* argv[])
     UsageDatabase database(databasePath, log, clock, calendar);
 
     CanberraSoundPlayer sound;
-    QtOverlayWindowLayer overlayWindows;
+    // Qt's Wayland plugin cannot set a window's opacity and would say so at every step of the fade-in.
+    QtOverlayWindowLayer overlayWindows(!QGuiApplication::platformName().startsWith(u"wayland"));
     BreakOverlayPresenter overlay(overlayWindows, scheduler, sound);
     QtBannerWindowLayer bannerWindow;
     ReminderBannerPresenter banner(bannerWindow, scheduler);

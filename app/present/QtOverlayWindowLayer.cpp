@@ -9,8 +9,9 @@
 #include <QScreen>
 #include <QWindow>
 
-QtOverlayWindowLayer::QtOverlayWindowLayer(QObject* parent)
+QtOverlayWindowLayer::QtOverlayWindowLayer(bool fadeIn, QObject* parent)
     : QObject(parent)
+    , m_fadeIn(fadeIn)
 {
 }
 
@@ -75,15 +76,19 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
     window->windowHandle()->setScreen(screen);
     window->setGeometry(screen->geometry());
     window->showContent(m_content);
-    window->setWindowOpacity(0);
+    if (m_fadeIn) {
+        window->setWindowOpacity(0);
+    }
     window->show();
     window->raise();
     window->activateWindow();
-    auto* fade = new QPropertyAnimation(window, "windowOpacity", window);
-    fade->setDuration(kFadeInMs);
-    fade->setStartValue(0.0);
-    fade->setEndValue(1.0);
-    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    if (m_fadeIn) {
+        auto* fade = new QPropertyAnimation(window, "windowOpacity", window);
+        fade->setDuration(kFadeInMs);
+        fade->setStartValue(0.0);
+        fade->setEndValue(1.0);
+        fade->start(QAbstractAnimation::DeleteWhenStopped);
+    }
     m_windows.insert(screen, window);
     emit windowAdded(window);
 }

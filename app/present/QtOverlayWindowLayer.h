@@ -22,7 +22,9 @@ class QtOverlayWindowLayer final : public QObject, public OverlayWindowLayer
 public:
     static constexpr int kFadeInMs = 350;
 
-    explicit QtOverlayWindowLayer(QObject* parent = nullptr);
+    // fadeIn: whether the platform can set a window's opacity (Qt's Wayland plugin cannot, and says so at
+    // every step of a fade).
+    explicit QtOverlayWindowLayer(bool fadeIn = true, QObject* parent = nullptr);
     ~QtOverlayWindowLayer() override;
 
     void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip,
@@ -44,6 +46,7 @@ private:
 
     BreakOptions m_options;
     OverlayContent m_content;
+    bool m_fadeIn;
     std::function<void()> m_onSkip;
     std::function<void()> m_onPostpone;
     OverlayBackground m_background;

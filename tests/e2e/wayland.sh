@@ -5,12 +5,15 @@
 # Usage: wayland.sh TAVRIN TAVRIN_WIDGET
 set -u
 work=$(mktemp -d)
-trap 'kill $weston 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $weston $bus 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work"/*.out >&2; exit 1; }
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" WAYLAND_DISPLAY=tavrin-test HOME="$work" XDG_CONFIG_HOME="$work/config" \
-    XDG_DATA_HOME="$work/data" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
-    DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent
+    XDG_DATA_HOME="$work/data" DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent
+# A private session bus, so that a break can be asked for from the shell.
+dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 >"$work/bus" || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p "$work/bus")"
+bus=$(sed -n 2p "$work/bus")
 unset DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.out" 2>&1 &
 weston=$!
@@ -26,6 +29,12 @@ sleep 1
 kill -0 "$tavrin" 2>/dev/null || fail "tavrin did not keep running"
 kill -0 "$widget" 2>/dev/null || fail "tavrin-widget did not keep running"
 [ "$(grep -c '^Tavrin: 没有 XWayland' "$work/tavrin.out")" = 1 ] || fail "the native Wayland run was not reported once"
+# A break on Qt's Wayland plugin, which cannot set a window's opacity: asked for nothing, it says nothing.
+"$1" --break-now || fail "--break-now"
+resting() { "$1" --status --json | grep -q '"mode":"resting"'; }
+for _ in $(seq 300); do resting "$1" && break; sleep 0.1; done
+resting "$1" || fail "no break on Wayland"
+[ "$(grep -c 'window opacity' "$work/tavrin.out")" = 0 ] || fail "opacity was asked of a platform that cannot set it"
 kill -TERM "$tavrin" "$widget"
 wait "$tavrin" || fail "tavrin did not end cleanly"
 wait "$widget"
