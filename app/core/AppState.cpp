@@ -52,6 +52,10 @@ AppState::AppState(Services services, QObject* parent)
             // A break on screen now would otherwise leave no record at all.
             m_breaks.endRunningBreak();
             flushPendingUsage();
+            // The last chance: what the store still refuses (a full disk) is lost, and says so.
+            if (!m_pendingUsage.empty() || !m_pendingBreaks.empty()) {
+                m_services.log.log(kUnsavedAtExit, pendingSummary());
+            }
         },
         Qt::DirectConnection);
     connect(&m_services.events, &SystemEvents::willSleep, this, &AppState::flushPendingUsage, Qt::DirectConnection);
@@ -163,18 +167,26 @@ void AppState::rollDayIfNeeded(const QDateTime& now)
     // The pending usage still belongs to the old day.
     flushPendingUsage();
     if (!m_pendingUsage.empty()) {
-        double seconds = 0;
-        for (const auto& [hour, pending] : m_pendingUsage) {
-            seconds += pending.seconds;
-        }
-        m_services.log.log(kDroppedUsage, m_currentDayKey + QStringLiteral(", ") +
-                                              QString::number(m_pendingUsage.size()) + QStringLiteral(" h, ") +
-                                              QString::number(seconds, 'f', 0) + QStringLiteral(" s"));
+        m_services.log.log(kDroppedUsage, pendingSummary());
         m_pendingUsage.clear();
     }
     m_currentDayKey = key;
     // The new day may have been counted already: the clock set back across midnight finds an earlier day.
     loadStoredDay(now);
+}
+
+QString AppState::pendingSummary() const
+{
+    double seconds = 0;
+    for (const auto& [hour, pending] : m_pendingUsage) {
+        seconds += pending.seconds;
+    }
+    QString summary = m_currentDayKey + QStringLiteral(", ") + QString::number(m_pendingUsage.size()) +
+                      QStringLiteral(" h, ") + QString::number(seconds, 'f', 0) + QStringLiteral(" s");
+    if (!m_pendingBreaks.empty()) {
+        summary += QStringLiteral(", ") + QString::number(m_pendingBreaks.size()) + QStringLiteral(" breaks");
+    }
+    return summary;
 }
 
 void AppState::loadStoredDay(const QDateTime& now)

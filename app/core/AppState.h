@@ -69,6 +69,7 @@ public:
     static constexpr int kTicksPerFlush = 10;
     static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
     static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
+    static inline const QString kUnsavedAtExit = QStringLiteral("Tavrin: 退出时仍无法保存使用记录，已丢失：");
     static inline const QString kDroppedBreak = QStringLiteral("Tavrin: 丢弃未能写入的休息记录：");
     static inline const QString kImplausiblePause = QStringLiteral("Tavrin: 暂停提醒的结束时间不可信，已恢复提醒：");
     // No pause Tavrin sets reaches further: until tomorrow is at most a day and a daylight-saving hour away.
@@ -148,6 +149,8 @@ private:
     void flushPendingUsage();
     void rollDayIfNeeded(const QDateTime& now);
     void refreshYesterday(const QDateTime& now);
+    // What waits to be stored, for a log line: day, hours, seconds and breaks.
+    QString pendingSummary() const;
     // Today's figures from the store, for the current day key.
     void loadStoredDay(const QDateTime& now);
     void restoreUsage(const QDateTime& now);

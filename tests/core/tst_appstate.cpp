@@ -201,6 +201,12 @@ private slots:
         other.overlayWindows.skip();
         other.scheduler.runDue();
         QCOMPARE(other.breaks().size(), 1);
+
+        // A store that still refuses at the end (a full disk): the loss is said.
+        other.usage.failWrites = true;
+        other.work(3s);
+        emit other.events.willTerminate();
+        QCOMPARE(other.log.count(AppState::kUnsavedAtExit), 1);
     }
 
     void aWorkPeriodLeadsToTheOverlayAndARecord_data()
