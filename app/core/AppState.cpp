@@ -139,6 +139,7 @@ void AppState::flushPendingUsage()
         const PendingBreak& pending = m_pendingBreaks.front();
         if (!m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.postponed,
                                           pending.trigger)) {
+            setStoreProblem(m_services.usage.lastError());
             return;
         }
         m_pendingBreaks.erase(m_pendingBreaks.begin());
@@ -147,10 +148,12 @@ void AppState::flushPendingUsage()
     for (auto entry = m_pendingUsage.begin(); entry != m_pendingUsage.end();) {
         const auto& [hour, pending] = *entry;
         if (!m_services.usage.addUsage(m_currentDayKey, hour, pending.seconds, pending.fatiguePeak)) {
+            setStoreProblem(m_services.usage.lastError());
             return;
         }
         entry = m_pendingUsage.erase(entry);
     }
+    setStoreProblem(std::nullopt);
     // Everything is stored: what the store holds for the day is now today's figure, also where it held
     // more than this process knew of.
     if (anyUsage && !m_dayLoaded) {
@@ -173,6 +176,14 @@ void AppState::rollDayIfNeeded(const QDateTime& now)
     m_currentDayKey = key;
     // The new day may have been counted already: the clock set back across midnight finds an earlier day.
     loadStoredDay(now);
+}
+
+void AppState::setStoreProblem(std::optional<QString> problem)
+{
+    if (problem != m_storeProblem) {
+        m_storeProblem = std::move(problem);
+        emit storeProblemChanged();
+    }
 }
 
 QString AppState::pendingSummary() const

@@ -115,12 +115,15 @@ public:
     // For tests and diagnostics.
     const QString& currentDayKey() const { return m_currentDayKey; }
     int pendingHours() const { return static_cast<int>(m_pendingUsage.size()); }
+    // Why usage cannot be stored now (the store refused the last write); nothing while it is stored.
+    const std::optional<QString>& storeProblem() const { return m_storeProblem; }
     int pendingBreaks() const { return static_cast<int>(m_pendingBreaks.size()); }
     bool isSchedulingOverlay() const { return m_breaks.isSchedulingOverlay(); }
 
 signals:
     void fatigueChanged();
     void todaySecondsChanged();
+    void storeProblemChanged();
     void hourlyUsageChanged();
     void hourlyFatigueChanged();
     void settingsChanged();
@@ -187,6 +190,8 @@ private:
 
     QString m_currentDayKey;
     std::map<int, PendingHour> m_pendingUsage;
+    std::optional<QString> m_storeProblem;
+    void setStoreProblem(std::optional<QString> problem);
     // Whether today's figures came from the store; until they do, each complete flush reads them again.
     bool m_dayLoaded = false;
     std::vector<PendingBreak> m_pendingBreaks;

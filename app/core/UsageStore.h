@@ -24,4 +24,6 @@ public:
     virtual std::optional<HourlyValues> hourlySeconds(const QString& day) = 0;
     virtual std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) = 0;
     virtual std::optional<double> totalSeconds(const QString& day) = 0;
+    // Why the last write was refused, for the person: the file and the reason.
+    virtual QString lastError() const { return {}; }
 };

@@ -203,16 +203,23 @@ void UsageDatabase::close()
     }
 }
 
+QString UsageDatabase::lastError() const
+{
+    return m_db ? m_lastError : m_path + QStringLiteral("：无法打开（详见系统日志）");
+}
+
 void UsageDatabase::logSqliteError(const QString& message)
 {
     // The same failure comes back at every flush: say it once with the file, again when it changes, and
     // otherwise once an hour.
     const QString detail = m_path + QStringLiteral("：") + QString::fromUtf8(sqlite3_errmsg(m_db));
     const std::chrono::milliseconds now = m_clock.steady();
-    if (message + detail == m_lastError && m_lastErrorAt && now - *m_lastErrorAt < std::chrono::hours(1)) {
+    if (detail == m_lastError && m_lastErrorMessage == message && m_lastErrorAt &&
+        now - *m_lastErrorAt < std::chrono::hours(1)) {
         return;
     }
-    m_lastError = message + detail;
+    m_lastError = detail;
+    m_lastErrorMessage = message;
     m_lastErrorAt = now;
     m_log.log(message, detail);
 }

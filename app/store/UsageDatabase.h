@@ -76,6 +76,7 @@ public:
     std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) override;
     // The day's sum of active seconds, or nothing when the day has no rows.
     std::optional<double> totalSeconds(const QString& day) override;
+    QString lastError() const override;
 
     std::vector<Day> dailyUsage(const QString& firstDay, const QString& lastDay) override;
     std::vector<Break> breaksStarted(const QDateTime& from, const QDateTime& to) override;
@@ -107,5 +108,6 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     QString m_lastError;
+    QString m_lastErrorMessage;
     std::optional<std::chrono::milliseconds> m_lastErrorAt;
 };

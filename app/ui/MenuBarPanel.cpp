@@ -94,6 +94,12 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
     m_reminderStatus->hide();
     stack->addWidget(m_reminderStatus);
+    // Usage that cannot be stored: said here, the file and the reason in the tooltip.
+    m_storeProblem =
+        new ToneLabel(QStringLiteral("无法保存使用记录"), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
+    m_storeProblem->setObjectName(QStringLiteral("storeProblem"));
+    m_storeProblem->hide();
+    stack->addWidget(m_storeProblem);
 
     stack->addWidget(divider());
     auto* actions = new QVBoxLayout;
@@ -168,7 +174,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     addAction(quitShortcut);
 
     for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged,
-                        &AppState::breakWaitReasonChanged}) {
+                        &AppState::breakWaitReasonChanged, &AppState::storeProblemChanged}) {
         connect(&m_state, signal, this, &MenuBarPanel::refresh);
     }
     refresh();
@@ -212,6 +218,14 @@ void MenuBarPanel::refresh()
     PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
     view.reminderStatus = ReminderStatus::text(m_state);
     view.paused = m_state.remindersPaused();
+    const std::optional<QString>& problem = m_state.storeProblem();
+    m_storeProblem->setToolTip(problem.value_or(QString()));
+    if (m_storeProblem->isVisibleTo(this) != problem.has_value()) {
+        m_storeProblem->setVisible(problem.has_value());
+        if (isVisible()) {
+            adjustSize();
+        }
+    }
     if (view == m_view && !m_title->text().isEmpty()) {
         return;
     }

@@ -66,6 +66,7 @@ private:
     QPushButton* m_pause = nullptr;
     QMenu* m_pauseMenu = nullptr;
     QLabel* m_reminderStatus = nullptr;
+    QLabel* m_storeProblem = nullptr;
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
     QPushButton* m_history = nullptr;

@@ -51,6 +51,7 @@ struct AppStateFixture
             return failReads ? std::nullopt : inner->hourlyFatiguePeaks(day);
         }
         std::optional<double> totalSeconds(const QString& day) override { return inner->totalSeconds(day); }
+        QString lastError() const override { return failWrites ? QStringLiteral("data.db：磁盘已满") : QString(); }
     };
 
     struct RecordingPublisher final : SnapshotPublishing

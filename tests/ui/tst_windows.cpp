@@ -118,6 +118,16 @@ private slots:
         QVERIFY(!app.storedSettings().pausedUntil);
         QVERIFY(panel.reminderStatusLabel()->isHidden() && dashboard.reminderStatusLabel()->isHidden());
 
+        // A store that refuses: the panel says so, the reason in its tooltip, until it takes the usage again.
+        app.usage.failWrites = true;
+        app.work(10s);
+        auto* problem = panel.findChild<QLabel*>(QStringLiteral("storeProblem"));
+        QVERIFY(problem && problem->isVisible());
+        QCOMPARE(problem->toolTip(), QStringLiteral("data.db：磁盘已满"));
+        app.usage.failWrites = false;
+        app.work(10s);
+        QVERIFY(problem->isHidden());
+
         app.work(31min);
         QCOMPARE(dashboard.chart()->points().size(), 11);
         app.overlayWindows.skip(); // the automatic break of the 45th minute
