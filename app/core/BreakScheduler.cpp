@@ -67,7 +67,7 @@ void BreakScheduler::evaluate()
 {
     const AppSettings& settings = m_owner.effectiveSettings();
     if (!settings.notificationEnabled || m_services.overlay.hasWindows() || m_services.banner.isShown() ||
-        m_isSchedulingOverlay || m_overlayInProgress) {
+        m_isSchedulingOverlay || m_running) {
         return;
     }
     const std::chrono::milliseconds now = m_services.clock.steady();
@@ -218,10 +218,9 @@ BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const
 void BreakScheduler::presentOverlay(BreakTrigger trigger)
 {
     // One overlay at a time; a break shown on no display at all has no windows but is still running.
-    if (m_services.overlay.hasWindows() || m_overlayInProgress) {
+    if (m_services.overlay.hasWindows() || m_running) {
         return;
     }
-    m_overlayInProgress = true;
     const QDateTime startedAt = m_services.clock.now();
     const BreakOptions options = breakOptions(trigger);
     m_running = RunningBreak{startedAt, trigger, static_cast<int>(m_owner.effectiveSettings().rule.restSeconds)};
@@ -231,7 +230,6 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
         if (!self || generation != self->m_overlayGeneration || !self->m_running) {
             return;
         }
-        self->m_overlayInProgress = false;
         self->m_running.reset();
         const BreakOutcome outcome = result == BreakResult::completed ? BreakOutcome::completed
                                      : result == BreakResult::skipped ? BreakOutcome::skipped
@@ -250,7 +248,6 @@ void BreakScheduler::endRunningBreak()
     }
     const RunningBreak running = *m_running;
     m_running.reset();
-    m_overlayInProgress = false;
     const bool restDone = running.startedAt.secsTo(m_services.clock.now()) >= running.restSeconds;
     m_owner.breakEnded(running.startedAt, restDone ? BreakOutcome::completed : BreakOutcome::skipped, running.trigger,
                        false);

@@ -109,14 +109,13 @@ private:
     std::optional<QuietReason> m_waitReason;
     TaskHandle m_notice;
     bool m_isSchedulingOverlay = false;
-    // From presenting an overlay until its outcome has been settled.
-    bool m_overlayInProgress = false;
     struct RunningBreak
     {
         QDateTime startedAt;
         BreakTrigger trigger;
         int restSeconds;
     };
+    // From presenting an overlay until its outcome has been settled (or Tavrin ends).
     std::optional<RunningBreak> m_running;
     // Tells an overlay's late outcome from the current one's.
     quint64 m_overlayGeneration = 0;
