@@ -167,6 +167,7 @@ private:
     void endPauseIfOver(const QDateTime& now);
     // Breaks, as the BreakScheduler reports them.
     void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay) override;
+    void restoreFatigue(const FatigueState& state) override;
     // Records a break that ended now; one the store does not take waits for the next flush.
     void recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger);
 

@@ -23,6 +23,12 @@ void AppState::breakEnded(const QDateTime& startedAt, BreakOutcome outcome, Brea
     recordBreak(startedAt, outcome, trigger);
 }
 
+void AppState::restoreFatigue(const FatigueState& state)
+{
+    m_fatigueEngine.setState(state);
+    setFatigue(state);
+}
+
 void AppState::recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger)
 {
     // A break put off counts as one that did not happen (skipped), and says why.

@@ -82,6 +82,8 @@ void BreakScheduler::evaluate()
     const bool due = (workReached && (settings.reminderStyle == ReminderStyle::fullscreen || nagDue)) ||
                      (fatigue.percent >= 100 && nagDue);
     if (!due) {
+        // A break put off and no longer due (the person rested meanwhile) is over.
+        m_postponedTrigger.reset();
         m_heldSince.reset();
         setWaitReason(std::nullopt);
         return;
@@ -105,7 +107,9 @@ void BreakScheduler::evaluate()
     m_postponedUntil.reset();
     setWaitReason(std::nullopt);
     m_lastNag = now;
-    const BreakTrigger why = workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax;
+    const BreakTrigger why =
+        m_postponedTrigger.value_or(workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax);
+    m_postponedTrigger.reset();
     QPointer<BreakScheduler> self(this);
     m_services.scheduler.post([self, why] {
         if (self) {
@@ -130,8 +134,9 @@ void BreakScheduler::beginBreak(BreakTrigger trigger)
     }
 }
 
-void BreakScheduler::postpone()
+void BreakScheduler::postpone(BreakTrigger trigger)
 {
+    m_postponedTrigger = trigger;
     m_postponedUntil = m_services.clock.steady() + std::chrono::minutes(m_owner.effectiveSettings().postponeMinutes);
     // It comes back when the postponement ends, whatever the reminder interval.
     m_lastNag.reset();
@@ -147,7 +152,7 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
         if (self) {
             self->m_notice.cancel();
             self->m_isSchedulingOverlay = false;
-            self->postpone();
+            self->postpone(trigger);
             self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
         }
     };
@@ -182,7 +187,7 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
     };
     actions.secondaryAction = [self, shownAt, trigger] {
         if (self) {
-            self->postpone();
+            self->postpone(trigger);
             self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
         }
     };
@@ -223,19 +228,22 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
     }
     const QDateTime startedAt = m_services.clock.now();
     const BreakOptions options = breakOptions(trigger);
-    m_running = RunningBreak{startedAt, trigger, static_cast<int>(m_owner.effectiveSettings().rule.restSeconds)};
+    m_running = RunningBreak{startedAt, trigger, static_cast<int>(m_owner.effectiveSettings().rule.restSeconds),
+                             m_owner.fatigue()};
     const quint64 generation = ++m_overlayGeneration;
     QPointer<BreakScheduler> self(this);
     m_services.overlay.show(options, [self, trigger, startedAt, generation](BreakResult result) {
         if (!self || generation != self->m_overlayGeneration || !self->m_running) {
             return;
         }
+        const RunningBreak running = *self->m_running;
         self->m_running.reset();
         const BreakOutcome outcome = result == BreakResult::completed ? BreakOutcome::completed
                                      : result == BreakResult::skipped ? BreakOutcome::skipped
                                                                       : BreakOutcome::postponed;
         if (outcome == BreakOutcome::postponed) {
-            self->postpone();
+            self->m_owner.restoreFatigue(running.fatigue);
+            self->postpone(trigger);
         }
         self->m_owner.breakEnded(startedAt, outcome, trigger, true);
     });

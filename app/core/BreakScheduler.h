@@ -55,6 +55,9 @@ public:
         virtual ~Owner() = default;
         virtual const AppSettings& effectiveSettings() const = 0;
         virtual const FatigueState& fatigue() const = 0;
+        // A break put off from its overlay: fatigue and continuous work go back to what they were when it came,
+        // since the minutes on screen were no rest.
+        virtual void restoreFatigue(const FatigueState& state) = 0;
         // A break ended. An overlay that ran settles fatigue unless it was put off; every break is recorded.
         virtual void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger,
                                 bool overlay) = 0;
@@ -95,7 +98,7 @@ private:
     void showNotice(BreakTrigger trigger);
     void showBannerReminder(BreakTrigger trigger);
     void presentOverlay(BreakTrigger trigger);
-    void postpone();
+    void postpone(BreakTrigger trigger);
     BreakOptions breakOptions(BreakTrigger trigger) const;
     std::optional<QuietReason> busyReason() const;
     void setWaitReason(std::optional<QuietReason> reason);
@@ -104,6 +107,8 @@ private:
     Services m_services;
     std::optional<std::chrono::milliseconds> m_lastNag; // absent: the distant past
     std::optional<std::chrono::milliseconds> m_postponedUntil;
+    // What brought the break that was put off: it comes back as itself.
+    std::optional<BreakTrigger> m_postponedTrigger;
     std::optional<std::chrono::milliseconds> m_heldSince;
     std::optional<std::chrono::milliseconds> m_busyEnded;
     std::optional<QuietReason> m_waitReason;
@@ -114,6 +119,7 @@ private:
         QDateTime startedAt;
         BreakTrigger trigger;
         int restSeconds;
+        FatigueState fatigue;
     };
     // From presenting an overlay until its outcome has been settled (or Tavrin ends).
     std::optional<RunningBreak> m_running;

@@ -346,8 +346,8 @@ private slots:
         QVERIFY(!other.state().isSchedulingOverlay());
     }
 
-    // Postponing, pausing and the quiet of a busy user, as scripts in virtual time. Steps: "work N" (seconds at
-    // the keyboard), "later" (稍后提醒 / 推迟 on what is shown), "skip", "pause 30|60|tomorrow", "resume",
+    // Postponing, pausing and the quiet of a busy user, as scripts in virtual time. Steps: "work N" and "away N"
+    // (seconds at the keyboard), "later" (稍后提醒 / 推迟 on what is shown), "skip", "pause 30|60|tomorrow", "resume",
     // "busy call|screen|-", "restart"; checks: "=none|notice|banner|overlay" (what is up), "?call|screen|-"
     // (why a break waits), "?paused|running".
     void theMomentOfInterruption_data()
@@ -362,6 +362,19 @@ private slots:
         QTest::newRow("postponed from the overlay, for three minutes")
             << "direct 3min"
             << "work 60 =overlay later =none work 179 =none work 1 =overlay" << QStringList{"work_reached|1|1|0"};
+        QTest::newRow("postponed 30 s into the overlay: back five minutes later as it was, through the notice")
+            << "long rest"
+            << "work 60 =notice work 10 =overlay work 30 later =none work 299 =none work 1 =notice work 10 =overlay "
+               "skip"
+            << QStringList{"work_reached|1|1|30", "work_reached|1|0|0"};
+        QTest::newRow("postponed 90 s into the overlay")
+            << "long rest"
+            << "work 60 =notice work 10 =overlay work 90 later =none work 299 =none work 1 =notice"
+            << QStringList{"work_reached|1|1|90"};
+        QTest::newRow("a break for fatigue comes back for fatigue, though work reached the period meanwhile")
+            << ""
+            << "work 50 away 30 work 14 =notice later work 300 =notice work 10 =overlay skip"
+            << QStringList{"fatigue_max|1|1|0", "fatigue_max|1|0|0"};
         QTest::newRow("the banner's second choice, before the nag interval would bring it")
             << "banner"
             << "work 60 =banner later =none work 299 =none work 1 =banner" << QStringList{"work_reached|1|1|0"};
@@ -399,6 +412,7 @@ private slots:
         QFETCH(QStringList, records);
         AppStateFixture app([&](AppSettings& s) {
             shortRule(s);
+            s.rule.restSeconds = setup == u"long rest" ? 180 : 30;
             s.reminderStyle = setup == u"banner" ? ReminderStyle::banner : ReminderStyle::fullscreen;
             s.nagIntervalSeconds = 600;
             s.notifyBeforeOverlay = !setup.startsWith(u"direct");
@@ -424,12 +438,18 @@ private slots:
             return app.bannerWindow.content.title == u"即将进入全屏休息" ? QStringLiteral("notice")
                                                                          : QStringLiteral("banner");
         };
+        // What was up when the break came: putting it off goes back to it.
+        FatigueState atBreak;
+        app.overlayWindows.onOpen = [&] { atBreak = app.state().fatigue(); };
         const QStringList steps = script.split(u' ');
         for (int i = 0; i < steps.size(); ++i) {
             const QString& step = steps[i];
             const QString argument = i + 1 < steps.size() ? steps[i + 1] : QString();
             const QString where = QStringLiteral("step %1 (%2)").arg(i).arg(step);
             if (step.startsWith(u'=')) {
+                if (!app.overlay.hasWindows()) {
+                    atBreak = app.state().fatigue();
+                }
                 QVERIFY2(shown() == step.mid(1), qPrintable(where + QStringLiteral(": ") + shown()));
             } else if (step == u"?paused" || step == u"?running") {
                 QVERIFY2(app.state().remindersPaused() == (step == u"?paused"), qPrintable(where));
@@ -438,11 +458,11 @@ private slots:
                 const auto reason = app.state().breakWaitReason();
                 const QString text = reason ? QStringList{"call", "screen"}.at(int(*reason)) : QStringLiteral("-");
                 QVERIFY2(text == step.mid(1), qPrintable(where + QStringLiteral(": ") + text));
-            } else if (step == u"work") {
-                app.work(std::chrono::seconds(argument.toInt()));
+            } else if (step == u"work" || step == u"away") {
+                step == u"work" ? app.work(std::chrono::seconds(argument.toInt()))
+                                : app.away(std::chrono::seconds(argument.toInt()));
                 ++i;
             } else if (step == u"later") {
-                const FatigueState before = app.state().fatigue();
                 if (app.overlay.hasWindows()) {
                     QCOMPARE(app.overlayWindows.opened.postponeMinutes,
                              std::optional<qint64>(app.state().settings().postponeMinutes));
@@ -453,8 +473,8 @@ private slots:
                     app.bannerWindow.secondaryAction();
                 }
                 app.scheduler.runDue();
-                QVERIFY2(app.state().fatigue().continuousWork == before.continuousWork &&
-                             app.state().fatigue().percent == before.percent,
+                QVERIFY2(app.state().fatigue().continuousWork == atBreak.continuousWork &&
+                             app.state().fatigue().percent == atBreak.percent,
                          "a break put off changes neither fatigue nor continuous work");
             } else if (step == u"skip") {
                 app.overlayWindows.skip();

@@ -19,6 +19,9 @@ public:
         postpone = std::move(onPostpone);
         windows = displays;
         ++opens;
+        if (onOpen) {
+            onOpen();
+        }
     }
     void update(const OverlayContent& content) override { shown = content; }
     void close() override { windows = 0; }
@@ -31,6 +34,7 @@ public:
     OverlayContent shown;
     std::function<void()> skip;
     std::function<void()> postpone;
+    std::function<void()> onOpen;
 };
 
 class FakeBannerWindow final : public BannerWindowLayer
