@@ -38,6 +38,8 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     : QWidget(parent)
     , m_background(background)
 {
+    // The window holds the focus itself until its buttons take keys: Tab then reaches them.
+    setFocusPolicy(Qt::StrongFocus);
     auto* column = new QWidget(this);
     column->setMaximumWidth(900);
     auto* stack = new QVBoxLayout(column);
@@ -92,6 +94,11 @@ void BreakOverlayContentView::showContent(const OverlayContent& content)
     m_countdown->setText(content.countdown);
     m_tip->setText(content.tip);
     m_progress->setProgress(content.progress);
+    for (PillButton* button : {m_skip, m_postpone}) {
+        if (button) {
+            button->setFocusPolicy(content.keysReady ? Qt::TabFocus : Qt::NoFocus);
+        }
+    }
 }
 
 void BreakOverlayContentView::paintEvent(QPaintEvent* event)

@@ -39,7 +39,7 @@ double BreakOverlayPresenter::progress(double remaining, double duration)
 OverlayContent BreakOverlayPresenter::content() const
 {
     return {format(m_remaining), OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
-            progress(m_remaining, m_duration)};
+            progress(m_remaining, m_duration), m_duration - m_remaining >= kKeysIgnoredSeconds};
 }
 
 void BreakOverlayPresenter::show(const BreakOptions& options, Completion completion)

@@ -23,6 +23,8 @@ class BreakOverlayPresenter final : public QObject, public OverlayPresenting
 
 public:
     using Completion = std::function<void(BreakResult)>;
+    // For the first seconds of a break no key reaches its buttons.
+    static constexpr double kKeysIgnoredSeconds = 3;
 
     BreakOverlayPresenter(OverlayWindowLayer& windows, Scheduler& scheduler, SoundPlayer& sound,
                           QObject* parent = nullptr);

@@ -13,6 +13,9 @@ struct OverlayContent
     QString countdown;
     QString tip;
     double progress = 0;
+    // Whether the buttons take keys yet: a person still typing when the break comes must not skip it with
+    // the next key.
+    bool keysReady = false;
 
     bool operator==(const OverlayContent&) const = default;
 };

@@ -12,7 +12,7 @@ PillButton::PillButton(const QString& title, QWidget* parent)
     setText(title);
     setFont(TavrinFont::make(13));
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

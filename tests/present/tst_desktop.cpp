@@ -258,6 +258,28 @@ private slots:
         QCOMPARE(m_overlayWindows.windowCount(), 0);
     }
 
+    // A person still typing when the break comes does not skip it; one without a mouse reaches the buttons.
+    void noKeyEndsABreakInItsFirstSecondsTabReachesTheButtonsAfter()
+    {
+        m_results.clear();
+        m_overlay.show({QStringLiteral("m"), 300, true, false, std::nullopt, 5},
+                       [this](BreakResult result) { m_results.append(result); });
+        // Whichever display's window has the focus.
+        QTRY_VERIFY(dynamic_cast<BreakOverlayContentView*>(QApplication::activeWindow()));
+        const QPointer<BreakOverlayContentView> active =
+            dynamic_cast<BreakOverlayContentView*>(QApplication::activeWindow());
+        QWindow* window = active->windowHandle();
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Enter}) {
+            QTest::keyClick(window, key);
+        }
+        QCOMPARE(m_overlayWindows.windowCount(), 2);
+        QTRY_VERIFY(active->skipButton()->focusPolicy() == Qt::TabFocus);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_Space);
+        QTRY_COMPARE(m_results, QList<BreakResult>{BreakResult::postponed});
+    }
+
     // Seen above a focused full-screen window, which keeps the focus.
     void theBannerSitsTopRightAboveEverythingAndNeverTakesTheFocus()
     {
@@ -280,7 +302,9 @@ private slots:
         QVERIFY(subtitle->text().startsWith(QStringLiteral("<b>")) && subtitle->text().count(u'\n') == 1);
         QVERIFY(subtitle->height() >= 2 * subtitle->fontMetrics().lineSpacing());
         QTRY_COMPARE(redPixels(view->geometry()), 0);
-        QVERIFY(clickUntil(view->actionButton(), [&] { return actions > 0; }));
+        // No window manager places the banner: one click as soon as it is seen takes the action.
+        click(view->geometry().topLeft() + view->actionButton()->mapTo(view, view->actionButton()->rect().center()));
+        QTRY_COMPARE(actions, 1);
         QCOMPARE(activeWindow(), activeBefore);
         QVERIFY(!window.isShown());
     }

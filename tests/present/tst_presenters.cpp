@@ -52,6 +52,7 @@ private slots:
                 const auto tip = std::find(OverlayTips::kTips.begin(), OverlayTips::kTips.end(), m_windows.shown.tip);
                 QCOMPARE(m_windows.shown.countdown + u'/' + QString::number(tip - OverlayTips::kTips.begin()),
                          shown.takeFirst());
+                QCOMPARE(m_windows.shown.keysReady, at > 0); // no key reaches the buttons at first
             }
         }
         m_scheduler.advance(10min);
