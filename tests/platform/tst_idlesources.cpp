@@ -390,6 +390,11 @@ private slots:
         askForFullScreen(normalId, true); // busy, and only now
         QTRY_VERIFY_WITH_TIMEOUT(monitor.isBusy(), 30000);
         QCOMPARE(changes.size(), 1);
+        // The last window goes: openbox leaves _NET_ACTIVE_WINDOW naming it, and a window that is gone is not
+        // full screen.
+        normal->kill();
+        normal->waitForFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(!monitor.isBusy(), 30000);
         monitor.setEnabled(false);
         QCOMPARE(FullScreenWindowMonitor({}, true).coverage(), BusySignal::Coverage::x11WindowsOnly);
     }

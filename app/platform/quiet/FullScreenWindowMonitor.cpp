@@ -41,9 +41,13 @@ std::vector<std::uint32_t> windowProperty(xcb_connection_t* connection, std::uin
     return {items, items + xcb_get_property_value_length(reply.get()) / 4};
 }
 
-void listenToProperties(xcb_connection_t* connection, std::uint32_t window, bool listen)
+// Its properties, and for a client window also its unmapping and destruction: a window manager may go on
+// naming a window that has gone as the active one.
+void listenToWindow(xcb_connection_t* connection, std::uint32_t window, bool listen, bool structure)
 {
-    const std::uint32_t mask = listen ? XCB_EVENT_MASK_PROPERTY_CHANGE : XCB_EVENT_MASK_NO_EVENT;
+    const std::uint32_t mask = listen
+                                   ? XCB_EVENT_MASK_PROPERTY_CHANGE | (structure ? XCB_EVENT_MASK_STRUCTURE_NOTIFY : 0)
+                                   : XCB_EVENT_MASK_NO_EVENT;
     // A window that is gone answers with an error, which is dropped with the cookie.
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
 }
@@ -103,7 +107,7 @@ bool FullScreenWindowMonitor::connectToServer()
     m_stateAtom = internAtom(m_connection, "_NET_WM_STATE");
     m_fullScreenAtom = internAtom(m_connection, "_NET_WM_STATE_FULLSCREEN");
     m_pidAtom = internAtom(m_connection, "_NET_WM_PID");
-    listenToProperties(m_connection, m_root, true);
+    listenToWindow(m_connection, m_root, true, false);
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &FullScreenWindowMonitor::readEvents);
     followActiveWindow();
@@ -134,10 +138,21 @@ void FullScreenWindowMonitor::readEvents()
         while (xcb_generic_event_t* raw = xcb_poll_for_event(m_connection)) {
             const Reply<xcb_generic_event_t> event(raw);
             any = true;
-            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+            switch (event->response_type & 0x7f) {
+            case XCB_PROPERTY_NOTIFY: {
                 const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event.get());
                 activeChanged |= notify->window == m_root && notify->atom == m_activeAtom;
                 stateChanged |= notify->window == m_active && notify->atom == m_stateAtom;
+                break;
+            }
+            // The same layout for the three: the window that went or came back.
+            case XCB_UNMAP_NOTIFY:
+            case XCB_MAP_NOTIFY:
+            case XCB_DESTROY_NOTIFY:
+                stateChanged |= reinterpret_cast<const xcb_unmap_notify_event_t*>(event.get())->window == m_active;
+                break;
+            default:
+                break;
             }
         }
         if (xcb_connection_has_error(m_connection)) {
@@ -162,11 +177,11 @@ void FullScreenWindowMonitor::followActiveWindow()
     const std::uint32_t window = active.empty() ? 0 : active.front();
     if (window != m_active) {
         if (m_active) {
-            listenToProperties(m_connection, m_active, false);
+            listenToWindow(m_connection, m_active, false, true);
         }
         m_active = window;
         if (m_active) {
-            listenToProperties(m_connection, m_active, true);
+            listenToWindow(m_connection, m_active, true, true);
         }
         xcb_flush(m_connection);
     }
@@ -176,7 +191,12 @@ void FullScreenWindowMonitor::followActiveWindow()
 void FullScreenWindowMonitor::refresh()
 {
     bool fullScreen = false;
-    if (m_active) {
+    // A window that is gone or not shown is not in front, whatever the window manager still says.
+    const Reply<xcb_get_window_attributes_reply_t> attributes(
+        m_active
+            ? xcb_get_window_attributes_reply(m_connection, xcb_get_window_attributes(m_connection, m_active), nullptr)
+            : nullptr);
+    if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) {
         const auto states = windowProperty(m_connection, m_active, m_stateAtom, XCB_ATOM_ATOM);
         fullScreen = std::find(states.begin(), states.end(), m_fullScreenAtom) != states.end();
         // Tavrin's own windows (its break, a dashboard made full screen) do not hold a break back.
