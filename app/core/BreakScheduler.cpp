@@ -198,7 +198,7 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
         }
     };
     const AppSettings& settings = m_owner.effectiveSettings();
-    m_services.banner.show({QStringLiteral("该休息一下啦"), settings.rule.breakMessage, QStringLiteral("立即休息"),
+    m_services.banner.show({QStringLiteral("该休息一下啦"), settings.rule.shownMessage(), QStringLiteral("立即休息"),
                             QStringLiteral("稍后提醒")},
                            10, std::move(actions));
 }
@@ -207,7 +207,7 @@ BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const
 {
     const AppSettings& settings = m_owner.effectiveSettings();
     BreakOptions options;
-    options.message = settings.rule.breakMessage;
+    options.message = settings.rule.shownMessage();
     options.duration = static_cast<double>(settings.rule.restSeconds);
     options.allowSkip = settings.showSkipButton;
     options.playSoundOnEnd = settings.playSoundOnEnd;

@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RuleConfig.h"
 
+#include <algorithm>
+
 #include "JsonValues.h"
+
+QString RuleConfig::shownMessage() const
+{
+    if (breakMessage != kDefaultBreakMessage) {
+        return breakMessage;
+    }
+    const qint64 minutes = std::max<qint64>((workSeconds + 30) / 60, 1);
+    return QStringLiteral("你已经持续盯着屏幕 %1 分钟啦").arg(minutes);
+}
 
 QJsonObject RuleConfig::toJson() const
 {

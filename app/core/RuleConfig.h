@@ -11,10 +11,14 @@ struct RuleConfig
 {
     qint64 workSeconds = 2700;
     qint64 restSeconds = 180;
-    // A fixed text: it does not follow a changed work period.
-    QString breakMessage = QStringLiteral("你已经持续盯着屏幕 45 分钟啦");
+    static inline const QString kDefaultBreakMessage = QStringLiteral("你已经持续盯着屏幕 45 分钟啦");
+    // Stored as the person left it; the untouched default is shown with the real work period (shownMessage).
+    QString breakMessage = kDefaultBreakMessage;
 
     bool operator==(const RuleConfig&) const = default;
+
+    // The message a break shows: the default one says the minutes of this work period.
+    QString shownMessage() const;
 
     QJsonObject toJson() const;
     // Strict: every member is required and must have its type.

@@ -463,13 +463,17 @@ private slots:
                                 : app.away(std::chrono::seconds(argument.toInt()));
                 ++i;
             } else if (step == u"later") {
+                // The untouched default message says the real work period.
+                const QString message = QStringLiteral("你已经持续盯着屏幕 1 分钟啦");
                 if (app.overlay.hasWindows()) {
                     QCOMPARE(app.overlayWindows.opened.postponeMinutes,
                              std::optional<qint64>(app.state().settings().postponeMinutes));
+                    QCOMPARE(app.overlayWindows.opened.message, message);
                     app.overlayWindows.postpone();
                 } else if (shown() == u"notice") {
                     app.bannerWindow.action();
                 } else {
+                    QCOMPARE(app.bannerWindow.content.subtitle, std::optional(message));
                     app.bannerWindow.secondaryAction();
                 }
                 app.scheduler.runDue();

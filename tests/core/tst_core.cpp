@@ -43,6 +43,9 @@ private slots:
         s.theme = ThemeMode::dark;
         s.rule = RuleConfig{1500, 300, QStringLiteral("起来走走 \"quoted\" \\ /")};
         s.nagIntervalSeconds = 9'000'000'000LL; // beyond 32 bits
+        s.postponeMinutes = 15;
+        s.pausedUntil = 4'102'444'800LL;
+        s.quietDuringCalls = s.quietDuringFullScreen = true;
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
 
         // Enumerations as their raw values; no path member while there is no path.
