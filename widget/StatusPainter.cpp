@@ -45,10 +45,10 @@ void StatusPainter::paint(const QRectF& bounds, const StatusEntry& entry, Widget
         paintEmpty(content);
         break;
     case Layout::medium:
-        paintMedium(content, *entry.snapshot, status(*entry.snapshot, entry.date));
+        paintMedium(content, *entry.snapshot, entry.date, status(*entry.snapshot, entry.date));
         break;
     case Layout::large:
-        paintLarge(content, *entry.snapshot, status(*entry.snapshot, entry.date));
+        paintLarge(content, *entry.snapshot, entry.date, status(*entry.snapshot, entry.date));
         break;
     }
 }
@@ -72,7 +72,8 @@ void StatusPainter::paintEmpty(const QRectF& content)
     }
 }
 
-void StatusPainter::paintMedium(const QRectF& content, const WidgetSnapshot& snapshot, const BadgeInfo& badge)
+void StatusPainter::paintMedium(const QRectF& content, const WidgetSnapshot& snapshot, const QDateTime& date,
+                                const BadgeInfo& badge)
 {
     const QRectF ring(content.left(), content.center().y() - 49, 98, 98);
     paintRing(ring, snapshot.fatiguePercent, 10);
@@ -82,14 +83,15 @@ void StatusPainter::paintMedium(const QRectF& content, const WidgetSnapshot& sna
     const qreal width = content.right() - blocks.x();
     const qreal first =
         paintInfoBlock(blocks, width, kWorkedTitle, snapshot.workedText(), WidgetTheme::primary(), true);
-    paintInfoBlock(blocks + QPointF(0, first + 10), width, kUntilBreakTitle, minutesUntilBreakText(snapshot),
-                   WidgetTheme::breakGreen(), true);
+    const auto [nextTitle, nextValue] = nextBreakBlock(snapshot, date);
+    paintInfoBlock(blocks + QPointF(0, first + 10), width, nextTitle, nextValue, WidgetTheme::breakGreen(), true);
 
     // The badge sits above the row, in the top-right corner.
     paintBadge(content.topRight(), badge);
 }
 
-void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snapshot, const BadgeInfo& badge)
+void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snapshot, const QDateTime& date,
+                               const BadgeInfo& badge)
 {
     const QFont headerFont = TavrinFont::make(15, QFont::DemiBold);
     const QSizeF badgeExtent = badgeSize(badge);
@@ -119,8 +121,8 @@ void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snap
     const qreal width = content.right() - blocks.x();
     const qreal first =
         paintInfoBlock(blocks, width, kWorkedTitle, snapshot.workedText(), WidgetTheme::primary(), false);
-    paintInfoBlock(blocks + QPointF(0, first + 14), width, kUntilBreakTitle, minutesUntilBreakText(snapshot),
-                   WidgetTheme::breakGreen(), false);
+    const auto [nextTitle, nextValue] = nextBreakBlock(snapshot, date);
+    paintInfoBlock(blocks + QPointF(0, first + 14), width, nextTitle, nextValue, WidgetTheme::breakGreen(), false);
     y += ringSize + secondSpacer;
 
     const qreal tileWidth = (content.width() - 10) / 2;

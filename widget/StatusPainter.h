@@ -27,8 +27,10 @@ public:
 
 private:
     void paintEmpty(const QRectF& content);
-    void paintMedium(const QRectF& content, const WidgetSnapshot& snapshot, const StatusViewLogic::BadgeInfo& badge);
-    void paintLarge(const QRectF& content, const WidgetSnapshot& snapshot, const StatusViewLogic::BadgeInfo& badge);
+    void paintMedium(const QRectF& content, const WidgetSnapshot& snapshot, const QDateTime& date,
+                     const StatusViewLogic::BadgeInfo& badge);
+    void paintLarge(const QRectF& content, const WidgetSnapshot& snapshot, const QDateTime& date,
+                    const StatusViewLogic::BadgeInfo& badge);
 
     void paintRing(const QRectF& frame, double percent, qreal lineWidth);
     // A title over a value; returns the height used.

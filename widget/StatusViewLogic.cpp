@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusViewLogic.h"
 
+#include "ClockTime.h"
 #include "WholeNumbers.h"
 #include "WidgetTheme.h"
+
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
@@ -51,6 +54,15 @@ double ringProgress(double percent)
 QString minutesUntilBreakText(const WidgetSnapshot& snapshot)
 {
     return QString::number(snapshot.minutesUntilBreak()) + QStringLiteral(" 分钟");
+}
+
+std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
+{
+    if (!snapshot.isPaused(entryDate)) {
+        return {kUntilBreakTitle, minutesUntilBreakText(snapshot)};
+    }
+    const QDateTime end = QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil, entryDate.timeZone());
+    return {kPausedUntilTitle, ClockTime::relative(end, entryDate)};
 }
 
 QString durationText(qint64 seconds)

@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QString>
 
+#include <utility>
+
 // What the widget shows, as plain functions of the entry and the size; the painter only draws it.
 namespace StatusViewLogic {
 
@@ -34,6 +36,8 @@ QString ringNumber(double percent);
 // The drawn fraction of the ring: at least a small cap at 0 %, at most the full circle.
 double ringProgress(double percent);
 QString minutesUntilBreakText(const WidgetSnapshot& snapshot);
+// The second block: the minutes until the next break, or while reminders are paused, when the pause ends.
+std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate);
 // "45 分钟", or "1 分 30 秒" when there are leftover seconds.
 QString durationText(qint64 seconds);
 
@@ -42,6 +46,7 @@ inline const QString kLargeTitle = WidgetConfiguration::displayName;
 inline const QString kEmptyMessage = QStringLiteral("打开 Tavrin 应用后\n这里会显示实时数据");
 inline const QString kWorkedTitle = QStringLiteral("今日已工作");
 inline const QString kUntilBreakTitle = QStringLiteral("距离下次休息");
+inline const QString kPausedUntilTitle = QStringLiteral("提醒暂停至");
 inline const QString kRingCaption = QStringLiteral("疲劳值");
 inline const QString kWorkTileCaption = QStringLiteral("工作时长设定");
 inline const QString kRestTileCaption = QStringLiteral("休息时长设定");

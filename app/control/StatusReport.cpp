@@ -44,9 +44,7 @@ QVariantMap of(const AppState& state)
     QVariantMap status;
     const QString mode = modeName(fatigue.mode);
     const qint64 percentage = std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100);
-    const qint64 workSeconds = settings.rule.workSeconds;
-    const double remaining = std::max(static_cast<double>(workSeconds) - fatigue.continuousWork, 0.0);
-    const qint64 minutesUntilBreak = WholeNumbers::roundedUp(remaining / 60.0);
+    const qint64 minutesUntilBreak = state.minutesUntilBreak();
     status.insert(QStringLiteral("mode"), mode);
     // Whole percents: finer, the record would change (and every status bar be woken) every few seconds
     // while nobody is at the computer.
@@ -57,6 +55,9 @@ QVariantMap of(const AppState& state)
     const auto pausedUntil = state.remindersPausedUntil();
     if (pausedUntil) {
         status.insert(QStringLiteral("pausedUntil"), pausedUntil->toSecsSinceEpoch());
+    }
+    if (const auto postponedUntil = state.breakPostponedUntil()) {
+        status.insert(QStringLiteral("postponedUntil"), postponedUntil->toSecsSinceEpoch());
     }
     status.insert(QStringLiteral("meeting"), settings.movieMode);
     const auto wait = state.breakWaitReason();
@@ -69,14 +70,11 @@ QVariantMap of(const AppState& state)
     status.insert(QStringLiteral("text"), QString(QString::number(percentage) + u'%'));
     QStringList tooltip{QStringLiteral("Tavrin · ") + modeText(mode) + QStringLiteral(" · 疲劳 ") +
                             QString::number(percentage) + u'%',
-                        QStringLiteral("今日 ") + formatDuration(state.todaySeconds()),
-                        QStringLiteral("距离休息 ") + QString::number(minutesUntilBreak) + QStringLiteral(" 分钟")};
+                        QStringLiteral("今日 ") + formatDuration(state.todaySeconds())};
     if (settings.movieMode) {
         tooltip.append(QStringLiteral("会议/观影模式"));
     }
-    if (const QString held = ReminderStatus::text(state); !held.isEmpty()) {
-        tooltip.append(held);
-    }
+    tooltip.append(ReminderStatus::nextBreak(state));
     status.insert(QStringLiteral("tooltip"), tooltip.join(u'\n'));
     status.insert(QStringLiteral("class"), settings.movieMode ? QStringLiteral("meeting")
                                            : pausedUntil      ? QStringLiteral("paused")
@@ -84,24 +82,29 @@ QVariantMap of(const AppState& state)
     return status;
 }
 
-QString line(const QVariantMap& status)
+QString line(const QVariantMap& status, const QDateTime& now)
 {
     QStringList parts{modeText(status.value(QStringLiteral("mode")).toString()),
                       QStringLiteral("疲劳 ") + status.value(QStringLiteral("text")).toString(),
-                      QStringLiteral("今日 ") + formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble()),
-                      QStringLiteral("距离休息 ") + status.value(QStringLiteral("minutesUntilBreak")).toString() +
-                          QStringLiteral(" 分钟")};
+                      QStringLiteral("今日 ") +
+                          formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble())};
     if (status.value(QStringLiteral("meeting")).toBool()) {
         parts.append(QStringLiteral("会议/观影模式"));
     }
-    if (status.contains(QStringLiteral("pausedUntil"))) {
-        const QDateTime end = QDateTime::fromSecsSinceEpoch(status.value(QStringLiteral("pausedUntil")).toLongLong());
-        parts.append(ReminderStatus::text(end.toLocalTime(), std::nullopt));
-    }
+    // When the next break comes: what holds it back says it instead.
+    const auto at = [&status, &now](const char* key) {
+        return QDateTime::fromSecsSinceEpoch(status.value(QLatin1StringView(key)).toLongLong(), now.timeZone());
+    };
     const QString quiet = status.value(QStringLiteral("quietReason")).toString();
-    if (!quiet.isEmpty()) {
+    if (status.contains(QStringLiteral("pausedUntil"))) {
+        parts.append(ReminderStatus::text(at("pausedUntil"), std::nullopt, now));
+    } else if (!quiet.isEmpty()) {
         parts.append(
-            ReminderStatus::text(std::nullopt, quiet == u"call" ? QuietReason::call : QuietReason::fullScreen));
+            ReminderStatus::text(std::nullopt, quiet == u"call" ? QuietReason::call : QuietReason::fullScreen, now));
+    } else if (status.contains(QStringLiteral("postponedUntil"))) {
+        parts.append(ReminderStatus::postponed(at("postponedUntil"), now));
+    } else {
+        parts.append(ReminderStatus::minutesUntilBreak(status.value(QStringLiteral("minutesUntilBreak")).toLongLong()));
     }
     return parts.join(QStringLiteral(" · "));
 }
@@ -109,7 +112,7 @@ QString line(const QVariantMap& status)
 QByteArray json(const QVariantMap& status)
 {
     QJsonObject object = QJsonObject::fromVariantMap(status);
-    for (const char* optional : {"pausedUntil", "quietReason"}) {
+    for (const char* optional : {"pausedUntil", "postponedUntil", "quietReason"}) {
         if (!object.contains(QLatin1StringView(optional))) {
             object.insert(QLatin1StringView(optional), QJsonValue::Null);
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QVariantMap>
 
@@ -11,7 +12,8 @@ class AppState;
 // returns and StatusChanged carries, and what tavrin --status prints.
 //
 // Members: mode (working|resting|idle), fatiguePercent, todaySeconds, continuousWorkSeconds,
-// minutesUntilBreak, pausedUntil (seconds since 1970, only while paused), meeting, quietReason (call or
+// minutesUntilBreak (to the end of a postponement while there is one), pausedUntil (seconds since 1970,
+// only while paused), postponedUntil (the same, while a break that was put off waits), meeting, quietReason (call or
 // fullScreen, only while a break waits), and for waybar's custom module text, tooltip, class (working,
 // resting, idle, paused or meeting) and percentage.
 namespace StatusReport {
@@ -19,8 +21,8 @@ namespace StatusReport {
 QVariantMap of(const AppState& state);
 
 // One line for a person: "工作中 · 疲劳 42% · 今日 2 小时 5 分钟 · 距离休息 12 分钟".
-QString line(const QVariantMap& status);
-// One JSON object on one line; pausedUntil and quietReason are null when absent.
+QString line(const QVariantMap& status, const QDateTime& now = QDateTime::currentDateTime());
+// One JSON object on one line; pausedUntil, postponedUntil and quietReason are null when absent.
 QByteArray json(const QVariantMap& status);
 
 } // namespace StatusReport

@@ -105,6 +105,12 @@ public:
     bool remindersPaused() const;
     // The end of the pause in local time, while reminders are paused.
     std::optional<QDateTime> remindersPausedUntil() const;
+    // The time now in the calendar's zone, for texts that say when something ends.
+    QDateTime localNow() const;
+    // When a break that was put off comes back, in local time, while it waits.
+    std::optional<QDateTime> breakPostponedUntil() const;
+    // Whole minutes, rounded up, until the next break: the end of a postponement, or of the work period.
+    qint64 minutesUntilBreak() const;
     // What the full-screen watch can see in this session, for the settings to say.
     BusySignal::Coverage fullScreenCoverage() const;
     // Why a due break waits, if it does.

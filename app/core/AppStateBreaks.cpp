@@ -7,6 +7,9 @@
 #include "Clock.h"
 #include "SystemLog.h"
 #include "UsageStore.h"
+#include "WholeNumbers.h"
+
+#include <algorithm>
 
 void AppState::requestBreak()
 {
@@ -78,6 +81,29 @@ std::optional<QDateTime> AppState::remindersPausedUntil() const
         return std::nullopt;
     }
     return QDateTime::fromSecsSinceEpoch(*m_settings.pausedUntil, m_services.calendar.timeZone());
+}
+
+QDateTime AppState::localNow() const
+{
+    return m_services.clock.now().toTimeZone(m_services.calendar.timeZone());
+}
+
+std::optional<QDateTime> AppState::breakPostponedUntil() const
+{
+    const auto wait = m_breaks.postponedFor();
+    if (!wait) {
+        return std::nullopt;
+    }
+    return localNow().addMSecs(wait->count());
+}
+
+qint64 AppState::minutesUntilBreak() const
+{
+    double seconds = std::max(static_cast<double>(m_settings.rule.workSeconds) - m_fatigue.continuousWork, 0.0);
+    if (const auto wait = m_breaks.postponedFor()) {
+        seconds = static_cast<double>(wait->count()) / 1000.0;
+    }
+    return WholeNumbers::roundedUp(seconds / 60.0);
 }
 
 void AppState::endPauseIfOver(const QDateTime& now)

@@ -142,6 +142,15 @@ void BreakScheduler::postpone(BreakTrigger trigger)
     m_lastNag.reset();
 }
 
+std::optional<std::chrono::milliseconds> BreakScheduler::postponedFor() const
+{
+    const std::chrono::milliseconds now = m_services.clock.steady();
+    if (!m_postponedUntil || now >= *m_postponedUntil) {
+        return std::nullopt;
+    }
+    return *m_postponedUntil - now;
+}
+
 void BreakScheduler::showNotice(BreakTrigger trigger)
 {
     m_isSchedulingOverlay = true;

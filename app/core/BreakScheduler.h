@@ -86,6 +86,8 @@ public:
     void endRunningBreak();
 
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
+    // How long a break that was put off still waits; nothing once it is due again.
+    std::optional<std::chrono::milliseconds> postponedFor() const;
     // Why a due break waits, from the moment it is held until it comes (through the two minutes' grace).
     std::optional<QuietReason> waitReason() const { return m_waitReason; }
     static bool isPaused(const AppSettings& settings, const QDateTime& now);

@@ -89,10 +89,9 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     figures->addStretch(1);
     m_continuous = figure(figures, QStringLiteral("timer"));
     stack->addLayout(figures);
-    // Why no break comes: a pause, a call, a full-screen window. Hidden while reminders run as usual.
+    // When the next break comes, or why none comes: a pause, a call, a full-screen window.
     m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
     m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
-    m_reminderStatus->hide();
     stack->addWidget(m_reminderStatus);
     // Usage that cannot be stored: said here, the file and the reason in the tooltip.
     m_storeProblem =
@@ -216,7 +215,7 @@ void MenuBarPanel::changeEvent(QEvent* event)
 void MenuBarPanel::refresh()
 {
     PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
-    view.reminderStatus = ReminderStatus::text(m_state);
+    view.reminderStatus = ReminderStatus::nextBreak(m_state);
     view.paused = m_state.remindersPaused();
     const std::optional<QString>& problem = m_state.storeProblem();
     m_storeProblem->setToolTip(problem.value_or(QString()));
@@ -241,7 +240,6 @@ void MenuBarPanel::refresh()
     m_today->setText(view.todayText);
     m_continuous->setText(view.continuousText);
     m_reminderStatus->setText(view.reminderStatus);
-    m_reminderStatus->setVisible(!view.reminderStatus.isEmpty());
     m_pause->setText(view.paused ? QStringLiteral("恢复提醒") : QStringLiteral("暂停提醒"));
     if (isVisible()) {
         adjustSize();

@@ -15,9 +15,10 @@ PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, cons
     view.badgeText = QString::number(WholeNumbers::rounded(fatigue.percent)) + u'%';
     view.barValue = static_cast<int>(std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100));
     view.barWarning = fatigue.percent >= 85;
-    view.todayText = formatDuration(todaySeconds);
-    view.continuousText =
-        QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) + QStringLiteral(" 分钟");
+    view.todayText = QStringLiteral("今日 ") + formatDuration(todaySeconds);
+    view.continuousText = QStringLiteral("连续 ") +
+                          QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) +
+                          QStringLiteral(" 分钟");
     view.movieMode = settings.movieMode;
     return view;
 }

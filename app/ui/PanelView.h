@@ -16,11 +16,12 @@ struct PanelView
     int barValue = 0;
     // The bar turns orange from 85 % on; below, it takes the accent colour.
     bool barWarning = false;
+    // "今日 2 小时 5 分钟".
     QString todayText;
-    // Whole minutes of continuous work, never hours.
+    // "连续 12 分钟": whole minutes of continuous work, never hours.
     QString continuousText;
     bool movieMode = false;
-    // Filled by the panel: "提醒已暂停，至 14:30" and the like, empty while reminders run.
+    // Filled by the panel: "距离休息 12 分钟", "提醒已暂停，至 14:30" and the like.
     QString reminderStatus;
     bool paused = false;
 

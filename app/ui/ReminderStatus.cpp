@@ -2,17 +2,16 @@
 #include "ReminderStatus.h"
 
 #include "AppState.h"
+#include "ClockTime.h"
 
 #include <QMenu>
 
-QString ReminderStatus::text(const std::optional<QDateTime>& pausedUntil, std::optional<QuietReason> waitReason)
+QString ReminderStatus::text(const std::optional<QDateTime>& pausedUntil, std::optional<QuietReason> waitReason,
+                             const QDateTime& now)
 {
     if (pausedUntil) {
-        // A pause until tomorrow ends at the start of a day; any other ends at a time worth showing.
-        if (pausedUntil->time() == QTime(0, 0)) {
-            return QStringLiteral("提醒已暂停，至明天");
-        }
-        return QStringLiteral("提醒已暂停，至 ") + pausedUntil->toString(QStringLiteral("HH:mm"));
+        const QString until = ClockTime::relative(*pausedUntil, now);
+        return QStringLiteral("提醒已暂停，至") + (until.startsWith(u'明') ? until : u' ' + until);
     }
     if (waitReason == QuietReason::call) {
         return QStringLiteral("通话中，休息已推迟");
@@ -25,7 +24,28 @@ QString ReminderStatus::text(const std::optional<QDateTime>& pausedUntil, std::o
 
 QString ReminderStatus::text(const AppState& state)
 {
-    return text(state.remindersPausedUntil(), state.breakWaitReason());
+    return text(state.remindersPausedUntil(), state.breakWaitReason(), state.localNow());
+}
+
+QString ReminderStatus::postponed(const QDateTime& until, const QDateTime& now)
+{
+    return QStringLiteral("已推迟，") + ClockTime::relative(until, now) + QStringLiteral(" 再提醒");
+}
+
+QString ReminderStatus::minutesUntilBreak(qint64 minutes)
+{
+    return QStringLiteral("距离休息 ") + QString::number(minutes) + QStringLiteral(" 分钟");
+}
+
+QString ReminderStatus::nextBreak(const AppState& state)
+{
+    if (QString held = text(state); !held.isEmpty()) {
+        return held;
+    }
+    if (const auto until = state.breakPostponedUntil()) {
+        return postponed(*until, state.localNow());
+    }
+    return minutesUntilBreak(state.minutesUntilBreak());
 }
 
 void ReminderStatus::addPauseActions(QMenu* menu, AppState& state)

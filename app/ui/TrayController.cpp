@@ -22,7 +22,8 @@ TrayController::TrayController(AppState& state, QObject* parent)
         }
     });
     connect(&m_state, &AppState::settingsChanged, this, &TrayController::refresh);
-    connect(&m_state, &AppState::todaySecondsChanged, this, &TrayController::refresh);
+    // The minutes to the next break change with every tick; the tooltip is set only when its text changes.
+    connect(&m_state, &AppState::tickFinished, this, &TrayController::refresh);
     connect(&m_state, &AppState::breakWaitReasonChanged, this, &TrayController::refresh);
     refresh();
 }
@@ -45,7 +46,8 @@ QString TrayController::tooltip(bool showToday, double todaySeconds, const QStri
 void TrayController::refresh()
 {
     const AppSettings& settings = m_state.settings();
-    const QString text = tooltip(settings.showTodayInStatusBar, m_state.todaySeconds(), ReminderStatus::text(m_state));
+    const QString text =
+        tooltip(settings.showTodayInStatusBar, m_state.todaySeconds(), ReminderStatus::nextBreak(m_state));
     if (m_icon.toolTip() != text) {
         m_icon.setToolTip(text);
     }

@@ -14,6 +14,7 @@
 #include "Patience.h"
 #include "QtTranslations.h"
 #include "RecordingSystemLog.h"
+#include "ReminderStatus.h"
 #include "SettingsBindings.h"
 #include "SettingsWindow.h"
 #include "StatusReport.h"
@@ -92,7 +93,7 @@ private slots:
         MenuBarPanel panel(app.state());
         panel.popUp(QRect(600, 0, 20, 20));
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        QCOMPARE(dashboard.todayPanel()->value(), panel.view().continuousText);
+        QCOMPARE(QStringLiteral("连续 ") + dashboard.todayPanel()->value(), panel.view().continuousText);
         QCOMPARE(dashboard.fatiguePanel()->value(), panel.view().badgeText);
         QCOMPARE(dashboard.chart()->points().size(), 10); // 09:30: hours 0 to 9
 
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(!panel.movieModeToggle()->isChecked());
 
         // Pausing from the panel: both say until when, and the same row resumes.
-        QVERIFY(panel.reminderStatusLabel()->isHidden());
+        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
         panel.pauseMenu()->actions().at(2)->trigger(); // 直到明天
         QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
         QVERIFY(panel.reminderStatusLabel()->isVisible());
@@ -116,7 +117,8 @@ private slots:
         QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
         QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);
         QVERIFY(!app.storedSettings().pausedUntil);
-        QVERIFY(panel.reminderStatusLabel()->isHidden() && dashboard.reminderStatusLabel()->isHidden());
+        QVERIFY(dashboard.reminderStatusLabel()->isHidden());
+        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
 
         // A store that refuses: the panel says so, the reason in its tooltip, until it takes the usage again.
         app.usage.failWrites = true;
@@ -387,12 +389,12 @@ private slots:
                                [](QWidget* w) { return w->isVisible() && qobject_cast<DashboardWindow*>(w); }),
                  1);
 
-        // The tray's tooltip carries today's time only when asked to.
-        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin"));
+        // The tray's tooltip carries today's time only when asked to, and always when the next break comes.
+        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin\n距离休息 45 分钟"));
         AppSettings withToday = app.state().settings();
         withToday.showTodayInStatusBar = true;
         app.state().setSettings(withToday);
-        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟"));
+        QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟\n距离休息 45 分钟"));
 
         // And in the next run, also when Tavrin quit with it open.
         shell.dashboard()->setGeometry(placed.translated(30, 20));
@@ -444,7 +446,8 @@ private slots:
         MenuBarPanel panel(app.state());
         QVariantMap status = StatusReport::of(app.state());
         QCOMPARE(status.value("text").toString(), panel.view().badgeText);
-        QCOMPARE(formatDuration(status.value("todaySeconds").toDouble()), panel.view().todayText);
+        QCOMPARE(QStringLiteral("今日 ") + formatDuration(status.value("todaySeconds").toDouble()),
+                 panel.view().todayText);
         QCOMPARE(status.value("continuousWorkSeconds").toLongLong() / 60, 20);
         QCOMPARE(status.value("minutesUntilBreak").toLongLong(), 25); // 24 min 30 s, rounded up
         QCOMPARE(status.value("class").toString(), QStringLiteral("working"));
@@ -473,6 +476,31 @@ private slots:
         QCOMPARE(sent.last().first().toMap().value("class").toString(), QStringLiteral("meeting"));
         app.away(5s); // meeting mode: nothing counts, fatigue eases by less than a percent, nothing is sent
         QCOMPARE(sent.size(), 11);
+
+        // A break put off: everything says when it comes back, and the minutes count down to it.
+        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        for (int second = 0; second < 3600 && !app.bannerWindow.shown; ++second) {
+            app.work(1s); // until the notice
+        }
+        const QDateTime back = app.clock.now().addSecs(5 * 60);
+        app.bannerWindow.action();
+        app.work(1s);
+        status = StatusReport::of(app.state());
+        QCOMPARE(status.value("postponedUntil").toLongLong(), back.toSecsSinceEpoch());
+        QCOMPARE(status.value("minutesUntilBreak").toLongLong(), 5);
+        QCOMPARE(panel.reminderStatusLabel()->text(),
+                 QStringLiteral("已推迟，%1 再提醒").arg(back.toString(QStringLiteral("HH:mm"))));
+        QVERIFY(StatusReport::line(status, app.state().localNow()).endsWith(panel.reminderStatusLabel()->text()));
+        QVERIFY(status.value("tooltip").toString().endsWith(panel.reminderStatusLabel()->text()));
+
+        // Until when a pause lasts, beside today.
+        const QDateTime now(QDate(2026, 3, 2), QTime(2, 20), Qt::UTC);
+        const QStringList ends{ReminderStatus::text(now.addSecs(3600), {}, now),
+                               ReminderStatus::text(now.addDays(1), {}, now),
+                               ReminderStatus::text(QDateTime(QDate(2026, 3, 3), QTime(0, 0), Qt::UTC), {}, now),
+                               ReminderStatus::text(now.addDays(2), {}, now)};
+        QCOMPARE(ends, (QStringList{"提醒已暂停，至 03:20", "提醒已暂停，至明天 02:20", "提醒已暂停，至明天",
+                                    "提醒已暂停，至 3月4日 02:20"}));
     }
 
     void figuresAndDurations_data()
@@ -505,8 +533,8 @@ private slots:
         QCOMPARE(view.badgeText, badge);
         QCOMPARE(DashboardModel::fatigueText(percent), badge);
         QCOMPARE(view.barWarning, warning);
-        QCOMPARE(view.todayText, today);
-        QCOMPARE(view.continuousText, continuous);
+        QCOMPARE(view.todayText, QStringLiteral("今日 ") + today);
+        QCOMPARE(view.continuousText, QStringLiteral("连续 ") + continuous);
     }
 
     void trendAgainstYesterday_data()

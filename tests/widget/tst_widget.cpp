@@ -299,26 +299,34 @@ private slots:
         }
     }
 
+    // The badge, and beside the ring what comes next: the minutes to the break, or when a pause ends.
     void theBadgeFollowsStalenessThenMode_data()
     {
         QTest::addColumn<WidgetSnapshot>("stored");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("color");
-        QTest::newRow("181 s old") << snapshot(Mode::resting, 10, 181) << "未在统计" << WidgetTheme::secondary();
+        QTest::addColumn<QString>("next");
+        const QString countdown = StatusViewLogic::kUntilBreakTitle;
+        QTest::newRow("181 s old") << snapshot(Mode::resting, 10, 181) << "未在统计" << WidgetTheme::secondary()
+                                   << countdown;
         QTest::newRow("180 s old, resting")
-            << snapshot(Mode::resting, 10, 180) << "休息中" << WidgetTheme::breakGreen();
-        QTest::newRow("idle") << snapshot(Mode::idle, 10) << "空闲中" << WidgetTheme::statusTeal();
-        QTest::newRow("working at 99.5") << snapshot(Mode::working, 99.5) << "疲劳上升中"
-                                         << WidgetTheme::statusOrange();
-        QTest::newRow("working at 100") << snapshot(Mode::working, 100) << "疲劳已满" << WidgetTheme::red();
+            << snapshot(Mode::resting, 10, 180) << "休息中" << WidgetTheme::breakGreen() << countdown;
+        QTest::newRow("idle") << snapshot(Mode::idle, 10) << "空闲中" << WidgetTheme::statusTeal() << countdown;
+        QTest::newRow("working at 99.5") << snapshot(Mode::working, 99.5) << "疲劳上升中" << WidgetTheme::statusOrange()
+                                         << countdown;
+        QTest::newRow("working at 100") << snapshot(Mode::working, 100) << "疲劳已满" << WidgetTheme::red()
+                                        << countdown;
         WidgetSnapshot paused = snapshot(Mode::working, 100);
         paused.pausedUntil = kNow.toSecsSinceEpoch() + 1;
-        QTest::newRow("paused") << paused << "提醒已暂停" << WidgetTheme::secondary();
+        QTest::newRow("paused") << paused << "提醒已暂停" << WidgetTheme::secondary() << "提醒暂停至 10:00";
+        paused.pausedUntil = kNow.addDays(1).toSecsSinceEpoch();
+        QTest::newRow("paused until tomorrow")
+            << paused << "提醒已暂停" << WidgetTheme::secondary() << "提醒暂停至 明天 10:00";
         paused.mode = Mode::resting;
-        QTest::newRow("paused, resting") << paused << "休息中" << WidgetTheme::breakGreen();
+        QTest::newRow("paused, resting") << paused << "休息中" << WidgetTheme::breakGreen() << "提醒暂停至 明天 10:00";
         paused.mode = Mode::idle;
         paused.pausedUntil = kNow.toSecsSinceEpoch();
-        QTest::newRow("pause just over") << paused << "空闲中" << WidgetTheme::statusTeal();
+        QTest::newRow("pause just over") << paused << "空闲中" << WidgetTheme::statusTeal() << countdown;
     }
 
     void theBadgeFollowsStalenessThenMode()
@@ -326,7 +334,10 @@ private slots:
         QFETCH(WidgetSnapshot, stored);
         QFETCH(QString, text);
         QFETCH(QColor, color);
+        QFETCH(QString, next);
         QVERIFY(StatusViewLogic::status(stored, kNow) == (StatusViewLogic::BadgeInfo{text, color}));
+        const auto [title, value] = StatusViewLogic::nextBreakBlock(stored, kNow);
+        QCOMPARE(title == StatusViewLogic::kUntilBreakTitle ? title : title + u' ' + value, next);
     }
 
     void theHostSwitchesAtEntryDatesAndReadsOnlyWhenAsked()

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClockTime.h"
+
+namespace ClockTime {
+
+QString relative(const QDateTime& at, const QDateTime& now)
+{
+    const QString time = at.time().toString(QStringLiteral("HH:mm"));
+    const qint64 days = now.date().daysTo(at.date());
+    if (days == 0) {
+        return time;
+    }
+    if (days == 1) {
+        return at.time() == QTime(0, 0) ? QStringLiteral("明天") : QStringLiteral("明天 ") + time;
+    }
+    return QStringLiteral("%1月%2日 ").arg(at.date().month()).arg(at.date().day()) + time;
+}
+
+} // namespace ClockTime
