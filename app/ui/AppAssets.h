@@ -14,8 +14,17 @@ inline const QString kStatusPath = QStringLiteral(":/Tavrin_TavrinApp.bundle/sta
 
 // The application logo, loaded once; nothing when the resource is missing or unreadable.
 const std::optional<QPixmap>& logo();
+// How the tray icon looks: as usual, paused (grey, with a pause mark) or in meeting mode (an orange dot); the marks
+// stay legible at 16 px on dark and light panels.
+enum class TrayLook
+{
+    working,
+    paused,
+    meeting,
+};
+
 // The tray icon: the status image, else a drawn heart symbol, else an empty icon.
-QIcon statusBarIcon(const QString& statusPath = kStatusPath);
+QIcon statusBarIcon(TrayLook look = TrayLook::working, const QString& statusPath = kStatusPath);
 // An image file, or nothing when it is missing or unreadable.
 std::optional<QPixmap> loadImage(const QString& path);
 

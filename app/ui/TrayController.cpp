@@ -51,6 +51,13 @@ void TrayController::refresh()
     if (m_icon.toolTip() != text) {
         m_icon.setToolTip(text);
     }
+    const AppAssets::TrayLook look = settings.movieMode          ? AppAssets::TrayLook::meeting
+                                     : m_state.remindersPaused() ? AppAssets::TrayLook::paused
+                                                                 : AppAssets::TrayLook::working;
+    if (look != m_look) {
+        m_look = look;
+        m_icon.setIcon(AppAssets::statusBarIcon(look));
+    }
     if (m_icon.isVisible() != settings.showStatusBarIcon) {
         m_icon.setVisible(settings.showStatusBarIcon);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AppAssets.h"
+
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -29,5 +31,6 @@ private:
 
     AppState& m_state;
     QSystemTrayIcon m_icon;
+    AppAssets::TrayLook m_look = AppAssets::TrayLook::working;
     MenuBarPanel* m_panel;
 };

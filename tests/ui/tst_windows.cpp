@@ -396,6 +396,32 @@ private slots:
         app.state().setSettings(withToday);
         QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟\n距离休息 45 分钟"));
 
+        // Paused and meeting mode each have a look of their own, told apart at 16 px: grey with a mark, and an
+        // orange mark.
+        const auto at16 = [](const QIcon& icon) {
+            return icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        const auto differing = [](const QImage& a, const QImage& b) {
+            int count = 0;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    count += a.pixel(x, y) != b.pixel(x, y);
+                }
+            }
+            return count;
+        };
+        const QImage working = at16(shell.tray().icon().icon());
+        app.state().pauseReminders(30min);
+        const QImage paused = at16(shell.tray().icon().icon());
+        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        const QImage meeting = at16(shell.tray().icon().icon());
+        app.state().resumeReminders();
+        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        QCOMPARE(at16(shell.tray().icon().icon()), working);
+        QVERIFY(differing(working, paused) > 64 && differing(working, meeting) > 32 && differing(paused, meeting) > 32);
+        QCOMPARE(TestPictures::countNear(paused, QColor(0x00, 0xA0, 0x70), 60), 0); // no green left
+        QVERIFY(TestPictures::countNear(meeting, QColor(0xFF, 0x95, 0x00), 40) >= 12);
+
         // And in the next run, also when Tavrin quit with it open.
         shell.dashboard()->setGeometry(placed.translated(30, 20));
         owner = makeShell();
