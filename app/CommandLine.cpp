@@ -85,6 +85,59 @@ int exportTo(const QString& folder, QTextStream& out, QTextStream& err)
 
 namespace CommandLine {
 
+QStringList withoutQtOptions(const QStringList& arguments)
+{
+    // QGuiApplication's and QApplication's own options, and the X11 ones; those in the first list take a value.
+    static const QStringList withValue{QStringLiteral("platform"),
+                                       QStringLiteral("platformpluginpath"),
+                                       QStringLiteral("platformtheme"),
+                                       QStringLiteral("plugin"),
+                                       QStringLiteral("qwindowgeometry"),
+                                       QStringLiteral("qwindowicon"),
+                                       QStringLiteral("qwindowtitle"),
+                                       QStringLiteral("display"),
+                                       QStringLiteral("geometry"),
+                                       QStringLiteral("style"),
+                                       QStringLiteral("stylesheet"),
+                                       QStringLiteral("session"),
+                                       QStringLiteral("name"),
+                                       QStringLiteral("title"),
+                                       QStringLiteral("visual"),
+                                       QStringLiteral("qmljsdebugger"),
+                                       QStringLiteral("fn"),
+                                       QStringLiteral("font"),
+                                       QStringLiteral("bg"),
+                                       QStringLiteral("fg"),
+                                       QStringLiteral("btn"),
+                                       QStringLiteral("im"),
+                                       QStringLiteral("inputstyle")};
+    static const QStringList flags{QStringLiteral("reverse"),
+                                   QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"),
+                                   QStringLiteral("dograb"),
+                                   QStringLiteral("sync"),
+                                   QStringLiteral("testability"),
+                                   QStringLiteral("qwindowsoftwarebackingstore")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QString name = argument;
+        if (i > 0 && name.startsWith(u'-')) {
+            name.remove(0, name.startsWith(QStringLiteral("--")) ? 2 : 1);
+            const QString key = name.section(u'=', 0, 0);
+            if (flags.contains(key) || (withValue.contains(key) && name.contains(u'='))) {
+                continue;
+            }
+            if (withValue.contains(key) && i + 1 < arguments.size()) {
+                ++i;
+                continue;
+            }
+        }
+        kept.append(argument);
+    }
+    return kept;
+}
+
 int run(const QStringList& arguments)
 {
     QTextStream out(stdout);

@@ -54,11 +54,17 @@ QString runtimeFolder()
 
 int main(int argc, char* argv[])
 {
-    // With options Tavrin is a command that ends at once: no window system, no second instance.
-    if (argc > 1) {
+    // With options of its own Tavrin is a command that ends at once: no window system, no second instance.
+    // Qt's own options (-platform, -display, -style…) start it as they start any Qt program.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    arguments = CommandLine::withoutQtOptions(arguments);
+    if (arguments.size() > 1) {
         QCoreApplication app(argc, argv);
         QtTranslations::install();
-        return CommandLine::run(QCoreApplication::arguments());
+        return CommandLine::run(arguments);
     }
     PlatformPlugin::choose();
     QApplication app(argc, argv);

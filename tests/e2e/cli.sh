@@ -32,7 +32,7 @@ setsid -w sh -c 'echo $$ >"$1"; shift; exec "$@"' sh "$sid" "$tavrin" --status >
 ! pgrep -s "$(cat "$sid")" >/dev/null || fail "a command started Tavrin"
 dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
     string:org.tavrin.Tavrin | grep -q 'boolean false' || fail "a command started Tavrin on the bus"
-for bad in "--pause 0" "--pause soon" "--meeting maybe" "--status --quit" "--json" "--frobnicate"; do
+for bad in "--pause 0" "--pause soon" "--meeting maybe" "--status --quit" "--json" "--frobnicate" "-style"; do
     # shellcheck disable=SC2086
     "$tavrin" $bad >"$out" 2>&1
     [ $? = 2 ] || fail "'$bad' is not a usage error"
@@ -42,7 +42,8 @@ done
 (while :; do xdotool mousemove_relative -- 3 3; sleep 0.3; xdotool mousemove_relative -- -3 -3; sleep 0.3; done) &
 user=$!
 trap 'kill $user 2>/dev/null' EXIT
-"$tavrin" >"$XDG_RUNTIME_DIR/tavrin.out" 2>&1 &
+# Qt's own options start Tavrin as they start any Qt program.
+"$tavrin" -platform xcb --style=Fusion >"$XDG_RUNTIME_DIR/tavrin.out" 2>&1 &
 pid=$!
 until_true "$tavrin" --status >/dev/null 2>&1 || fail "Tavrin did not answer"
 
