@@ -38,6 +38,17 @@ for bad in "--pause 0" "--pause soon" "--meeting maybe" "--status --quit" "--jso
     [ $? = 2 ] || fail "'$bad' is not a usage error"
 done
 
+# The completion: a folder with a space is one word; after a command only --json, and only where it fits.
+completion="$(dirname "$0")/../../packaging/completion/tavrin"
+mkdir -p "$XDG_RUNTIME_DIR/my folder"
+complete_words() { # words...: what the completion offers for the last one
+    (cd "$XDG_RUNTIME_DIR" && bash -c '. "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tavrin
+        printf "%s|" "${COMPREPLY[@]}"' "$completion" "$@")
+}
+[ "$(complete_words tavrin --export my)" = "my folder|" ] || fail "completion: $(complete_words tavrin --export my)"
+[ "$(complete_words tavrin --quit "")" = "|" ] || fail "completion after --quit: $(complete_words tavrin --quit "")"
+[ "$(complete_words tavrin --status "")" = "--json|" ] || fail "completion after --status"
+
 # Someone at the mouse, so that Tavrin counts and its status changes every second.
 (while :; do xdotool mousemove_relative -- 3 3; sleep 0.3; xdotool mousemove_relative -- -3 -3; sleep 0.3; done) &
 user=$!
