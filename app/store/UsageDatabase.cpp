@@ -8,12 +8,14 @@
 #include "SystemLog.h"
 
 #include <QFile>
+#include <QTimeZone>
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -88,6 +90,15 @@ bool isUnusableFile(int resultCode)
 {
     const int primary = resultCode & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+// ISO 8601 with the offset always written out: 2026-03-02T09:36:00+08:00.
+QString withOffset(const QDateTime& local)
+{
+    const int offset = local.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
 }
 
 } // namespace
@@ -421,11 +432,29 @@ QList<CsvExport::Table> UsageDatabase::exportTables()
         });
     };
     readRows(kSelectAllUsage, usage);
+    // A peak to one decimal, as the windows show it.
+    for (QStringList& row : usage.rows) {
+        bool number = false;
+        const double peak = row.value(3).toDouble(&number);
+        if (number) {
+            row[3] = QString::number(peak, 'f', 1);
+        }
+    }
     QStringList quoted;
     for (const QString& name : breaks.header) {
         quoted.append(u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"');
     }
     readRows("SELECT " + quoted.join(u',').toUtf8() + " FROM break_events ORDER BY started_at, id", breaks);
+    // Stored in UTC; written in the person's own time with its offset, as the usage's days and hours are.
+    for (const char* name : {"started_at", "ended_at"}) {
+        const qsizetype column = breaks.header.indexOf(QLatin1StringView(name));
+        for (QStringList& row : breaks.rows) {
+            const QDateTime at = QDateTime::fromString(row.value(column), Qt::ISODate);
+            if (column >= 0 && at.isValid()) {
+                row[column] = withOffset(at.toTimeZone(m_calendar.timeZone()));
+            }
+        }
+    }
     return {usage, breaks};
 }
 

@@ -115,20 +115,24 @@ private slots:
 
     void aVersionOneFileGainsThePostponedColumnAndKeepsEveryRow()
     {
-        // The file as version 1 wrote it.
-        QVERIFY(
-            DatabaseRows(path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-                .exec(QStringLiteral(
-                    "PRAGMA journal_mode=WAL; PRAGMA user_version=1;"
-                    "CREATE TABLE usage_hourly (day TEXT NOT NULL, hour INTEGER NOT NULL, active_seconds REAL NOT NULL "
-                    "DEFAULT 0, fatigue_peak REAL NOT NULL DEFAULT 0, PRIMARY KEY(day, hour));"
-                    "CREATE TABLE break_events (id INTEGER PRIMARY KEY AUTOINCREMENT, started_at TEXT NOT NULL, "
-                    "ended_at "
-                    "TEXT, duration_s INTEGER, skipped INTEGER NOT NULL DEFAULT 0, trigger TEXT);"
-                    "INSERT INTO usage_hourly VALUES('2026-03-02', 8, 1200, 35.5);"
-                    "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) VALUES"
-                    " ('2026-03-02T08:30:00Z', '2026-03-02T08:35:00Z', 300, 0, 'work_reached'),"
-                    " ('2026-03-02T08:50:00Z', '2026-03-02T08:50:04Z', 4, 1, 'manual')")));
+        // The file as version 1 wrote it: its schema and its statements, word for word.
+        QVERIFY(DatabaseRows(path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+                    .exec(QStringLiteral(
+                        "PRAGMA journal_mode=WAL; PRAGMA user_version=1;"
+                        "CREATE TABLE IF NOT EXISTS usage_hourly (day TEXT NOT NULL, hour INTEGER NOT NULL, "
+                        "active_seconds INTEGER NOT NULL DEFAULT 0, fatigue_peak REAL NOT NULL DEFAULT 0, "
+                        "PRIMARY KEY (day, hour));"
+                        "CREATE INDEX IF NOT EXISTS idx_usage_day ON usage_hourly(day);"
+                        "CREATE TABLE IF NOT EXISTS break_events (id INTEGER PRIMARY KEY AUTOINCREMENT, started_at "
+                        "TEXT NOT NULL, ended_at TEXT, duration_s INTEGER, skipped INTEGER NOT NULL DEFAULT 0, "
+                        "trigger TEXT);"
+                        "INSERT INTO usage_hourly(day, hour, active_seconds, fatigue_peak) VALUES('2026-03-02', 8, "
+                        "1200, 35.5) ON CONFLICT(day, hour) DO UPDATE SET active_seconds = active_seconds + "
+                        "excluded.active_seconds, fatigue_peak = MAX(fatigue_peak, excluded.fatigue_peak);"
+                        "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) VALUES"
+                        " ('2026-03-02T08:30:00Z', '2026-03-02T08:35:00Z', 300, 0, 'work_reached');"
+                        "INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) VALUES"
+                        " ('2026-03-02T08:50:00Z', '2026-03-02T08:50:04Z', 4, 1, 'manual')")));
         {
             // The export reads it as it is and changes nothing: no new column, no new version.
             UsageDatabase reader(path(), m_log, m_clock, LocalCalendar(), UsageDatabase::Access::readOnly);
@@ -148,7 +152,7 @@ private slots:
                               "3|2026-03-02T09:00:00Z|2026-03-02T09:00:00Z|0|1|work_reached|1",
                               "4|2026-03-02T09:00:00Z|2026-03-02T09:00:00Z|0|1|work_reached|1"}));
         QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT * FROM usage_hourly")),
-                 QStringList{QStringLiteral("2026-03-02|8|1200.0|35.5")});
+                 QStringList{QStringLiteral("2026-03-02|8|1200|35.5")});
         // Version 1 opening the file again still writes its rows: the new column has a default.
         QVERIFY(DatabaseRows(path()).exec(QStringLiteral(
             "PRAGMA user_version=1; INSERT INTO break_events(started_at, ended_at, duration_s, skipped, trigger) "
@@ -191,8 +195,9 @@ private slots:
 
     void theExportReadsBackAsStoredAndReplacesOnlyWhenComplete()
     {
-        UsageDatabase db(path(), m_log, m_clock);
-        QVERIFY(db.addUsage(kDay, 9, 75, 40.5));
+        // Someone in UTC+8: a break stored at 08:30 UTC is theirs at 16:30, and says so.
+        UsageDatabase db(path(), m_log, m_clock, LocalCalendar(QTimeZone("Asia/Shanghai")));
+        QVERIFY(db.addUsage(kDay, 9, 75, 40.54999));
         const QString trigger = QStringLiteral("typed, \"by hand\"\r\n第二行");
         QVERIFY(db.recordBreak(utc("2026-03-02T08:30:00Z"), utc("2026-03-02T08:35:00Z"), false, false, trigger));
         const QString folder = m_dir->filePath(QStringLiteral("export"));
@@ -202,9 +207,9 @@ private slots:
         QCOMPARE(usage,
                  (QList<QStringList>{{"day", "hour", "active_seconds", "fatigue_peak"}, {kDay, "9", "75", "40.5"}}));
         const auto breaks = readCsv(TestFiles::read(folder + QStringLiteral("/breaks.csv")));
-        QCOMPARE(breaks,
-                 (QList<QStringList>{{"started_at", "ended_at", "duration_s", "skipped", "trigger", "postponed"},
-                                     {"2026-03-02T08:30:00Z", "2026-03-02T08:35:00Z", "300", "0", trigger, "0"}}));
+        QCOMPARE(breaks, (QList<QStringList>{
+                             {"started_at", "ended_at", "duration_s", "skipped", "trigger", "postponed"},
+                             {"2026-03-02T16:30:00+08:00", "2026-03-02T16:35:00+08:00", "300", "0", trigger, "0"}}));
 
         // Again with one more row: replaced. Then a file that cannot be written leaves the earlier whole.
         QVERIFY(db.addUsage(kDay, 10, 5, 41));
