@@ -70,6 +70,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder());

@@ -37,6 +37,7 @@ AppSettings withMovieMode(AppSettings settings, bool on);
 inline const QString kAboutTitle = QStringLiteral("Tavrin Kelomar");
 inline const QString kContactAddress = QStringLiteral("hello@tavrin.org");
 // The about box's text under the title: the four lines, an empty line and the contact.
-QString aboutText();
+// What the About box says: how Tavrin works, its version, its licence and where it keeps its data.
+QString aboutText(const QString& version, const QString& dataFolder);
 
 } // namespace DashboardModel

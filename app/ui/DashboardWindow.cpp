@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "DashboardCards.h"
 #include "DashboardModel.h"
+#include "DataPaths.h"
 #include "FormatDuration.h"
 #include "IconButton.h"
 #include "ReminderStatus.h"
@@ -14,6 +15,7 @@
 #include "UnifiedWindowChrome.h"
 #include "UsageChart.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
@@ -161,7 +163,8 @@ QMessageBox* DashboardWindow::showAbout()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(DashboardModel::kAboutTitle);
     box->setText(DashboardModel::kAboutTitle);
-    box->setInformativeText(DashboardModel::aboutText());
+    box->setInformativeText(
+        DashboardModel::aboutText(QCoreApplication::applicationVersion(), DataPaths::applicationFolder()));
     box->setFont(TavrinFont::make(13));
     if (const auto& logo = AppAssets::logo()) {
         box->setIconPixmap(logo->scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));

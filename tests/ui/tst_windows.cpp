@@ -5,6 +5,7 @@
 #include "DashboardCards.h"
 #include "DashboardModel.h"
 #include "DashboardWindow.h"
+#include "DataPaths.h"
 #include "FormatDuration.h"
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
@@ -216,6 +217,10 @@ private slots:
         auto* about = dashboard.findChild<QMessageBox*>();
         QVERIFY(about && about->isVisible() && !about->iconPixmap().isNull());
         QCOMPARE(about->windowModality(), Qt::WindowModal);
+        for (const QString& said :
+             {QStringLiteral("版本 "), QStringLiteral("GNU GPL 3.0"), DataPaths::applicationFolder()}) {
+            QVERIFY2(about->informativeText().contains(said), qPrintable(said));
+        }
         about->buttons().first()->click();
         QTRY_VERIFY(!dashboard.findChild<QMessageBox*>());
 
