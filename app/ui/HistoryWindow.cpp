@@ -11,6 +11,7 @@
 #include "ToneLabel.h"
 #include "UnifiedWindowChrome.h"
 #include "UsageHistory.h"
+#include "UserDefaults.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -60,6 +61,11 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     , m_state(state)
     , m_services(std::move(services))
 {
+    // The period chosen last time; anything else stored there is no period.
+    const int stored = m_services.defaults.data(kPeriodKey).value_or(QByteArray()).toInt();
+    if (std::ranges::find(HistoryModel::kPeriods, stored) != std::end(HistoryModel::kPeriods)) {
+        m_period = stored;
+    }
     setWindowTitle(QStringLiteral("使用历史"));
     setObjectName(QStringLiteral("history"));
     setMinimumSize(820, 600);
@@ -116,7 +122,7 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     figures->setSpacing(16);
     m_average = new StatPanel(m_services.appearance, QStringLiteral("日均使用"), false);
     m_completion = new StatPanel(m_services.appearance, QStringLiteral("休息完成率"), true);
-    m_longest = new StatPanel(m_services.appearance, QStringLiteral("最长连续使用"), false);
+    m_longest = new StatPanel(m_services.appearance, QStringLiteral("单日最长使用"), false);
     m_average->setFixedWidth(260);
     m_completion->setFixedWidth(180);
     m_longest->setFixedWidth(340);
@@ -167,6 +173,9 @@ QAbstractButton* HistoryWindow::periodButton(int days) const
 void HistoryWindow::showPeriod(int days)
 {
     m_period = days;
+    if (const QByteArray chosen = QByteArray::number(days); m_services.defaults.data(kPeriodKey) != chosen) {
+        m_services.defaults.setData(kPeriodKey, chosen);
+    }
     if (QAbstractButton* button = m_periods->button(days)) {
         button->setChecked(true);
     }

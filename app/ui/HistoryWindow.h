@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class StatPanel;
 class UsageHistory;
+class UserDefaults;
 
 // "使用历史": the last 7, 30 or 90 days as a bar per day with its fatigue peak, a summary of the
 // period, and the export of everything stored as CSV. It queries the store when it opens and when the
@@ -33,11 +34,15 @@ public:
         const Appearance& appearance;
         const Clock& clock;
         LocalCalendar calendar;
+        // Where the period chosen last is kept, for the next opening.
+        UserDefaults& defaults;
     };
+
+    static inline const QString kPeriodKey = QStringLiteral("Tavrin.HistoryPeriod");
 
     HistoryWindow(AppState& state, Services services, QWidget* parent = nullptr);
 
-    // Shows the last `days` days (7, 30 or 90), querying the store again.
+    // Shows the last `days` days (7, 30 or 90), querying the store again, and keeps the choice.
     void showPeriod(int days);
     int period() const { return m_period; }
     // Writes the CSV files into the folder and says how that went, window-modal.

@@ -115,8 +115,8 @@ SettingsWindow* TavrinApp::openSettings()
 HistoryWindow* TavrinApp::openHistory()
 {
     if (!m_history) {
-        m_history = new HistoryWindow(
-            m_state, {m_services.history, m_services.appearance, m_services.clock, m_services.calendar});
+        m_history = new HistoryWindow(m_state, {m_services.history, m_services.appearance, m_services.clock,
+                                                m_services.calendar, m_services.defaults});
         adoptWindow(m_history, this);
     }
     present(m_history);

@@ -146,7 +146,8 @@ private slots:
         rows.chop(1);
         QVERIFY(DatabaseRows(app.databasePath()).exec(QStringLiteral("INSERT INTO usage_hourly VALUES ") + rows));
         ThemeAppearance appearance(nullptr);
-        HistoryWindow window(app.state(), {*app.database, appearance, app.clock, LocalCalendar(QTimeZone::utc())});
+        HistoryWindow window(app.state(),
+                             {*app.database, appearance, app.clock, LocalCalendar(QTimeZone::utc()), app.defaults});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(clickUntil(window.periodButton(90), [&] { return window.chart()->days().size() == 90; }));

@@ -387,7 +387,13 @@ private slots:
         QVERIFY(history && history->isVisible());
         emit shell.dashboard()->historyRequested();
         QCOMPARE(shell.history(), history);
+        QTest::mouseClick(history->periodButton(30), Qt::LeftButton);
         QVERIFY(history->close());
+        QTRY_VERIFY(!shell.history());
+        // Opened again, it shows the period chosen last.
+        emit shell.dashboard()->historyRequested();
+        QTRY_VERIFY(shell.history() && shell.history()->period() == 30);
+        QVERIFY(shell.history()->close());
         QTRY_VERIFY(!shell.history());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
@@ -445,7 +451,8 @@ private slots:
                 " ('2026-02-27T09:00:00Z', 0, 0), ('2026-02-27T10:00:00Z', 0, 0),"
                 " ('2026-02-27T11:00:00Z', 1, 0), ('2026-02-27T12:00:00Z', 1, 1)"));
         app.work(5s);
-        HistoryWindow window(app.state(), {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc())});
+        HistoryWindow window(app.state(),
+                             {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()), app.defaults});
         showAndWait(window);
         const auto& days = window.report().days;
         QCOMPARE(days.size(), std::size_t(7));
