@@ -13,8 +13,12 @@ FieldLineEdit::FieldLineEdit(const Appearance& appearance, const QMargins& textM
     setFont(TavrinFont::make(13));
     setFrame(false);
     setTextMargins(textMargins);
-    // The rounded field is painted below; the line edit draws only its text.
-    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
+    // The rounded field is painted below; the line edit draws only its text. Only the base is set here, so
+    // the text colour keeps following the application's palette when the theme changes (a style sheet would
+    // keep the colours it was polished with).
+    QPalette clear = palette();
+    clear.setColor(QPalette::Base, Qt::transparent);
+    setPalette(clear);
 }
 
 void FieldLineEdit::paintEvent(QPaintEvent* event)

@@ -54,14 +54,16 @@ QVBoxLayout* addSection(QVBoxLayout* page, const QString& title, const Appearanc
     return rows;
 }
 
-void addRow(QVBoxLayout* section, const QString& title, QWidget* control)
+QWidget* addRow(QVBoxLayout* section, const QString& title, QWidget* control)
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    row->addWidget(new ToneLabel(title, ToneLabel::Tone::primary, TavrinFont::make(14)));
+    auto* label = new ToneLabel(title, ToneLabel::Tone::primary, TavrinFont::make(14));
+    row->addWidget(label);
     row->addStretch(1);
     row->addWidget(control);
     addBlock(section, row);
+    return label;
 }
 
 void addBlock(QVBoxLayout* section, QLayout* content)

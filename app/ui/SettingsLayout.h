@@ -16,7 +16,8 @@ namespace SettingsLayout {
 QVBoxLayout* addSection(QVBoxLayout* page, const QString& title, const Appearance& appearance);
 // A row: the title, a flexible space, the control; 14 px above and below. A divider goes before every
 // row but a section's first.
-void addRow(QVBoxLayout* section, const QString& title, QWidget* control);
+// Returns the row's title, to be disabled with its control.
+QWidget* addRow(QVBoxLayout* section, const QString& title, QWidget* control);
 // A block laid out by the caller, with the row's padding and the divider.
 void addBlock(QVBoxLayout* section, QLayout* content);
 // A horizontal group of controls and texts (13 px) for the right side of a row.

@@ -32,6 +32,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 using SettingsLayout::addRow;
 
 namespace {
@@ -110,7 +113,8 @@ void SettingsWindow::buildSections(QWidget* content)
     QVBoxLayout* notices = SettingsLayout::addSection(page, QStringLiteral("通知"), appearance);
     addSwitch(notices, QStringLiteral("通知提醒"), &AppSettings::notificationEnabled);
     m_reminderStyle = picker(&AppSettings::reminderStyle, 132);
-    addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle);
+    m_rows.insert(QStringLiteral("提醒方式"),
+                  {addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle), m_reminderStyle});
     addSwitch(notices, QStringLiteral("在全屏弹窗出现前通知提醒"), &AppSettings::notifyBeforeOverlay);
     addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
     addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
@@ -132,7 +136,7 @@ void SettingsWindow::buildSections(QWidget* content)
         const QSignalBlocker blocker(m_postpone);
         m_postpone->setCurrentIndex(m_postpone->findData(QVariant::fromValue(settings.postponeMinutes)));
     });
-    addRow(notices, QStringLiteral("推迟时长"), m_postpone);
+    m_rows.insert(QStringLiteral("推迟时长"), {addRow(notices, QStringLiteral("推迟时长"), m_postpone), m_postpone});
     m_background = picker(&AppSettings::overlayBackground, 90);
     m_upload = smallButton(QStringLiteral("上传"));
     connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
@@ -175,9 +179,10 @@ void SettingsWindow::buildSections(QWidget* content)
                                   SettingsLayout::groupText(QStringLiteral("分")), m_restSeconds,
                                   SettingsLayout::groupText(QStringLiteral("秒"))}));
     m_nagMinutes = numberField(SettingsBindings::nagMinutes, SettingsBindings::withNagMinutes);
-    addRow(rules, QStringLiteral("通知间隔"),
-           SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
-                                  SettingsLayout::groupText(QStringLiteral("分钟提醒"))}));
+    QWidget* nag = SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
+                                          SettingsLayout::groupText(QStringLiteral("分钟提醒"))});
+    m_rows.insert(QStringLiteral("通知间隔"), {addRow(rules, QStringLiteral("通知间隔"), nag), nag});
+    m_refreshers.append([this](const AppSettings& settings) { enableRows(settings); });
 
     addCaptionedSwitch(
         rules, QStringLiteral("会议/观影模式"), QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
@@ -234,7 +239,7 @@ SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& tit
         });
     });
     m_refreshers.append([toggle, field](const AppSettings& settings) { toggle->setCheckedSilently(settings.*field); });
-    addRow(section, title, toggle);
+    m_rows.insert(title, {addRow(section, title, toggle), toggle});
     return toggle;
 }
 
@@ -297,6 +302,31 @@ QComboBox* SettingsWindow::picker(E AppSettings::*field, int width)
         }
     });
     return box;
+}
+
+void SettingsWindow::enableRows(const AppSettings& settings)
+{
+    // Without reminders there is no style, notice, postponement or repeat to choose; the notice comes only
+    // before a full-screen break. A break taken by hand still shows the overlay with its skip button,
+    // background and sound, so those stay.
+    const bool reminders = settings.notificationEnabled;
+    const std::pair<const char*, bool> rows[] = {
+        {"提醒方式", reminders},
+        {"在全屏弹窗出现前通知提醒", reminders && settings.reminderStyle == ReminderStyle::fullscreen},
+        {"推迟时长", reminders},
+        {"通知间隔", reminders},
+    };
+    for (const auto& [title, enabled] : rows) {
+        for (QWidget* widget : m_rows.value(QString::fromUtf8(title))) {
+            widget->setEnabled(enabled);
+        }
+    }
+}
+
+bool SettingsWindow::rowEnabled(const QString& rowTitle) const
+{
+    const QList<QWidget*> row = m_rows.value(rowTitle);
+    return !row.isEmpty() && std::ranges::all_of(row, [](const QWidget* widget) { return widget->isEnabled(); });
 }
 
 void SettingsWindow::change(const Edit& edit)

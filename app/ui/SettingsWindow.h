@@ -50,6 +50,9 @@ public:
     QFileDialog* chooseBackgroundImage();
 
     SwitchToggle* toggle(const QString& rowTitle) const { return m_toggles.value(rowTitle); }
+    // Whether the row can be changed now: options that cannot apply (the full-screen notice while the banner
+    // is chosen, every reminder option while reminders are off) are disabled.
+    bool rowEnabled(const QString& rowTitle) const;
     NumberField* workMinutesField() const { return m_workMinutes; }
     NumberField* restMinutesField() const { return m_restMinutes; }
     NumberField* restSecondsField() const { return m_restSeconds; }
@@ -98,4 +101,7 @@ private:
     QLineEdit* m_breakMessage = nullptr;
     QLabel* m_contact = nullptr;
     QPointer<QFileDialog> m_chooser;
+    // Rows that apply only while reminders are on, and only to the full-screen style.
+    QHash<QString, QList<QWidget*>> m_rows;
+    void enableRows(const AppSettings& settings);
 };

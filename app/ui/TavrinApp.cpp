@@ -9,7 +9,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -22,16 +27,42 @@ void present(QWidget* window)
 }
 
 // What each of Tavrin's windows shares: destroyed when closed, so that a resting Tavrin carries no window,
-// and Ctrl+Q quits from it, as the panel's quit button does.
-void adoptWindow(QWidget* window, TavrinApp* app)
+// closed by Ctrl+W (and Esc where it is a window beside the dashboard), and Ctrl+Q quits from it, as the
+// panel's quit button does.
+void adoptWindow(QWidget* window, TavrinApp* app, bool escapeCloses)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &QObject::destroyed, app, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
-    auto* quit = new QAction(window);
-    quit->setShortcut(QKeySequence::Quit);
-    quit->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    window->addAction(quit);
+    const auto shortcut = [window](const QList<QKeySequence>& keys, const std::function<void()>& act) {
+        auto* action = new QAction(window);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, window, act);
+        window->addAction(action);
+    };
+    shortcut({QKeySequence::Quit}, [] { QCoreApplication::quit(); });
+    QList<QKeySequence> closing{QKeySequence(Qt::CTRL | Qt::Key_W)};
+    if (escapeCloses) {
+        closing.append(QKeySequence(Qt::Key_Escape));
+    }
+    shortcut(closing, [window] { window->close(); });
+}
+
+// A window opened from the dashboard opens over its middle, else in the middle of the screen, and within it.
+void placeOver(QWidget* window, const QWidget* dashboard)
+{
+    const QScreen* screen =
+        dashboard && dashboard->isVisible() ? dashboard->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QPoint centre = dashboard && dashboard->isVisible() ? dashboard->frameGeometry().center() : area.center();
+    QRect placed(QPoint(0, 0), window->frameGeometry().size().boundedTo(area.size()));
+    placed.moveCenter(centre);
+    placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
+    window->move(placed.topLeft());
 }
 
 } // namespace
@@ -72,7 +103,7 @@ DashboardWindow* TavrinApp::openDashboard()
         m_dashboard = new DashboardWindow(m_state, m_services.appearance, m_services.clock, m_services.calendar);
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
         connect(m_dashboard, &DashboardWindow::historyRequested, this, &TavrinApp::openHistory);
-        adoptWindow(m_dashboard, this);
+        adoptWindow(m_dashboard, this, false);
         // Where the user left it, else the default size where the window manager puts it.
         if (const auto geometry = m_services.defaults.data(kDashboardGeometryKey)) {
             m_dashboard->restoreGeometry(*geometry);
@@ -106,7 +137,8 @@ SettingsWindow* TavrinApp::openSettings()
     if (!m_settings) {
         m_settings = new SettingsWindow(
             m_state, {m_services.appearance, m_services.clock, m_services.log, m_services.backgroundsFolder});
-        adoptWindow(m_settings, this);
+        adoptWindow(m_settings, this, true);
+        placeOver(m_settings, m_dashboard);
     }
     present(m_settings);
     return m_settings;
@@ -117,7 +149,8 @@ HistoryWindow* TavrinApp::openHistory()
     if (!m_history) {
         m_history = new HistoryWindow(m_state, {m_services.history, m_services.appearance, m_services.clock,
                                                 m_services.calendar, m_services.defaults});
-        adoptWindow(m_history, this);
+        adoptWindow(m_history, this, true);
+        placeOver(m_history, m_dashboard);
     }
     present(m_history);
     return m_history;

@@ -6,6 +6,7 @@
 #include "DummyBackends.h"
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
+#include "NumberField.h"
 #include "OverlayTextLabel.h"
 #include "Patience.h"
 #include "PillButton.h"
@@ -14,6 +15,7 @@
 #include "QtOverlayWindowLayer.h"
 #include "QtScheduler.h"
 #include "ReminderBannerPresenter.h"
+#include "SettingsWindow.h"
 #include "TestPictures.h"
 #include "ThemeAppearance.h"
 #include "ThemeColors.h"
@@ -24,6 +26,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
@@ -172,6 +175,23 @@ private slots:
             QVERIFY(TestPictures::countNear(picture.copy(chart), bar, 12) > 2000);
         }
         appearance.apply(ThemeMode::light);
+    }
+
+    // The theme changed while the settings are open reaches the text of their fields at once.
+    void theSettingsFieldsFollowAThemeChangedWhileOpen()
+    {
+        AppStateFixture app;
+        ThemeAppearance appearance(nullptr);
+        SettingsWindow window(app.state(), {appearance, app.clock, app.log, app.dir.filePath(QStringLiteral("bg"))});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const ThemeMode mode : {ThemeMode::dark, ThemeMode::light}) {
+            appearance.apply(mode);
+            const QColor text = QApplication::palette().color(QPalette::Text);
+            for (QLineEdit* field : {window.breakMessageField(), static_cast<QLineEdit*>(window.workMinutesField())}) {
+                QTRY_VERIFY(TestPictures::countNear(field->grab().toImage(), text, 40) > 10);
+            }
+        }
     }
 
     void initTestCase()

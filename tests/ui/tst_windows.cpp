@@ -263,6 +263,17 @@ private slots:
 
         settings.reminderStylePicker()->activated(1);
         QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
+        // Options that cannot apply are disabled: the notice before a full-screen break with the banner, and
+        // every choice about reminders without them; what a break by hand shows stays.
+        QVERIFY(!settings.rowEnabled(QStringLiteral("在全屏弹窗出现前通知提醒")));
+        QVERIFY(settings.rowEnabled(QStringLiteral("推迟时长")) && settings.rowEnabled(QStringLiteral("通知间隔")));
+        QTest::mouseClick(settings.toggle(QStringLiteral("通知提醒")), Qt::LeftButton);
+        for (const char* row : {"提醒方式", "推迟时长", "通知间隔"}) {
+            QVERIFY2(!settings.rowEnabled(QString::fromUtf8(row)), row);
+        }
+        QVERIFY(settings.rowEnabled(QStringLiteral("在全屏弹窗中展示跳过按钮")));
+        QTest::mouseClick(settings.toggle(QStringLiteral("通知提醒")), Qt::LeftButton);
+        QVERIFY(settings.rowEnabled(QStringLiteral("推迟时长")));
         settings.postponePicker()->activated(3);
         QCOMPARE(app.storedSettings().postponeMinutes, 10);
         QTest::mouseClick(settings.toggle(QStringLiteral("麦克风或摄像头使用中时推迟休息")), Qt::LeftButton);
@@ -382,6 +393,16 @@ private slots:
         QVERIFY(settings && settings->isVisible());
         QTest::mouseClick(shell.dashboard()->settingsButton(), Qt::LeftButton);
         QCOMPARE(shell.settings(), settings);
+        // Over the dashboard's middle, not at a corner of the screen; Esc and Ctrl+W close it.
+        QVERIFY((settings->geometry().center() - shell.dashboard()->geometry().center()).manhattanLength() < 60);
+        QVERIFY(QTest::qWaitForWindowActive(settings));
+        QTest::keyClick(settings, Qt::Key_Escape);
+        QTRY_VERIFY(!shell.settings());
+        QTest::mouseClick(shell.dashboard()->settingsButton(), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(shell.settings()));
+        QTest::keyClick(shell.settings(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!shell.settings());
+        QTest::mouseClick(shell.dashboard()->settingsButton(), Qt::LeftButton);
         QTest::mouseClick(shell.tray().panel().historyButton(), Qt::LeftButton);
         HistoryWindow* history = shell.history();
         QVERIFY(history && history->isVisible());
