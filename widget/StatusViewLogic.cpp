@@ -5,8 +5,6 @@
 #include "WholeNumbers.h"
 #include "WidgetTheme.h"
 
-#include <QTimeZone>
-
 #include <algorithm>
 #include <cmath>
 
@@ -61,8 +59,9 @@ std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const
     if (!snapshot.isPaused(entryDate)) {
         return {kUntilBreakTitle, minutesUntilBreakText(snapshot)};
     }
-    const QDateTime end = QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil, entryDate.timeZone());
-    return {kPausedUntilTitle, ClockTime::relative(end, entryDate)};
+    // In the person's own time: entry dates are in UTC.
+    const QDateTime now = entryDate.toLocalTime();
+    return {kPausedUntilTitle, ClockTime::relative(QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil), now)};
 }
 
 QString durationText(qint64 seconds)
