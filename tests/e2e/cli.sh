@@ -68,7 +68,8 @@ after=$(date +%s)
 [ "$(member class)" = '"paused"' ] || fail "paused class"
 paused=$(member pausedUntil)
 [ "$paused" -ge $((before + 1800)) ] && [ "$paused" -le $((after + 1800)) ] || fail "pausedUntil $paused"
-"$tavrin" --status | grep -q '提醒已暂停，至 [0-9][0-9]:[0-9][0-9]$' || fail "paused line"
+# Until 14:30, or past midnight until 明天 00:10.
+"$tavrin" --status | grep -Eq '提醒已暂停，至(明天)? [0-9][0-9]:[0-9][0-9]$' || fail "paused line: $("$tavrin" --status)"
 "$tavrin" --pause tomorrow && [ "$(date -d "@$(member pausedUntil)" +%H:%M)" = 00:00 ] || fail "--pause tomorrow"
 "$tavrin" --resume && [ "$(member pausedUntil)" = null ] || fail "--resume"
 "$tavrin" --meeting on && [ "$(member meeting)" = true ] && [ "$(member class)" = '"meeting"' ] || fail "--meeting on"
