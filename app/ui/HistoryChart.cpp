@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryChart.h"
 
+#include "ChartPlot.h"
 #include "TavrinFont.h"
 #include "ThemeColors.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -86,11 +86,8 @@ void HistoryChart::mouseMoveEvent(QMouseEvent* event)
         m_hovered = day;
         update();
     }
-    if (day) {
-        QToolTip::showText(event->globalPosition().toPoint(), HistoryModel::dayDetails(m_days[*day]), this);
-    } else {
-        QToolTip::hideText();
-    }
+    ChartPlot::showTip(this, event->globalPosition().toPoint(),
+                       day ? HistoryModel::dayDetails(m_days[*day]) : QString());
 }
 
 void HistoryChart::leaveEvent(QEvent* event)
@@ -105,8 +102,9 @@ void HistoryChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = plotArea();
-    const QColor accent = ThemeColors::accent(palette());
-    const QColor secondary = ThemeColors::secondaryText(palette());
+    const ChartPlot::Colours colours = ChartPlot::Colours::of(palette());
+    const QColor& accent = colours.accent;
+    const QColor& secondary = colours.secondary;
     const QFontMetricsF metrics(font());
 
     // Axes: hours at the left, percent at the right, on the same grid lines.
@@ -115,18 +113,14 @@ void HistoryChart::paintEvent(QPaintEvent*)
     painter.drawText(QRectF(0, 0, kLeft + 40, kTop - 8), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("小时"));
     painter.drawText(QRectF(width() - kRight - 60, 0, kRight + 60, kTop - 8), Qt::AlignRight | Qt::AlignBottom,
                      QStringLiteral("疲劳峰值"));
+    QList<ChartPlot::Tick> hours;
     for (int hour = 0; hour <= m_topHours; hour += step) {
-        const double y = area.bottom() - area.height() * hour / m_topHours;
-        painter.setPen(QPen(ThemeColors::withAlpha(accent, 0.11), 1));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.setPen(secondary);
-        painter.drawText(QRectF(0, y - 8, kLeft - 8, 16), Qt::AlignRight | Qt::AlignVCenter, QString::number(hour));
+        hours.append({double(hour) / m_topHours, QString::number(hour)});
     }
-    for (const int percent : {0, 50, 100}) {
-        const double y = area.bottom() - area.height() * percent / 100;
-        painter.drawText(QRectF(area.right() + 8, y - 8, kRight - 8, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::number(percent) + u'%');
-    }
+    ChartPlot::drawValueAxis(painter, area, hours, Qt::LeftEdge, kLeft, colours, true);
+    ChartPlot::drawValueAxis(painter, area,
+                             {{0, QStringLiteral("0%")}, {0.5, QStringLiteral("50%")}, {1, QStringLiteral("100%")}},
+                             Qt::RightEdge, kRight, colours, false);
 
     const double slot = slotWidth();
     const int stride = labelStride(m_days.size());

@@ -174,6 +174,51 @@ private slots:
         QVERIFY2(*last - *first <= 3, qPrintable(QStringLiteral("%1 to %2").arg(*first).arg(*last)));
     }
 
+    // Where the day's curve goes: a point per hour up to now, dots whole at 0 % and at midnight, 100 % on the top grid
+    // line, the marker on the current hour.
+    void theChartsGeometry_data()
+    {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("an empty day at midnight") << QList<double>{} << 0 << 1;
+        QTest::newRow("0 % all morning") << QList<double>(10, 0.0) << 9 << 1;
+        QTest::newRow("100 % at midnight") << QList<double>{100} << 0 << 1;
+        QTest::newRow("a day all at 100 %") << QList<double>(24, 100.0) << 23 << 24;
+        QTest::newRow("beyond the range, and a NaN") << QList<double>{-5, 140, qQNaN(), 50} << 3 << 2;
+    }
+
+    void theChartsGeometry()
+    {
+        QFETCH(QList<double>, values);
+        QFETCH(int, hour);
+        QFETCH(int, dots);
+        const auto points = UsageChartData::points(values, hour);
+        const auto layout = UsageChartData::geometry(points, hour, QSizeF(600, 260), QSizeF(30, 15));
+        const QRectF& plot = layout.plot;
+        QCOMPARE(layout.curve.size(), hour + 1);
+        QCOMPARE(layout.dots.size(), dots);
+        const auto yOf = [&](double fraction) { return plot.bottom() - plot.height() * fraction; };
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const double expected =
+                yOf(layout.percentTicks.first().fraction) +
+                (yOf(layout.percentTicks.last().fraction) - yOf(layout.percentTicks.first().fraction)) *
+                    points[i].value / 100;
+            QVERIFY(qAbs(layout.curve[i].y() - expected) < 1e-9);
+        }
+        for (const auto& dot : layout.dots) {
+            const QRectF disc(dot.centre - QPointF(dot.diameter / 2, dot.diameter / 2),
+                              QSizeF(dot.diameter, dot.diameter));
+            // Whole: inside the widget and clear of the hours' labels under the plot.
+            QVERIFY(QRectF(0, 0, 600, 260).contains(disc) && disc.bottom() <= plot.bottom() + 5);
+        }
+        QCOMPARE(layout.markerX, std::optional(layout.curve.last().x()));
+        QCOMPARE(layout.hourLabels.size(), 13);
+        QCOMPARE(layout.hourLabels.first().first, plot.left() + plot.width() * 0.6 / 24.6);
+        QCOMPARE(layout.percentTicks.size(), 6);
+        QCOMPARE(layout.percentTicks.last(), (ChartPlot::Tick{1.0, QStringLiteral("100%")}));
+    }
+
     // A dot at midnight and at 0 % is drawn whole, not cut in half by the plot area.
     void theChartDrawsADotAtTheCornerWhole()
     {
