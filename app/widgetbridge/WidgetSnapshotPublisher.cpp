@@ -69,7 +69,11 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
     const QString print = fingerprint(snapshot);
     const std::chrono::milliseconds steady = m_clock.steady();
     const bool unchanged = m_lastFingerprint && *m_lastFingerprint == print;
-    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, steady, kMinReloadIntervalSeconds);
+    // Nobody at the computer: fatigue easing off is written with the minute's write, not on its own, so that
+    // an idle Tavrin writes the snapshot once a minute and nothing else.
+    const bool idle = snapshot.mode == WidgetSnapshot::Mode::idle;
+    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, steady, kMinReloadIntervalSeconds) &&
+                        (!idle || atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds));
     if (!reload && !atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds)) {
         return;
     }

@@ -216,6 +216,16 @@ private slots:
         m_publisher->publish(working(42.6), 3725, RuleConfig{1800, 300, QString()}, 1'800'000'000, m_clock.now());
         QCOMPARE(WidgetSharedStore::load(m_path)->pausedUntil, std::optional<qint64>(1'800'000'000));
         QCOMPARE(m_reloader.kinds.size(), 4);
+
+        // Nobody at the computer: fatigue easing off every second is written once a minute, no more.
+        QList<int> idleWrites;
+        for (int second = 1; second <= 180; ++second) {
+            m_clock.advance(1s);
+            if (publish({42 - second * 0.2, 0, FatigueMode::idle})) {
+                idleWrites.append(second);
+            }
+        }
+        QCOMPARE(idleWrites, QList<int>({60, 120, 180}));
     }
 
     // The rationing counts on the steady clock: after the wall clock goes back an hour the snapshot is still
