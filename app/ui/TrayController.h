@@ -10,8 +10,8 @@ class AppState;
 class MenuBarPanel;
 
 // The tray icon: present while showStatusBarIcon is on, with today's time in its tooltip when
-// showTodayInStatusBar is, and a pause or a waiting break below it; a click opens the panel under it (at the cursor
-// when the tray does not say where the icon is). Without a tray host Tavrin runs on.
+// showTodayInStatusBar is, and when the next break comes (or what holds it back) below it; a click opens the panel
+// under it (at the cursor when the tray does not say where the icon is). Without a tray host Tavrin runs on.
 class TrayController final : public QObject
 {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     QSystemTrayIcon& icon() { return m_icon; }
     MenuBarPanel& panel() { return *m_panel; }
     void showPanel();
-    // The tooltip for the current settings and figures, with a second line when reminders are held back.
+    // The tooltip for the current settings and figures, with a second line saying when the next break comes.
     static QString tooltip(bool showToday, double todaySeconds, const QString& reminderStatus = QString());
 
 private:
