@@ -56,22 +56,20 @@ void UsageChart::paintEvent(QPaintEvent*)
         // Dash lengths are in units of the pen width: 5 px on, 5 px off.
         rule.setDashPattern({5 / 1.5, 5 / 1.5});
         painter.setPen(rule);
-        const double zero = plot.bottom() - plot.height() * layout.percentTicks.first().fraction;
-        painter.drawLine(QPointF(*layout.markerX, zero), QPointF(*layout.markerX, plot.top()));
+        painter.drawLine(QPointF(*layout.markerX, layout.zeroY), QPointF(*layout.markerX, plot.top()));
     }
     if (layout.curve.isEmpty()) {
         return;
     }
     // The area under the curve down to 0 %, fading toward it; the line over it; the dots over both.
-    const double zero = plot.bottom() - plot.height() * layout.percentTicks.first().fraction;
     QPainterPath line;
     line.moveTo(layout.curve.first());
     for (qsizetype i = 1; i < layout.curve.size(); ++i) {
         line.lineTo(layout.curve[i]);
     }
     QPainterPath area = line;
-    area.lineTo(layout.curve.last().x(), zero);
-    area.lineTo(layout.curve.first().x(), zero);
+    area.lineTo(layout.curve.last().x(), layout.zeroY);
+    area.lineTo(layout.curve.first().x(), layout.zeroY);
     area.closeSubpath();
     const QRectF bounds = area.boundingRect();
     QLinearGradient fill(bounds.topLeft(), bounds.bottomLeft());

@@ -47,6 +47,7 @@ Geometry geometry(const QList<UsagePoint>& points, int currentHour, const QSizeF
     const auto y = [&](double percent) {
         return plot.bottom() - (percent + kDotRoom) / (100 + kDotRoom) * plot.height();
     };
+    result.zeroY = y(0);
     for (const UsagePoint& point : points) {
         const QPointF at(x(point.hour), y(point.value));
         result.curve.append(at);

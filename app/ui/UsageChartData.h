@@ -42,6 +42,8 @@ inline constexpr double kDotRoom = 2.5;
 struct Geometry
 {
     QRectF plot;
+    // The 0 % line, a little above the plot's bottom: the area under the curve and the marker start there.
+    double zeroY = 0;
     // The curve through the hours, left to right.
     QList<QPointF> curve;
     struct Dot
