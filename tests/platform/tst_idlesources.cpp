@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CameraUseWatch.h"
+#include "CanberraSoundPlayer.h"
 #include "FakeService.h"
 #include "FullScreenWindowMonitor.h"
 #include "IdleNotificationTracker.h"
@@ -40,14 +41,33 @@ bool setMutterIdle(qulonglong milliseconds)
     return QDBusConnection::sessionBus().call(call).type() == QDBusMessage::ReplyMessage;
 }
 
-// How many streams record from the sound server of $PULSE_SERVER.
-int sourceOutputs()
+// A sound server of our own in the folder, with a playback sink (whose monitor is a source) and a
+// microphone; $PULSE_SERVER points at it.
+bool startSoundServer(QProcess& server, const QTemporaryDir& folder)
+{
+    const QString socket = folder.filePath(QStringLiteral("native"));
+    server.start(QStringLiteral("pulseaudio"),
+                 {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no"),
+                  QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
+                  QStringLiteral("--load=module-null-sink sink_name=speakers"),
+                  QStringLiteral("--load=module-null-source source_name=microphone")});
+    qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
+    return QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000);
+}
+
+// How many KIND (source-outputs, samples) the sound server of $PULSE_SERVER has.
+int soundServerHas(const QString& kind)
 {
     QProcess pactl;
-    pactl.start(QStringLiteral("pactl"),
-                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")});
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), kind});
     pactl.waitForFinished(30000);
     return int(pactl.readAllStandardOutput().count('\n'));
+}
+
+bool isLoaded(const char* library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
 // A window of another program (this test run again with --window): it prints its id, and asks for full
@@ -283,15 +303,8 @@ private slots:
     void aRecordingFromAMicrophoneMakesTheUserBusy()
     {
         QTemporaryDir folder;
-        const QString socket = folder.filePath(QStringLiteral("native"));
         QProcess server;
-        server.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no"),
-                      QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
-                      QStringLiteral("--load=module-null-sink sink_name=speakers"),
-                      QStringLiteral("--load=module-null-source source_name=microphone")});
-        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000));
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
+        QVERIFY(startSoundServer(server, folder));
         PulseRecordingWatch watch;
         QSignalSpy changes(&watch, &PulseRecordingWatch::recordingChanged);
         QVERIFY(watch.start());
@@ -301,7 +314,7 @@ private slots:
         monitor.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=speakers.monitor")} + recording);
         // The recording of the speakers runs before the call starts; were it counted, the watch would not
         // fall back to "not recording" when the call ends.
-        QVERIFY(QTest::qWaitFor([] { return sourceOutputs() == 1; }, 30000));
+        QVERIFY(QTest::qWaitFor([] { return soundServerHas(QStringLiteral("source-outputs")) == 1; }, 30000));
         call.start(QStringLiteral("parecord"), QStringList{QStringLiteral("--device=microphone")} + recording);
         QTRY_VERIFY_WITH_TIMEOUT(watch.isRecording(), 10000);
         call.kill();
@@ -311,6 +324,24 @@ private slots:
             process->kill();
             process->waitForFinished();
         }
+        qunsetenv("PULSE_SERVER");
+    }
+
+    // The break's end sound reaches the sound server (libcanberra keeps it there as a sample); the library
+    // comes in with the first sound, not before.
+    void theBreakEndSoundLoadsItsLibraryWhenItFirstPlays()
+    {
+        QTemporaryDir folder;
+        QProcess server;
+        QVERIFY(startSoundServer(server, folder));
+        CanberraSoundPlayer sound;
+        QVERIFY(!isLoaded("libcanberra.so"));
+        sound.playBreakEnd();
+        QCOMPARE(sound.lastResult(), 0);
+        QVERIFY(isLoaded("libcanberra.so"));
+        QTRY_COMPARE(soundServerHas(QStringLiteral("samples")), 1);
+        server.kill();
+        server.waitForFinished();
         qunsetenv("PULSE_SERVER");
     }
 

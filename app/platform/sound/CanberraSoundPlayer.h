@@ -5,9 +5,9 @@
 
 struct ca_context;
 
-// Event sounds through libcanberra, in-process, from the freedesktop sound theme. The context is opened
-// at the first sound. Without a sound server or device the sound is silently dropped: ALSA's own error
-// printing is switched off so that nothing reaches the terminal or the journal.
+// Event sounds through libcanberra, in-process, from the freedesktop sound theme. The library is loaded
+// and the context opened at the first sound. Without a sound server or device the sound is silently
+// dropped: ALSA's own error printing is switched off so that nothing reaches the terminal or the journal.
 class CanberraSoundPlayer final : public SoundPlayer
 {
 public:
