@@ -73,13 +73,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder());
+    SyslogSystemLog log;
+    SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder(), log);
     if (!instance.claim()) {
         // The running Tavrin opens its dashboard instead.
         return 0;
     }
 
-    SyslogSystemLog log;
     if (PlatformPlugin::isNativeWayland()) {
         log.log(QStringLiteral("Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示"),
                 QString());

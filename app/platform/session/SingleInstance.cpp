@@ -2,29 +2,63 @@
 #include "SingleInstance.h"
 
 #include "PrivateFiles.h"
+#include "SystemLog.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kAskTimeoutMs = 2000;
 const QByteArray kReopenCommand = QByteArrayLiteral("reopen\n");
+const QString kSocketName = QStringLiteral("/tavrin.socket");
+
+// The socket's address, or nothing when the path does not fit in one.
+std::optional<sockaddr_un> socketAddress(const QString& path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (encoded.isEmpty() || static_cast<size_t>(encoded.size()) >= sizeof(address.sun_path)) {
+        return std::nullopt;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, encoded.constData(), static_cast<size_t>(encoded.size()));
+    return address;
+}
 
 } // namespace
 
-SingleInstance::SingleInstance(const QDBusConnection& bus, QString runtimeFolder, QObject* parent)
+SingleInstance::SingleInstance(const QDBusConnection& bus, QString runtimeFolder, SystemLog& log, QObject* parent)
     : QObject(parent)
     , m_bus(bus)
     , m_runtimeFolder(std::move(runtimeFolder))
+    , m_log(log)
 {
 }
 
 SingleInstance::~SingleInstance()
 {
+    if (m_listener >= 0) {
+        m_listening.reset();
+        for (QSocketNotifier* connection : findChildren<QSocketNotifier*>()) {
+            ::close(static_cast<int>(connection->socket()));
+        }
+        ::close(m_listener);
+        ::unlink(QFile::encodeName(m_runtimeFolder + kSocketName).constData());
+    }
     if (m_ownsName) {
         m_bus.unregisterObject(kObjectPath);
         m_bus.unregisterService(kServiceName);
@@ -42,7 +76,11 @@ bool SingleInstance::claim()
     if (m_bus.isConnected() && !claimOnBus()) {
         // Another process holds the name without the lock (a Tavrin with another runtime folder): it stays
         // the one, and this process leaves.
-        m_server.reset();
+        m_listening.reset();
+        if (m_listener >= 0) {
+            ::close(m_listener);
+            m_listener = -1;
+        }
         m_lock.reset();
         return false;
     }
@@ -68,7 +106,6 @@ bool SingleInstance::claimOnBus()
 bool SingleInstance::claimWithLock()
 {
     PrivateFiles::ensureDirectory(m_runtimeFolder);
-    const QString socketPath = m_runtimeFolder + QStringLiteral("/tavrin.socket");
     m_lock = std::make_unique<QLockFile>(m_runtimeFolder + QStringLiteral("/tavrin.lock"));
     // A lock left by a crashed instance is stale once its process is gone; QLockFile checks the PID.
     m_lock->setStaleLockTime(0);
@@ -78,32 +115,80 @@ bool SingleInstance::claimWithLock()
         askOwnerOverSocket();
         return false;
     }
-    QLocalServer::removeServer(socketPath);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->canReadLine() && socket->readLine() == kReopenCommand) {
+    listen(m_runtimeFolder + kSocketName);
+    return true;
+}
+
+void SingleInstance::listen(const QString& socketPath)
+{
+    const auto address = socketAddress(socketPath);
+    if (!address) {
+        m_log.log(
+            QStringLiteral("Tavrin: 运行目录的路径太长，无法建立本地套接字，没有会话总线时再次启动将无法找到本程序："),
+            socketPath);
+        return;
+    }
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener < 0) {
+        return;
+    }
+    // The lock is ours, so a socket file left here belongs to an instance that is gone.
+    ::unlink(address->sun_path);
+    const auto* generic = reinterpret_cast<const sockaddr*>(&*address);
+    if (::bind(listener, generic, sizeof(*address)) != 0 || ::chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 ||
+        ::listen(listener, SOMAXCONN) != 0) {
+        m_log.log(QStringLiteral("Tavrin: 无法在本地套接字上等待再次启动的请求："),
+                  socketPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+        ::close(listener);
+        return;
+    }
+    m_listener = listener;
+    m_listening = std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read);
+    connect(m_listening.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
+}
+
+void SingleInstance::acceptConnections()
+{
+    int fd = -1;
+    while ((fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        // One line per connection; what a second launch sends is read as it arrives.
+        auto* connection = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        auto received = std::make_shared<QByteArray>();
+        connect(connection, &QSocketNotifier::activated, this, [this, connection, received, fd] {
+            char buffer[64];
+            const ssize_t count = ::read(fd, buffer, sizeof(buffer));
+            if (count < 0 && (errno == EAGAIN || errno == EINTR)) {
+                return;
+            }
+            if (count > 0) {
+                received->append(buffer, count);
+                if (!received->contains('\n') && received->size() < kReopenCommand.size()) {
+                    return;
+                }
+                if (received->startsWith(kReopenCommand)) {
                     emit reopenRequested();
                 }
-            });
-        }
-    });
-    m_server->listen(socketPath);
-    return true;
+            }
+            connection->setEnabled(false);
+            ::close(fd);
+            connection->deleteLater();
+        });
+    }
 }
 
 void SingleInstance::askOwnerOverSocket()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_runtimeFolder + QStringLiteral("/tavrin.socket"));
-    if (socket.waitForConnected(kAskTimeoutMs)) {
-        socket.write(kReopenCommand);
-        socket.waitForBytesWritten(kAskTimeoutMs);
-        socket.disconnectFromServer();
+    const auto address = socketAddress(m_runtimeFolder + kSocketName);
+    const int fd = address ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
+    if (fd < 0) {
+        return;
     }
+    const timeval timeout{kAskTimeoutMs / 1000, (kAskTimeoutMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0) {
+        [[maybe_unused]] const ssize_t written = ::write(fd, kReopenCommand.constData(), kReopenCommand.size());
+    }
+    ::close(fd);
 }
 
 void SingleInstance::exportAdaptors()

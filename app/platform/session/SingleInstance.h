@@ -6,13 +6,15 @@
 
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
+class SystemLog;
 
 // Keeps one Tavrin per session. The first instance holds a lock file in the runtime folder, listens on a
 // local socket beside it, and owns the session-bus name org.tavrin.Tavrin when there is a bus; a second
 // launch finds the lock taken, asks the owner over the socket to reopen (open and raise the dashboard) and
-// exits.
+// exits. The socket is a plain Unix one: Qt's local sockets would bring in Qt Network, and with it Kerberos
+// and the proxy library, over a megabyte resident for one line of text.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -23,7 +25,7 @@ public:
     static inline const QString kObjectPath = QStringLiteral("/org/tavrin/Tavrin");
 
     // runtimeFolder: where the lock and socket live when there is no session bus.
-    explicit SingleInstance(const QDBusConnection& bus, QString runtimeFolder, QObject* parent = nullptr);
+    SingleInstance(const QDBusConnection& bus, QString runtimeFolder, SystemLog& log, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the first instance. False when another one runs: it has been asked to
@@ -43,10 +45,14 @@ private:
     bool claimOnBus();
     bool claimWithLock();
     void askOwnerOverSocket();
+    void listen(const QString& socketPath);
+    void acceptConnections();
 
     QDBusConnection m_bus;
     QString m_runtimeFolder;
+    SystemLog& m_log;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_listening;
     bool m_ownsName = false;
 };
