@@ -303,6 +303,29 @@ int main(int argc, char* argv[])
         note(QStringLiteral("no banner"));
         ++g_failures;
     }
+
+    // Started at a pause: after the notice, while the person types, the banner says the break waits.
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    storeSettings([](AppSettings& settings) {
+        settings.startBreakAtPause = true;
+        settings.rule.workSeconds = 8;
+    });
+    tavrin.start(tavrinProgram);
+    std::optional<quint64> waiting;
+    for (int turn = 0; turn < 200 && !waiting; ++turn) {
+        nudgePointer();
+        wait(200);
+        if (const QList<quint64> found = windows(kWaitingForPause); !found.isEmpty()) {
+            waiting = found.first();
+        }
+    }
+    if (waiting) {
+        shoot(QStringLiteral("banner-at-pause"), grab(geometry(*waiting).adjusted(-16, -16, 16, 16)));
+    } else {
+        note(QStringLiteral("no wait for a pause"));
+        ++g_failures;
+    }
     tavrin.terminate();
     tavrin.waitForFinished(10000);
     return g_failures == 0 ? 0 : 1;

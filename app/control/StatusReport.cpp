@@ -59,6 +59,9 @@ QVariantMap of(const AppState& state)
     if (const auto postponedUntil = state.breakPostponedUntil()) {
         status.insert(QStringLiteral("postponedUntil"), postponedUntil->toSecsSinceEpoch());
     }
+    if (const auto latest = state.breakWaitsForPauseUntil()) {
+        status.insert(QStringLiteral("breakAtPauseBy"), latest->toSecsSinceEpoch());
+    }
     status.insert(QStringLiteral("meeting"), settings.movieMode);
     const auto wait = state.breakWaitReason();
     if (wait) {
@@ -96,7 +99,9 @@ QString line(const QVariantMap& status, const QDateTime& now)
         return QDateTime::fromSecsSinceEpoch(status.value(QLatin1StringView(key)).toLongLong(), now.timeZone());
     };
     const QString quiet = status.value(QStringLiteral("quietReason")).toString();
-    if (status.contains(QStringLiteral("pausedUntil"))) {
+    if (status.contains(QStringLiteral("breakAtPauseBy"))) {
+        parts.append(ReminderStatus::startsAtPause());
+    } else if (status.contains(QStringLiteral("pausedUntil"))) {
         parts.append(ReminderStatus::text(at("pausedUntil"), std::nullopt, now));
     } else if (!quiet.isEmpty()) {
         parts.append(
@@ -112,7 +117,7 @@ QString line(const QVariantMap& status, const QDateTime& now)
 QByteArray json(const QVariantMap& status)
 {
     QJsonObject object = QJsonObject::fromVariantMap(status);
-    for (const char* optional : {"pausedUntil", "postponedUntil", "quietReason"}) {
+    for (const char* optional : {"pausedUntil", "postponedUntil", "breakAtPauseBy", "quietReason"}) {
         if (!object.contains(QLatin1StringView(optional))) {
             object.insert(QLatin1StringView(optional), QJsonValue::Null);
         }

@@ -71,6 +71,7 @@ QByteArray AppSettings::toJson() const
         {QStringLiteral("postponeMinutes"), postponeMinutes},
         {QStringLiteral("quietDuringCalls"), quietDuringCalls},
         {QStringLiteral("quietDuringFullScreen"), quietDuringFullScreen},
+        {QStringLiteral("startBreakAtPause"), startBreakAtPause},
     };
     if (overlayBackgroundImagePath) {
         object.insert(QStringLiteral("overlayBackgroundImagePath"), *overlayBackgroundImagePath);
@@ -131,6 +132,7 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data, QString
     readOptional("pausedUntil", settings.pausedUntil, JsonValues::toInt64);
     readOptional("quietDuringCalls", settings.quietDuringCalls, JsonValues::toBool);
     readOptional("quietDuringFullScreen", settings.quietDuringFullScreen, JsonValues::toBool);
+    readOptional("startBreakAtPause", settings.startBreakAtPause, JsonValues::toBool);
 
     if (!valid) {
         return std::nullopt;

@@ -41,6 +41,8 @@ struct AppSettings
     // focused window is full screen.
     bool quietDuringCalls = false;
     bool quietDuringFullScreen = false;
+    // After the notice, the overlay waits for the first pause in typing and pointing (at most a minute).
+    bool startBreakAtPause = false;
 
     bool operator==(const AppSettings&) const = default;
 

@@ -109,6 +109,8 @@ public:
     QDateTime localNow() const;
     // When a break that was put off comes back, in local time, while it waits.
     std::optional<QDateTime> breakPostponedUntil() const;
+    // While a due break waits for the person to pause: when it comes at the latest, in local time.
+    std::optional<QDateTime> breakWaitsForPauseUntil() const;
     // Whole minutes, rounded up, until the next break: the end of a postponement, or of the work period.
     qint64 minutesUntilBreak() const;
     // What the full-screen watch can see in this session, for the settings to say.
@@ -174,6 +176,7 @@ private:
     // Breaks, as the BreakScheduler reports them.
     void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay) override;
     void restoreFatigue(const FatigueState& state) override;
+    double secondsSinceInput() override;
     // Records a break that ended now; one the store does not take waits for the next flush.
     void recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger);
 

@@ -4,6 +4,7 @@
 
 #include "AppState.h"
 
+#include "ActivityMonitoring.h"
 #include "Clock.h"
 #include "SystemLog.h"
 #include "UsageStore.h"
@@ -95,6 +96,20 @@ std::optional<QDateTime> AppState::breakPostponedUntil() const
         return std::nullopt;
     }
     return localNow().addMSecs(wait->count());
+}
+
+std::optional<QDateTime> AppState::breakWaitsForPauseUntil() const
+{
+    const auto left = m_breaks.pauseWaitLeft();
+    if (!left) {
+        return std::nullopt;
+    }
+    return localNow().addMSecs(left->count());
+}
+
+double AppState::secondsSinceInput()
+{
+    return m_services.activity.idleTime();
 }
 
 qint64 AppState::minutesUntilBreak() const

@@ -31,5 +31,7 @@ public:
 
     virtual ~BannerPresenting() = default;
     virtual void show(const BannerContent& content, double durationSeconds, Actions actions) = 0;
+    // Takes the banner down before its time, as if it had been ignored.
+    virtual void dismiss() = 0;
     virtual bool isShown() const = 0;
 };

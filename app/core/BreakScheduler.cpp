@@ -8,6 +8,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 BreakScheduler::BreakScheduler(Owner& owner, Services services, QObject* parent)
     : QObject(parent)
     , m_owner(owner)
@@ -26,6 +28,7 @@ BreakScheduler::BreakScheduler(Owner& owner, Services services, QObject* parent)
 BreakScheduler::~BreakScheduler()
 {
     m_notice.cancel();
+    m_pauseCheck.cancel();
 }
 
 bool BreakScheduler::isPaused(const AppSettings& settings, const QDateTime& now)
@@ -168,16 +171,88 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
     m_services.banner.show({QStringLiteral("即将进入全屏休息"), QStringLiteral("10 秒后开始，放松一下颈椎"),
                             QStringLiteral("稍后提醒"), std::nullopt},
                            9, std::move(actions));
-    m_notice = m_services.scheduler.runAfter(kNotice, [self, trigger] {
+    m_notice = m_services.scheduler.runAfter(kNotice, [self, trigger, shownAt] {
         if (!self) {
             return;
         }
         self->m_isSchedulingOverlay = false;
         // A manual break that started during the notice is the break.
-        if (!self->m_services.overlay.hasWindows()) {
+        if (self->m_services.overlay.hasWindows()) {
+            return;
+        }
+        if (self->m_owner.effectiveSettings().startBreakAtPause) {
+            self->waitForPause(trigger, shownAt);
+        } else {
             self->presentOverlay(trigger);
         }
     });
+}
+
+void BreakScheduler::waitForPause(BreakTrigger trigger, const QDateTime& noticeShownAt)
+{
+    m_isSchedulingOverlay = true;
+    m_pauseWait = PauseWait{trigger, m_services.clock.steady() + kLongestWaitForPause};
+    QPointer<BreakScheduler> self(this);
+    BannerPresenting::Actions actions;
+    // Still the notice's choice: put the break off.
+    actions.action = [self, noticeShownAt, trigger] {
+        if (self) {
+            self->stopWaitingForPause();
+            self->postpone(trigger);
+            self->m_owner.breakEnded(noticeShownAt, BreakOutcome::postponed, trigger, false);
+        }
+    };
+    m_services.banner.show({QStringLiteral("停手后开始休息"), QStringLiteral("键盘和鼠标停下 3 秒后开始"),
+                            QStringLiteral("稍后提醒"), std::nullopt},
+                           static_cast<double>(kLongestWaitForPause.count()), std::move(actions));
+    checkForPause();
+}
+
+void BreakScheduler::checkForPause()
+{
+    if (!m_pauseWait) {
+        return;
+    }
+    const AppSettings& settings = m_owner.effectiveSettings();
+    // A pause of reminders or a busy user while it waits holds the break as it holds any due break: it is
+    // not shown now, and comes again, with its notice, when it may.
+    if (!settings.notificationEnabled || isPaused(settings, m_services.clock.now()) || busyReason()) {
+        stopWaitingForPause();
+        m_lastNag.reset();
+        return;
+    }
+    const std::chrono::milliseconds now = m_services.clock.steady();
+    const bool paused = m_owner.secondsSinceInput() >= static_cast<double>(kPauseBeforeBreak.count());
+    if (paused || now >= m_pauseWait->until || !settings.startBreakAtPause) {
+        const BreakTrigger trigger = m_pauseWait->trigger;
+        stopWaitingForPause();
+        presentOverlay(trigger);
+        return;
+    }
+    QPointer<BreakScheduler> self(this);
+    m_pauseCheck = m_services.scheduler.runAfter(std::min(kPauseCheckInterval, m_pauseWait->until - now), [self] {
+        if (self) {
+            self->checkForPause();
+        }
+    });
+}
+
+void BreakScheduler::stopWaitingForPause()
+{
+    m_pauseWait.reset();
+    m_pauseCheck.cancel();
+    m_isSchedulingOverlay = false;
+    if (m_services.banner.isShown()) {
+        m_services.banner.dismiss();
+    }
+}
+
+std::optional<std::chrono::milliseconds> BreakScheduler::pauseWaitLeft() const
+{
+    if (!m_pauseWait) {
+        return std::nullopt;
+    }
+    return std::max(m_pauseWait->until - m_services.clock.steady(), std::chrono::milliseconds(0));
 }
 
 void BreakScheduler::showBannerReminder(BreakTrigger trigger)
@@ -234,6 +309,10 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
     // One overlay at a time; a break shown on no display at all has no windows but is still running.
     if (m_services.overlay.hasWindows() || m_running) {
         return;
+    }
+    // A break by hand while the due one waits for a pause is the break.
+    if (m_pauseWait) {
+        stopWaitingForPause();
     }
     const QDateTime startedAt = m_services.clock.now();
     const BreakOptions options = breakOptions(trigger);

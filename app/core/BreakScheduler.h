@@ -48,6 +48,11 @@ public:
     // is free, if it is still due then.
     static constexpr std::chrono::minutes kQuietCap{60};
     static constexpr std::chrono::minutes kQuietGrace{2};
+    // With startBreakAtPause the overlay waits, after the notice, for this long without input, and for at
+    // most a minute. The idle time is looked at four times a second while it waits.
+    static constexpr std::chrono::seconds kPauseBeforeBreak{3};
+    static constexpr std::chrono::seconds kLongestWaitForPause{60};
+    static constexpr std::chrono::milliseconds kPauseCheckInterval{250};
 
     class Owner
     {
@@ -58,6 +63,8 @@ public:
         // A break put off from its overlay: fatigue and continuous work go back to what they were when it came,
         // since the minutes on screen were no rest.
         virtual void restoreFatigue(const FatigueState& state) = 0;
+        // Seconds since the last keyboard or pointer input.
+        virtual double secondsSinceInput() = 0;
         // A break ended. An overlay that ran settles fatigue unless it was put off; every break is recorded.
         virtual void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger,
                                 bool overlay) = 0;
@@ -88,6 +95,8 @@ public:
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
     // How long a break that was put off still waits; nothing once it is due again.
     std::optional<std::chrono::milliseconds> postponedFor() const;
+    // While the overlay waits for the person to pause: how long until it comes at the latest.
+    std::optional<std::chrono::milliseconds> pauseWaitLeft() const;
     // Why a due break waits, from the moment it is held until it comes (through the two minutes' grace).
     std::optional<QuietReason> waitReason() const { return m_waitReason; }
     static bool isPaused(const AppSettings& settings, const QDateTime& now);
@@ -100,6 +109,9 @@ private:
     void showNotice(BreakTrigger trigger);
     void showBannerReminder(BreakTrigger trigger);
     void presentOverlay(BreakTrigger trigger);
+    void waitForPause(BreakTrigger trigger, const QDateTime& noticeShownAt);
+    void checkForPause();
+    void stopWaitingForPause();
     void postpone(BreakTrigger trigger);
     BreakOptions breakOptions(BreakTrigger trigger) const;
     std::optional<QuietReason> busyReason() const;
@@ -115,6 +127,14 @@ private:
     std::optional<std::chrono::milliseconds> m_busyEnded;
     std::optional<QuietReason> m_waitReason;
     TaskHandle m_notice;
+    struct PauseWait
+    {
+        BreakTrigger trigger;
+        std::chrono::milliseconds until;
+    };
+    // From the end of the notice until the person pauses, or the wait ends otherwise.
+    std::optional<PauseWait> m_pauseWait;
+    TaskHandle m_pauseCheck;
     bool m_isSchedulingOverlay = false;
     struct RunningBreak
     {

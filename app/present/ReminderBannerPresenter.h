@@ -22,7 +22,7 @@ public:
     ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent = nullptr);
 
     void show(const BannerContent& content, double durationSeconds, Actions actions) override;
-    void dismiss();
+    void dismiss() override;
     bool isShown() const override { return m_window.isShown(); }
 
 private:

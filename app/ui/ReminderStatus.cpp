@@ -32,6 +32,11 @@ QString ReminderStatus::postponed(const QDateTime& until, const QDateTime& now)
     return QStringLiteral("已推迟，") + ClockTime::relative(until, now) + QStringLiteral(" 再提醒");
 }
 
+QString ReminderStatus::startsAtPause()
+{
+    return QStringLiteral("停手后开始休息");
+}
+
 QString ReminderStatus::minutesUntilBreak(qint64 minutes)
 {
     return QStringLiteral("距离休息 ") + QString::number(minutes) + QStringLiteral(" 分钟");
@@ -39,6 +44,9 @@ QString ReminderStatus::minutesUntilBreak(qint64 minutes)
 
 QString ReminderStatus::nextBreak(const AppState& state)
 {
+    if (state.breakWaitsForPauseUntil()) {
+        return startsAtPause();
+    }
     if (QString held = text(state); !held.isEmpty()) {
         return held;
     }

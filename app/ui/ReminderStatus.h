@@ -18,9 +18,11 @@ namespace ReminderStatus {
 // "提醒已暂停，至 14:30" ("至明天 02:20", "至明天"), "通话中，休息已推迟", "全屏应用中，休息已推迟".
 QString text(const std::optional<QDateTime>& pausedUntil, std::optional<QuietReason> waitReason, const QDateTime& now);
 QString text(const AppState& state);
-// When the next break comes, for the panel and the tray: what holds it back, else "已推迟，14:35 再提醒" after
-// a postponement, else "距离休息 12 分钟".
+// When the next break comes, for the panel and the tray: "停手后开始休息" while a due break waits for the
+// person to pause, else what holds it back, else "已推迟，14:35 再提醒" after a postponement, else
+// "距离休息 12 分钟".
 QString nextBreak(const AppState& state);
+QString startsAtPause();
 QString postponed(const QDateTime& until, const QDateTime& now);
 QString minutesUntilBreak(qint64 minutes);
 

@@ -116,6 +116,7 @@ void SettingsWindow::buildSections(QWidget* content)
     m_rows.insert(QStringLiteral("提醒方式"),
                   {addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle), m_reminderStyle});
     addSwitch(notices, QStringLiteral("在全屏弹窗出现前通知提醒"), &AppSettings::notifyBeforeOverlay);
+    addSwitch(notices, QStringLiteral("在我停手时开始休息"), &AppSettings::startBreakAtPause);
     addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
     addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
     m_postpone = new QComboBox;
@@ -307,12 +308,14 @@ QComboBox* SettingsWindow::picker(E AppSettings::*field, int width)
 void SettingsWindow::enableRows(const AppSettings& settings)
 {
     // Without reminders there is no style, notice, postponement or repeat to choose; the notice comes only
-    // before a full-screen break. A break taken by hand still shows the overlay with its skip button,
-    // background and sound, so those stay.
+    // before a full-screen break, and the wait for a pause only after the notice. A break taken by hand
+    // still shows the overlay with its skip button, background and sound, so those stay.
     const bool reminders = settings.notificationEnabled;
+    const bool notice = reminders && settings.reminderStyle == ReminderStyle::fullscreen;
     const std::pair<const char*, bool> rows[] = {
         {"提醒方式", reminders},
-        {"在全屏弹窗出现前通知提醒", reminders && settings.reminderStyle == ReminderStyle::fullscreen},
+        {"在全屏弹窗出现前通知提醒", notice},
+        {"在我停手时开始休息", notice && settings.notifyBeforeOverlay},
         {"推迟时长", reminders},
         {"通知间隔", reminders},
     };

@@ -403,6 +403,35 @@ private slots:
         QTest::newRow("with the quiet switches off a busy user gets the break as before")
             << ""
             << "busy call busy screen work 60 =notice ?-" << QStringList{};
+        // After the notice, the overlay waits for the first 3 s without input, a minute at the most.
+        QTest::newRow("at a pause: typing for 2.5 s after the notice, then still")
+            << "at pause"
+            << "work 60 =notice work 10 =waiting work 2.5 still 2.75 =waiting still 0.25 =overlay skip"
+            << QStringList{"work_reached|1|0|0"};
+        QTest::newRow("at a pause: no pause at all, the overlay a minute after the notice")
+            << "at pause"
+            << "work 70 =waiting work 59 =waiting work 1 =overlay" << QStringList{};
+        QTest::newRow("at a pause: pauses shorter than 3 s do not start it")
+            << "at pause"
+            << "work 70 still 2.75 work 1 still 2.75 work 1 =waiting still 2.75 =waiting still 0.25 =overlay"
+            << QStringList{};
+        QTest::newRow("at a pause: put off while it waits, the record from the notice on")
+            << "at pause"
+            << "work 70 =waiting later =none work 299 =none work 1 =notice" << QStringList{"work_reached|1|1|10"};
+        QTest::newRow("at a pause: a break by hand while it waits is the break")
+            << "at pause"
+            << "work 70 =waiting manual =overlay skip" << QStringList{"manual|1|0|0"};
+        QTest::newRow("at a pause: a call while it waits holds the break as usual")
+            << "calls at pause"
+            << "work 70 =waiting busy call work 1 =none ?call busy - work 119 =none work 1 =notice" << QStringList{};
+        QTest::newRow("at a pause: a pause of reminders while it waits")
+            << "at pause"
+            << "work 70 =waiting pause 30 work 1 =none ?paused resume work 1 =notice" << QStringList{};
+        QTest::newRow("at a pause, without the notice: at once as before") << "direct at pause"
+                                                                           << "work 60 =overlay" << QStringList{};
+        QTest::newRow("without the switch the overlay comes ten seconds after the notice, typing or not")
+            << ""
+            << "work 60 =notice work 10 =overlay" << QStringList{};
     }
 
     void theMomentOfInterruption()
@@ -416,8 +445,9 @@ private slots:
             s.reminderStyle = setup == u"banner" ? ReminderStyle::banner : ReminderStyle::fullscreen;
             s.nagIntervalSeconds = 600;
             s.notifyBeforeOverlay = !setup.startsWith(u"direct");
+            s.startBreakAtPause = setup.endsWith(u"at pause");
             s.postponeMinutes = setup == u"direct 3min" ? 3 : 5;
-            s.quietDuringCalls = setup == u"calls";
+            s.quietDuringCalls = setup.startsWith(u"calls");
             s.quietDuringFullScreen = setup == u"screens";
             if (setup == u"pause in ten days") {
                 s.pausedUntil = AppStateFixture::kStart.addDays(10).toSecsSinceEpoch();
@@ -435,8 +465,10 @@ private slots:
             if (!app.bannerWindow.shown) {
                 return QStringLiteral("none");
             }
-            return app.bannerWindow.content.title == u"即将进入全屏休息" ? QStringLiteral("notice")
-                                                                         : QStringLiteral("banner");
+            const QString& title = app.bannerWindow.content.title;
+            return title == u"即将进入全屏休息" ? QStringLiteral("notice")
+                   : title == u"停手后开始休息" ? QStringLiteral("waiting")
+                                                : QStringLiteral("banner");
         };
         // What was up when the break came: putting it off goes back to it.
         FatigueState atBreak;
@@ -451,6 +483,7 @@ private slots:
                     atBreak = app.state().fatigue();
                 }
                 QVERIFY2(shown() == step.mid(1), qPrintable(where + QStringLiteral(": ") + shown()));
+                QCOMPARE(app.state().breakWaitsForPauseUntil().has_value(), shown() == u"waiting");
             } else if (step == u"?paused" || step == u"?running") {
                 QVERIFY2(app.state().remindersPaused() == (step == u"?paused"), qPrintable(where));
                 QCOMPARE(app.publisher.pausedUntil.has_value(), step == u"?paused");
@@ -458,9 +491,9 @@ private slots:
                 const auto reason = app.state().breakWaitReason();
                 const QString text = reason ? QStringList{"call", "screen"}.at(int(*reason)) : QStringLiteral("-");
                 QVERIFY2(text == step.mid(1), qPrintable(where + QStringLiteral(": ") + text));
-            } else if (step == u"work" || step == u"away") {
-                step == u"work" ? app.work(std::chrono::seconds(argument.toInt()))
-                                : app.away(std::chrono::seconds(argument.toInt()));
+            } else if (step == u"work" || step == u"away" || step == u"still") {
+                const std::chrono::milliseconds duration(qRound64(argument.toDouble() * 1000));
+                step == u"work" ? app.work(duration) : step == u"away" ? app.away(duration) : app.still(duration);
                 ++i;
             } else if (step == u"later") {
                 // The untouched default message says the real work period.
@@ -470,7 +503,7 @@ private slots:
                              std::optional<qint64>(app.state().settings().postponeMinutes));
                     QCOMPARE(app.overlayWindows.opened.message, message);
                     app.overlayWindows.postpone();
-                } else if (shown() == u"notice") {
+                } else if (shown() == u"notice" || shown() == u"waiting") {
                     app.bannerWindow.action();
                 } else {
                     QCOMPARE(app.bannerWindow.content.subtitle, std::optional(message));
@@ -487,6 +520,10 @@ private slots:
                 argument == u"tomorrow" ? app.state().pauseRemindersUntilTomorrow()
                                         : app.state().pauseReminders(std::chrono::minutes(argument.toInt()));
                 ++i;
+            } else if (step == u"manual") {
+                app.state().requestBreak();
+                app.scheduler.runDue();
+                QVERIFY2(!app.bannerWindow.shown, qPrintable(where));
             } else if (step == u"resume") {
                 app.state().resumeReminders();
             } else if (step == u"busy") {

@@ -45,7 +45,7 @@ private slots:
         s.nagIntervalSeconds = 9'000'000'000LL; // beyond 32 bits
         s.postponeMinutes = 15;
         s.pausedUntil = 4'102'444'800LL;
-        s.quietDuringCalls = s.quietDuringFullScreen = true;
+        s.quietDuringCalls = s.quietDuringFullScreen = s.startBreakAtPause = true;
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
 
         // Enumerations as their raw values; no path member while there is no path.
@@ -112,6 +112,7 @@ private slots:
         QTest::newRow("pause until 1e300") << QByteArray(R"("pausedUntil":1e300)") << 5LL << true;
         QTest::newRow("postpone as text") << QByteArray(R"("postponeMinutes":"5")") << 5LL << true;
         QTest::newRow("quiet as a number") << QByteArray(R"("quietDuringCalls":1)") << 5LL << true;
+        QTest::newRow("start at a pause as text") << QByteArray(R"("startBreakAtPause":"yes")") << 5LL << true;
         QTest::newRow("postpone at the lowest")
             << QByteArray(R"("postponeMinutes":-9223372036854775808)") << 1LL << false;
         QTest::newRow("postpone at the highest")

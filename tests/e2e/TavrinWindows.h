@@ -16,6 +16,7 @@ inline const QString kHistory = QStringLiteral("使用历史");
 inline const QString kPanel = QStringLiteral("Tavrin 状态");
 inline const QString kOverlay = QStringLiteral("Tavrin");
 inline const QString kNotice = QStringLiteral("即将进入全屏休息");
+inline const QString kWaitingForPause = QStringLiteral("停手后开始休息");
 inline const QString kBanner = QStringLiteral("该休息一下啦");
 inline const QString kWidget = QStringLiteral("当前工作状态");
 // The X window class of both programs' windows, the tray icon included.

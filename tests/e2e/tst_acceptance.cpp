@@ -185,6 +185,39 @@ private slots:
         stop(m_tavrin);
     }
 
+    // Started at the person's pause: the overlay waits while they type, and comes once keyboard and mouse
+    // have been still for 3 s, not before, and long before the minute it waits at most.
+    void aBreakAtThePauseWaitsForTheTypingToStop()
+    {
+        startTavrin([](AppSettings& s) {
+            s.rule.workSeconds = 10;
+            s.rule.restSeconds = 10;
+            s.startBreakAtPause = true;
+        });
+        QVERIFY(waitForWindow(kNotice, kPatienceMs));
+        m_user.stop();
+        QElapsedTimer typing;
+        typing.start();
+        while (windows(kWaitingForPause).isEmpty()) {
+            QVERIFY(typing.elapsed() < kPatienceMs);
+            key(QStringLiteral("shift"));
+        }
+        for (typing.restart(); typing.elapsed() < 5000;) {
+            key(QStringLiteral("shift"));
+        }
+        QVERIFY2(windows(kOverlay).isEmpty(), "five seconds of typing after the notice, and no break yet");
+        QElapsedTimer still;
+        still.start();
+        QTRY_COMPARE_WITH_TIMEOUT(windows(kOverlay).size(), 2, kPatienceMs);
+        const qint64 waited = still.elapsed();
+        qInfo("the overlay came %lld ms after the last key", waited);
+        QVERIFY2(waited >= 2800 && waited < 10000, qPrintable(QString::number(waited)));
+        QVERIFY(windows(kWaitingForPause).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(breaks(), QStringList{QStringLiteral("work_reached|0|10")}, kPatienceMs);
+        m_user.start();
+        stop(m_tavrin);
+    }
+
     void theWidgetFollowsTheAppAndMeetingModeCountsNothing()
     {
         QFile::remove(WidgetSharedStore::snapshotPath());

@@ -98,17 +98,29 @@ struct AppStateFixture
     }
 
     // The user at the keyboard, or away (exactly the 30 seconds without input that count as away), for the
-    // duration.
+    // duration; or still, the idle time growing from now.
     void work(std::chrono::milliseconds duration)
     {
         state();
+        idle.growing = nullptr;
         idle.idleSeconds = 0;
         scheduler.advance(duration);
     }
     void away(std::chrono::milliseconds duration)
     {
         state();
+        idle.growing = nullptr;
         idle.idleSeconds = 30;
+        scheduler.advance(duration);
+    }
+    void still(std::chrono::milliseconds duration)
+    {
+        state();
+        if (!idle.growing) {
+            idle.growing = [this, from = clock.steady()] {
+                return std::chrono::duration<double>(clock.steady() - from).count();
+            };
+        }
         scheduler.advance(duration);
     }
 

@@ -3,6 +3,8 @@
 
 #include "IdleSource.h"
 
+#include <functional>
+
 // An idle source whose answer the test sets; counts how often it was asked.
 class FakeIdleSource final : public IdleSource
 {
@@ -10,10 +12,12 @@ public:
     double secondsSinceLastInput() override
     {
         ++queries;
-        return idleSeconds;
+        return growing ? growing() : idleSeconds;
     }
     QString name() const override { return QStringLiteral("fake"); }
 
     double idleSeconds = 0;
+    // When set, the idle time read from it instead (one that grows with a clock).
+    std::function<double()> growing;
     int queries = 0;
 };

@@ -306,11 +306,14 @@ private slots:
         QVERIFY(settings.toggle(QStringLiteral("会议/观影模式"))->isChecked());
         QCOMPARE(app.defaults.writeCount(), writes + 1);
 
+        QTest::mouseClick(settings.toggle(QStringLiteral("在我停手时开始休息")), Qt::LeftButton);
+        QVERIFY(app.storedSettings().startBreakAtPause);
         settings.reminderStylePicker()->activated(1);
         QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
-        // Options that cannot apply are disabled: the notice before a full-screen break with the banner, and
-        // every choice about reminders without them; what a break by hand shows stays.
+        // Options that cannot apply are disabled: the notice before a full-screen break and the wait after it
+        // with the banner, and every choice about reminders without them; what a break by hand shows stays.
         QVERIFY(!settings.rowEnabled(QStringLiteral("在全屏弹窗出现前通知提醒")));
+        QVERIFY(!settings.rowEnabled(QStringLiteral("在我停手时开始休息")));
         QVERIFY(settings.rowEnabled(QStringLiteral("推迟时长")) && settings.rowEnabled(QStringLiteral("通知间隔")));
         QTest::mouseClick(settings.toggle(QStringLiteral("通知提醒")), Qt::LeftButton);
         for (const char* row : {"提醒方式", "推迟时长", "通知间隔"}) {
@@ -596,6 +599,20 @@ private slots:
                  QStringLiteral("已推迟，%1 再提醒").arg(back.toString(QStringLiteral("HH:mm"))));
         QVERIFY(StatusReport::line(status, app.state().localNow()).endsWith(panel.reminderStatusLabel()->text()));
         QVERIFY(status.value("tooltip").toString().endsWith(panel.reminderStatusLabel()->text()));
+
+        // A break that waits for the person to pause says so, and when it comes at the latest.
+        AppSettings atPause = app.state().settings();
+        atPause.startBreakAtPause = true;
+        app.state().setSettings(atPause);
+        for (int second = 0; second < 3600 && app.bannerWindow.content.title != u"停手后开始休息"; ++second) {
+            app.work(1s);
+        }
+        const QDateTime latest = app.clock.now().addSecs(60);
+        app.work(1s);
+        status = StatusReport::of(app.state());
+        QCOMPARE(status.value("breakAtPauseBy").toLongLong(), latest.toSecsSinceEpoch());
+        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("停手后开始休息"));
+        QVERIFY(StatusReport::line(status, app.state().localNow()).endsWith(panel.reminderStatusLabel()->text()));
 
         // Until when a pause lasts, beside today.
         const QDateTime now(QDate(2026, 3, 2), QTime(2, 20), Qt::UTC);
