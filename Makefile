@@ -53,6 +53,7 @@ bench: deps
 	@bench/widget_memory.sh build/release
 	@bench/overlay_latency.sh build/release
 	@bench/dashboard_latency.sh build/release
+	@bench/guide_cpu.sh build/release
 	@build/release/bench/appstate_bench
 	@bench/cli_status.sh build/release
 	@bench/compare_peers.sh

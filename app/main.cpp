@@ -106,8 +106,10 @@ int main(int argc, char* argv[])
 
     CanberraSoundPlayer sound;
     // Qt's Wayland plugin cannot set a window's opacity and would say so at every step of the fade-in.
-    QtOverlayWindowLayer overlayWindows(!QGuiApplication::platformName().startsWith(u"wayland"));
-    BreakOverlayPresenter overlay(overlayWindows, scheduler, sound);
+    PortalColorScheme colorScheme;
+    QtOverlayWindowLayer overlayWindows(!QGuiApplication::platformName().startsWith(u"wayland"),
+                                        [&colorScheme] { return colorScheme.animationsEnabled(); });
+    BreakOverlayPresenter overlay(overlayWindows, scheduler, sound, &defaults);
     QtBannerWindowLayer bannerWindow;
     ReminderBannerPresenter banner(bannerWindow, scheduler);
 
@@ -115,7 +117,6 @@ int main(int argc, char* argv[])
     WidgetSnapshotPublisher publisher(reloader, log, clock, WidgetSharedStore::snapshotPath());
 
     X11TaskbarPresence taskbar;
-    PortalColorScheme colorScheme;
     ThemeAppearance appearance(&colorScheme);
     XdgAutostartLoginItem loginItem;
 

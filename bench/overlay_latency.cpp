@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
         bool done = false;
         QElapsedTimer timer;
         timer.start();
-        overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 1, true, false, std::nullopt, 5},
+        overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 1, true, false, std::nullopt, 5, false, {}},
                      [&done](BreakResult) { done = true; });
         auto onScreen = [&] {
             const auto shown = windows.windows();

@@ -288,6 +288,26 @@ int main(int argc, char* argv[])
         ++g_failures;
     }
 
+    // The guided moves: the side bend at two moments, to one side and to the other.
+    tavrin.terminate();
+    tavrin.waitForFinished(10000);
+    storeSettings([](AppSettings& settings) {
+        settings.notifyBeforeOverlay = false;
+        settings.rule.workSeconds = 8;
+        settings.guideDuringBreak = true;
+        settings.excludedMoves = {QStringLiteral("chin-tuck")};
+    });
+    tavrin.start(tavrinProgram);
+    if (waitForWindow(kOverlay, 30000)) {
+        wait(5500);
+        shoot(QStringLiteral("overlay-guide-left"), grab());
+        wait(10000);
+        shoot(QStringLiteral("overlay-guide-right"), grab());
+    } else {
+        note(QStringLiteral("no break with the guide"));
+        ++g_failures;
+    }
+
     // The banner style: a short work period, then the reminder in the corner.
     tavrin.terminate();
     tavrin.waitForFinished(10000);

@@ -3,6 +3,7 @@
 
 #include "JsonValues.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -72,7 +73,11 @@ QByteArray AppSettings::toJson() const
         {QStringLiteral("quietDuringCalls"), quietDuringCalls},
         {QStringLiteral("quietDuringFullScreen"), quietDuringFullScreen},
         {QStringLiteral("startBreakAtPause"), startBreakAtPause},
+        {QStringLiteral("guideDuringBreak"), guideDuringBreak},
     };
+    if (!excludedMoves.isEmpty()) {
+        object.insert(QStringLiteral("excludedMoves"), QJsonArray::fromStringList(excludedMoves));
+    }
     if (overlayBackgroundImagePath) {
         object.insert(QStringLiteral("overlayBackgroundImagePath"), *overlayBackgroundImagePath);
     }
@@ -133,6 +138,17 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray& data, QString
     readOptional("quietDuringCalls", settings.quietDuringCalls, JsonValues::toBool);
     readOptional("quietDuringFullScreen", settings.quietDuringFullScreen, JsonValues::toBool);
     readOptional("startBreakAtPause", settings.startBreakAtPause, JsonValues::toBool);
+    readOptional("guideDuringBreak", settings.guideDuringBreak, JsonValues::toBool);
+    readOptional("excludedMoves", settings.excludedMoves, [](const QJsonValue& value) -> std::optional<QStringList> {
+        QStringList ids;
+        for (const QJsonValue& id : value.toArray()) {
+            if (!id.isString()) {
+                return std::nullopt;
+            }
+            ids.append(id.toString());
+        }
+        return value.isArray() ? std::optional(ids) : std::nullopt;
+    });
 
     if (!valid) {
         return std::nullopt;

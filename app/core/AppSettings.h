@@ -43,6 +43,9 @@ struct AppSettings
     bool quietDuringFullScreen = false;
     // After the notice, the overlay waits for the first pause in typing and pointing (at most a minute).
     bool startBreakAtPause = false;
+    // The overlay guides the person through neck and shoulder moves; the moves left out by id.
+    bool guideDuringBreak = false;
+    QStringList excludedMoves;
 
     bool operator==(const AppSettings&) const = default;
 
@@ -61,7 +64,7 @@ struct AppSettings
     // This record with every value brought within the limits above.
     AppSettings withinLimits() const;
 
-    // Compact JSON; the image path and pause members are left out while there is none.
+    // Compact JSON; the image path, pause and excluded moves are left out while there is none.
     QByteArray toJson() const;
     // Lenient per member: a missing or null member takes its default. A member of the wrong type, an
     // unknown enumeration text or an incomplete rule fails the whole record.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,6 +18,9 @@ struct BreakOptions
     // Offered beside the skip button: put the break off by this many minutes. Absent for a break the user
     // asked for.
     std::optional<qint64> postponeMinutes;
+    // The break starts with its guided moves, leaving these out (their ids).
+    bool guide = false;
+    QStringList excludedMoves;
 
     bool operator==(const BreakOptions&) const = default;
 };

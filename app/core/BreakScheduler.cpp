@@ -301,6 +301,8 @@ BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const
     if (settings.overlayBackground == OverlayBackgroundStyle::custom) {
         options.backgroundImagePath = settings.overlayBackgroundImagePath;
     }
+    options.guide = settings.guideDuringBreak;
+    options.excludedMoves = settings.excludedMoves;
     return options;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BreakOverlayContentView.h"
 
+#include "GuideView.h"
 #include "OverlayBackground.h"
 #include "OverlayTextLabel.h"
 #include "PillButton.h"
@@ -34,7 +35,7 @@ QFont countdownFont()
 
 BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, const OverlayBackground& background,
                                                  std::function<void()> onSkip, std::function<void()> onPostpone,
-                                                 QWidget* parent)
+                                                 std::function<void()> onGuide, QWidget* parent)
     : QWidget(parent)
     , m_background(background)
 {
@@ -48,8 +49,10 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
 
     m_message = new OverlayTextLabel(TavrinFont::make(34, QFont::Bold), white(1), 2, 900);
     m_message->setText(options.message);
-    auto* tipHeader = new OverlayTextLabel(TavrinFont::make(13), white(0.55), 1, 900);
-    tipHeader->setText(QStringLiteral("· 颈椎小贴士 ·"));
+    m_tipHeader = new OverlayTextLabel(TavrinFont::make(13), white(0.55), 1, 900);
+    m_tipHeader->setText(QStringLiteral("· 颈椎小贴士 ·"));
+    m_guide = new GuideView;
+    m_guide->hide();
     m_tip = new OverlayTextLabel(TavrinFont::make(16), white(0.95), 2, 640);
     m_countdown = new OverlayTextLabel(countdownFont(), white(1), 1, 900, true);
     m_progress = new ProgressLineView;
@@ -58,17 +61,18 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     stack->addSpacing(28);
     stack->addWidget(m_message);
     stack->addSpacing(30);
-    stack->addWidget(tipHeader);
+    stack->addWidget(m_tipHeader);
     stack->addSpacing(10);
     stack->addWidget(m_tip);
+    stack->addWidget(m_guide, 0, Qt::AlignHCenter);
     stack->addSpacing(36);
     stack->addWidget(m_countdown);
     stack->addSpacing(20);
     stack->addWidget(m_progress, 0, Qt::AlignHCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(14);
+    buttons->addStretch(1);
     if (options.allowSkip) {
-        auto* buttons = new QHBoxLayout;
-        buttons->setSpacing(14);
-        buttons->addStretch(1);
         m_skip = new PillButton(QStringLiteral("跳过休息"));
         connect(m_skip, &PillButton::clicked, this, [onSkip = std::move(onSkip)] { onSkip(); });
         buttons->addWidget(m_skip);
@@ -77,10 +81,14 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
             connect(m_postpone, &PillButton::clicked, this, [onPostpone = std::move(onPostpone)] { onPostpone(); });
             buttons->addWidget(m_postpone);
         }
-        buttons->addStretch(1);
-        stack->addSpacing(32);
-        stack->addLayout(buttons);
     }
+    m_guideButton = new PillButton(QStringLiteral("跟练颈肩操"));
+    m_guideButton->hide();
+    connect(m_guideButton, &PillButton::clicked, this, [onGuide = std::move(onGuide)] { onGuide(); });
+    buttons->addWidget(m_guideButton);
+    buttons->addStretch(1);
+    stack->addSpacing(32);
+    stack->addLayout(buttons);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(24, 24, 24, 24);
@@ -94,11 +102,21 @@ void BreakOverlayContentView::showContent(const OverlayContent& content)
     m_countdown->setText(content.countdown);
     m_tip->setText(content.tip);
     m_progress->setProgress(content.progress);
-    for (PillButton* button : {m_skip, m_postpone}) {
+    const bool guiding = content.guide.has_value();
+    m_tipHeader->setVisible(!guiding);
+    m_tip->setVisible(!guiding);
+    m_guide->setVisible(guiding);
+    m_guideButton->setVisible(content.guideOffered);
+    for (PillButton* button : {m_skip, m_postpone, m_guideButton}) {
         if (button) {
             button->setFocusPolicy(content.keysReady ? Qt::TabFocus : Qt::NoFocus);
         }
     }
+}
+
+void BreakOverlayContentView::showGuideFrame(const GuidedMoves::Routine& routine, const GuidedMoves::Frame& frame)
+{
+    m_guide->showFrame(routine, frame);
 }
 
 void BreakOverlayContentView::paintEvent(QPaintEvent* event)

@@ -4,6 +4,7 @@
 #include "OverlayTips.h"
 #include "Scheduler.h"
 #include "SoundPlayer.h"
+#include "UserDefaults.h"
 #include "WholeNumbers.h"
 
 #include <QPointer>
@@ -14,11 +15,12 @@
 using namespace std::chrono_literals;
 
 BreakOverlayPresenter::BreakOverlayPresenter(OverlayWindowLayer& windows, Scheduler& scheduler, SoundPlayer& sound,
-                                             QObject* parent)
+                                             UserDefaults* defaults, QObject* parent)
     : QObject(parent)
     , m_windows(windows)
     , m_scheduler(scheduler)
     , m_sound(sound)
+    , m_defaults(defaults)
 {
 }
 
@@ -38,8 +40,43 @@ double BreakOverlayPresenter::progress(double remaining, double duration)
 
 OverlayContent BreakOverlayPresenter::content() const
 {
-    return {format(m_remaining), OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
-            progress(m_remaining, m_duration), m_duration - m_remaining >= kKeysIgnoredSeconds};
+    const double elapsed = m_duration - m_remaining;
+    const bool guideLeft =
+        !GuidedMoves::plan(m_remaining, 0, m_excludedMoves).steps.empty() && m_remaining >= kShortestGuideSeconds;
+    return {format(m_remaining),
+            OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
+            progress(m_remaining, m_duration),
+            elapsed >= kKeysIgnoredSeconds,
+            m_guide,
+            m_guide ? elapsed - m_guideStart : 0,
+            !m_guide && guideLeft};
+}
+
+int BreakOverlayPresenter::rotation() const
+{
+    if (!m_defaults) {
+        return m_rotation;
+    }
+    bool ok = false;
+    const int stored = m_defaults->data(kRotationKey).value_or(QByteArray()).toInt(&ok);
+    return ok ? stored : 0;
+}
+
+void BreakOverlayPresenter::startGuide()
+{
+    if (m_guide || m_isClosing || !m_completion) {
+        return;
+    }
+    GuidedMoves::Routine routine = GuidedMoves::plan(m_remaining, rotation(), m_excludedMoves);
+    if (routine.steps.empty()) {
+        return;
+    }
+    m_rotation = routine.nextRotation;
+    if (m_defaults) {
+        m_defaults->setData(kRotationKey, QByteArray::number(routine.nextRotation));
+    }
+    m_guide = std::move(routine);
+    m_guideStart = m_duration - m_remaining;
 }
 
 void BreakOverlayPresenter::show(const BreakOptions& options, Completion completion)
@@ -56,6 +93,11 @@ void BreakOverlayPresenter::show(const BreakOptions& options, Completion complet
     m_tipIndex = 0;
     m_isClosing = false;
     m_playSoundOnEnd = options.playSoundOnEnd;
+    m_excludedMoves = options.excludedMoves;
+    m_guide.reset();
+    if (options.guide) {
+        startGuide();
+    }
 
     QPointer<BreakOverlayPresenter> self(this);
     m_windows.open(
@@ -68,6 +110,12 @@ void BreakOverlayPresenter::show(const BreakOptions& options, Completion complet
         [self] {
             if (self) {
                 self->close(BreakResult::postponed);
+            }
+        },
+        [self] {
+            if (self) {
+                self->startGuide();
+                self->m_windows.update(self->content());
             }
         });
     m_timer = m_scheduler.repeatEvery(1s, [self, scheduler = &m_scheduler] {
@@ -109,6 +157,7 @@ void BreakOverlayPresenter::close(BreakResult result)
     // The windows go at once (the layer deletes them after the current event: a click on the skip
     // button may still be in progress), and the caller hears how the break ended afterwards.
     m_windows.close();
+    m_guide.reset();
     Completion completion = std::move(m_completion);
     m_completion = nullptr;
     m_isClosing = false;

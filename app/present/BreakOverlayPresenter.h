@@ -12,6 +12,7 @@
 
 class Scheduler;
 class SoundPlayer;
+class UserDefaults;
 
 // The full-screen break: a window on every display with a one-second countdown, a tip that changes
 // every ten seconds and a progress line. show() completes exactly once, with completed when the count
@@ -25,9 +26,14 @@ public:
     using Completion = std::function<void(BreakResult)>;
     // For the first seconds of a break no key reaches its buttons.
     static constexpr double kKeysIgnoredSeconds = 3;
+    // Where the guided moves' rotation stands between breaks and restarts.
+    static inline const QString kRotationKey = QStringLiteral("Tavrin.GuideRotation");
+    // The guide is offered while at least this much of the break is left.
+    static constexpr double kShortestGuideSeconds = 10;
 
+    // defaults: where the rotation of the guided moves is kept; without, it starts afresh each run.
     BreakOverlayPresenter(OverlayWindowLayer& windows, Scheduler& scheduler, SoundPlayer& sound,
-                          QObject* parent = nullptr);
+                          UserDefaults* defaults = nullptr, QObject* parent = nullptr);
 
     // Starts a break; completion runs on the main thread once the overlay has closed. While a break is
     // running, also one shown with no display at all, a second call completes with skipped at once and
@@ -49,10 +55,18 @@ public:
 private:
     void tick();
     void close(BreakResult result);
+    // Starts the guided moves for the rest of the break, from where the rotation stands.
+    void startGuide();
+    int rotation() const;
 
     OverlayWindowLayer& m_windows;
     Scheduler& m_scheduler;
     SoundPlayer& m_sound;
+    UserDefaults* m_defaults;
+    int m_rotation = 0;
+    QStringList m_excludedMoves;
+    std::optional<GuidedMoves::Routine> m_guide;
+    double m_guideStart = 0;
     Completion m_completion;
     TaskHandle m_timer;
     double m_duration = 0;

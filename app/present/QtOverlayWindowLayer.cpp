@@ -7,11 +7,15 @@
 #include <QGuiApplication>
 #include <QPropertyAnimation>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
-QtOverlayWindowLayer::QtOverlayWindowLayer(bool fadeIn, QObject* parent)
+#include <algorithm>
+
+QtOverlayWindowLayer::QtOverlayWindowLayer(bool fadeIn, std::function<bool()> animations, QObject* parent)
     : QObject(parent)
     , m_fadeIn(fadeIn)
+    , m_animations(std::move(animations))
 {
 }
 
@@ -32,13 +36,16 @@ QList<BreakOverlayContentView*> QtOverlayWindowLayer::windows() const
 }
 
 void QtOverlayWindowLayer::open(const BreakOptions& options, const OverlayContent& content,
-                                std::function<void()> onSkip, std::function<void()> onPostpone)
+                                std::function<void()> onSkip, std::function<void()> onPostpone,
+                                std::function<void()> onGuide)
 {
     close();
     m_options = options;
     m_content = content;
     m_onSkip = std::move(onSkip);
     m_onPostpone = std::move(onPostpone);
+    m_onGuide = std::move(onGuide);
+    m_animated = !m_animations || m_animations();
     QSize largest;
     for (const QScreen* screen : QGuiApplication::screens()) {
         largest = largest.expandedTo(screen->geometry().size() * screen->devicePixelRatio());
@@ -67,7 +74,8 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
         }
     };
     auto* window = new BreakOverlayContentView(
-        m_options, m_background, [this, run] { run(m_onSkip); }, [this, run] { run(m_onPostpone); });
+        m_options, m_background, [this, run] { run(m_onSkip); }, [this, run] { run(m_onPostpone); },
+        [this, run] { run(m_onGuide); });
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->setWindowTitle(QStringLiteral("Tavrin"));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -90,6 +98,9 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
         fade->start(QAbstractAnimation::DeleteWhenStopped);
     }
     m_windows.insert(screen, window);
+    if (m_content.guide) {
+        showGuideFrame();
+    }
     emit windowAdded(window);
 }
 
@@ -104,9 +115,35 @@ void QtOverlayWindowLayer::removeWindow(QScreen* screen)
 void QtOverlayWindowLayer::update(const OverlayContent& content)
 {
     m_content = content;
+    m_sinceUpdate.start();
     for (const auto& window : m_windows) {
         if (window) {
             window->showContent(content);
+        }
+    }
+    if (m_content.guide && m_animated && !m_frames) {
+        m_frames = std::make_unique<QTimer>();
+        m_frames->setTimerType(Qt::PreciseTimer);
+        connect(m_frames.get(), &QTimer::timeout, this, &QtOverlayWindowLayer::showGuideFrame);
+        m_frames->start(kFrameIntervalMs);
+    }
+    if (m_content.guide) {
+        showGuideFrame();
+    }
+}
+
+void QtOverlayWindowLayer::showGuideFrame()
+{
+    if (!m_content.guide) {
+        return;
+    }
+    // The same moment on every display: the last count plus the time since, never past the next count.
+    const double seconds =
+        m_content.guideSeconds + (m_animated ? std::min(m_sinceUpdate.elapsed() / 1000.0, 1.0) : 0.0);
+    const GuidedMoves::Frame frame = GuidedMoves::frameAt(*m_content.guide, seconds, m_animated);
+    for (const auto& window : std::as_const(m_windows)) {
+        if (window) {
+            window->showGuideFrame(*m_content.guide, frame);
         }
     }
 }
@@ -125,6 +162,9 @@ void QtOverlayWindowLayer::close()
         }
     }
     m_windows.clear();
+    m_frames.reset();
+    m_content = {};
     m_onSkip = nullptr;
     m_onPostpone = nullptr;
+    m_onGuide = nullptr;
 }

@@ -10,6 +10,7 @@
 #include "DashboardModel.h"
 #include "EnumText.h"
 #include "FieldLineEdit.h"
+#include "GuidedMoves.h"
 #include "NumberField.h"
 #include "SettingsBindings.h"
 #include "SettingsLayout.h"
@@ -25,6 +26,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -119,6 +121,8 @@ void SettingsWindow::buildSections(QWidget* content)
     addSwitch(notices, QStringLiteral("在我停手时开始休息"), &AppSettings::startBreakAtPause);
     addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
     addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
+    addSwitch(notices, QStringLiteral("休息时跟练"), &AppSettings::guideDuringBreak);
+    addRow(notices, QStringLiteral("不适合我的动作"), excludedMovesButton());
     m_postpone = new QComboBox;
     m_postpone->setFont(TavrinFont::make(13));
     m_postpone->setFixedWidth(132);
@@ -267,6 +271,40 @@ SwitchToggle* SettingsWindow::addCaptionedSwitch(QVBoxLayout* section, const QSt
     block->addWidget(toggle, 0, Qt::AlignVCenter);
     SettingsLayout::addBlock(section, block);
     return toggle;
+}
+
+QPushButton* SettingsWindow::excludedMovesButton()
+{
+    // A menu of the guided moves; a ticked one is left out of every routine.
+    auto* button = smallButton(QString());
+    button->setMinimumWidth(132);
+    auto* menu = new QMenu(button);
+    for (const GuidedMoves::Move& move : GuidedMoves::all()) {
+        QAction* action = menu->addAction(move.name);
+        action->setCheckable(true);
+        action->setData(move.id);
+        connect(action, &QAction::toggled, this, [this, id = move.id](bool leftOut) {
+            change([&id, leftOut](AppSettings settings) {
+                settings.excludedMoves.removeAll(id);
+                if (leftOut) {
+                    settings.excludedMoves.append(id);
+                }
+                return settings;
+            });
+        });
+    }
+    button->setMenu(menu);
+    m_excludedMoves = menu;
+    m_refreshers.append([button, menu](const AppSettings& settings) {
+        int leftOut = 0;
+        for (QAction* action : menu->actions()) {
+            const QSignalBlocker blocker(action);
+            action->setChecked(settings.excludedMoves.contains(action->data().toString()));
+            leftOut += action->isChecked() ? 1 : 0;
+        }
+        button->setText(leftOut == 0 ? QStringLiteral("无") : QStringLiteral("已排除 %1 个").arg(leftOut));
+    });
+    return button;
 }
 
 NumberField* SettingsWindow::numberField(std::function<qint64(const AppSettings&)> read,

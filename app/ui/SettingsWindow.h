@@ -16,6 +16,7 @@ class QComboBox;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class SwitchToggle;
 class SystemLog;
@@ -59,6 +60,7 @@ public:
     NumberField* nagMinutesField() const { return m_nagMinutes; }
     QComboBox* reminderStylePicker() const { return m_reminderStyle; }
     QComboBox* postponePicker() const { return m_postpone; }
+    QMenu* excludedMovesMenu() const { return m_excludedMoves; }
     QLabel* caption(const QString& rowTitle) const { return m_captions.value(rowTitle); }
     QComboBox* backgroundPicker() const { return m_background; }
     QComboBox* themePicker() const { return m_theme; }
@@ -76,6 +78,7 @@ private:
     SwitchToggle* addCaptionedSwitch(class QVBoxLayout* section, const QString& title, const QString& caption,
                                      std::function<bool(const AppSettings&)> read,
                                      std::function<AppSettings(AppSettings, bool)> write);
+    QPushButton* excludedMovesButton();
     NumberField* numberField(std::function<qint64(const AppSettings&)> read,
                              std::function<AppSettings(AppSettings, qint64)> write);
     template <typename E>
@@ -98,6 +101,7 @@ private:
     QComboBox* m_theme = nullptr;
     QPushButton* m_upload = nullptr;
     QPushButton* m_test = nullptr;
+    QMenu* m_excludedMoves = nullptr;
     QLineEdit* m_breakMessage = nullptr;
     QLabel* m_contact = nullptr;
     QPointer<QFileDialog> m_chooser;

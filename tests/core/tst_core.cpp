@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
 #include "FatigueEngine.h"
+#include "GuidedMoves.h"
 #include "LocalCalendar.h"
 #include "MemoryUserDefaults.h"
 #include "RecordingSystemLog.h"
@@ -45,7 +46,8 @@ private slots:
         s.nagIntervalSeconds = 9'000'000'000LL; // beyond 32 bits
         s.postponeMinutes = 15;
         s.pausedUntil = 4'102'444'800LL;
-        s.quietDuringCalls = s.quietDuringFullScreen = s.startBreakAtPause = true;
+        s.quietDuringCalls = s.quietDuringFullScreen = s.startBreakAtPause = s.guideDuringBreak = true;
+        s.excludedMoves = {QStringLiteral("turn"), QStringLiteral("未来的动作")};
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
 
         // Enumerations as their raw values; no path member while there is no path.
@@ -113,6 +115,7 @@ private slots:
         QTest::newRow("postpone as text") << QByteArray(R"("postponeMinutes":"5")") << 5LL << true;
         QTest::newRow("quiet as a number") << QByteArray(R"("quietDuringCalls":1)") << 5LL << true;
         QTest::newRow("start at a pause as text") << QByteArray(R"("startBreakAtPause":"yes")") << 5LL << true;
+        QTest::newRow("a move left out by number") << QByteArray(R"("excludedMoves":["turn",3])") << 5LL << true;
         QTest::newRow("postpone at the lowest")
             << QByteArray(R"("postponeMinutes":-9223372036854775808)") << 1LL << false;
         QTest::newRow("postpone at the highest")
@@ -301,6 +304,94 @@ private slots:
         QCOMPARE(calendar.dayKey(instant), key);
         QCOMPARE(calendar.hour(instant), hour);
         QLocale::setDefault(QLocale::c());
+    }
+
+    // "move:seconds×repetitions" per step, then where the next routine starts.
+    void theGuidedRoutineFillsTheRestPeriod_data()
+    {
+        QTest::addColumn<double>("rest");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<QStringList>("excluded");
+        QTest::addColumn<QString>("routine");
+        QTest::newRow("10 s: one short move") << 10.0 << 0 << QStringList{} << "chin-tuck:10×1 →1";
+        QTest::newRow("20 s: one move") << 20.0 << 0 << QStringList{} << "chin-tuck:20×3 →1";
+        QTest::newRow("60 s: two") << 60.0 << 0 << QStringList{} << "chin-tuck:30×5 side-bend:30×2 →2";
+        QTest::newRow("3 min: six of 30 s")
+            << 180.0 << 0 << QStringList{}
+            << "chin-tuck:30×5 side-bend:30×2 turn:30×3 shoulder-roll:30×7 shrug:30×6 blade-squeeze:30×5 →6";
+        QTest::newRow("45 s: one move takes it all") << 45.0 << 4 << QStringList{} << "shrug:45×9 →5";
+        QTest::newRow("on from the rotation, round the end, skipping the moves left out")
+            << 90.0 << 7 << QStringList{"diagonal", "chin-tuck"} << "chin-down:30×3 side-bend:30×2 turn:30×3 →3";
+        QTest::newRow("every move left out: no routine, the tips instead") << 180.0 << 3 << GuidedMoves::ids() << " →3";
+        QTest::newRow("no rest") << 0.0 << 2 << QStringList{} << " →2";
+    }
+
+    void theGuidedRoutineFillsTheRestPeriod()
+    {
+        QFETCH(double, rest);
+        QFETCH(int, rotation);
+        QFETCH(QStringList, excluded);
+        QFETCH(QString, routine);
+        const GuidedMoves::Routine planned = GuidedMoves::plan(rest, rotation, excluded);
+        QStringList steps;
+        double end = 0;
+        for (const GuidedMoves::Step& step : planned.steps) {
+            QCOMPARE(step.start, end); // back to back, from the start of the break
+            end = step.start + step.duration;
+            steps.append(QStringLiteral("%1:%2×%3")
+                             .arg(GuidedMoves::all()[std::size_t(step.move)].id)
+                             .arg(step.duration)
+                             .arg(step.repetitions));
+        }
+        QCOMPARE(steps.join(u' ') + QStringLiteral(" →%1").arg(planned.nextRotation), routine);
+        QVERIFY(planned.steps.empty() || qFuzzyCompare(planned.length(), rest)); // it ends with the countdown
+
+        // A long rest goes round every move, in order.
+        const GuidedMoves::Routine long15 = GuidedMoves::plan(15 * 60, 0, {});
+        QCOMPARE(long15.steps.size(), std::size_t(30));
+        QCOMPARE(long15.steps[9].move, 0);
+    }
+
+    // Gentle by construction: the head never goes back beyond upright nor turns past comfort, shoulders only
+    // roll backwards; every repetition starts and ends upright, so moves join without a jump; without
+    // animation only the key poses show, at the same count.
+    void theGuidedPosesOverTime()
+    {
+        const GuidedMoves::Routine routine = GuidedMoves::plan(9 * 30, 0, {});
+        QCOMPARE(routine.steps.size(), GuidedMoves::all().size());
+        double lastRoll = 0;
+        for (double t = 0; t < routine.length(); t += 0.1) {
+            const GuidedMoves::Frame frame = GuidedMoves::frameAt(routine, t, true);
+            const GuidedMoves::Pose& pose = frame.pose;
+            QVERIFY2(pose.nod >= 0 && pose.nod <= 1 && pose.tuck >= 0 && std::abs(pose.tilt) <= 30 &&
+                         std::abs(pose.turn) <= 0.8,
+                     qPrintable(QString::number(t)));
+            const GuidedMoves::Step& step = routine.steps[std::size_t(frame.step)];
+            if (GuidedMoves::all()[std::size_t(step.move)].id == u"shoulder-roll") {
+                QVERIFY(pose.roll >= lastRoll || pose.roll < 0.05);
+                lastRoll = pose.roll;
+            }
+            QVERIFY(frame.repetition >= 1 && frame.repetition <= frame.repetitions);
+            const GuidedMoves::Frame still = GuidedMoves::frameAt(routine, t, false);
+            QCOMPARE(still.repetition, frame.repetition);
+            const auto& keys = GuidedMoves::all()[std::size_t(step.move)].keys;
+            QVERIFY(std::ranges::any_of(keys,
+                                        [&still](const GuidedMoves::Keyframe& key) { return key.pose == still.pose; }));
+        }
+        for (const GuidedMoves::Step& step : routine.steps) {
+            QCOMPARE(GuidedMoves::frameAt(routine, step.start, true).pose, GuidedMoves::Pose());
+            QCOMPARE(GuidedMoves::frameAt(routine, step.start + step.duration - 1e-9, true).repetition,
+                     step.repetitions);
+        }
+        // Eased: slow out of upright (a chin tuck reaches its pose at 30 % of a repetition).
+        const double repetition = routine.steps[0].duration / routine.steps[0].repetitions;
+        const double quarter = GuidedMoves::frameAt(routine, 0.3 * repetition / 4, true).pose.tuck;
+        QVERIFY(quarter > 0 && quarter < 0.1);
+        QCOMPARE(GuidedMoves::frameAt(routine, 0.3 * repetition, true).pose.tuck, 1.0);
+        QCOMPARE(GuidedMoves::frameAt(routine, 0.3 * repetition / 4, false).pose.tuck, 0.0);
+        // Past the end the figure rests upright on the last count.
+        const GuidedMoves::Frame after = GuidedMoves::frameAt(routine, routine.length() + 5, true);
+        QVERIFY(after.finished && after.pose == GuidedMoves::Pose() && after.repetition == after.repetitions);
     }
 };
 

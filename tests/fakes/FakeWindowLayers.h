@@ -11,12 +11,13 @@ class FakeOverlayWindows final : public OverlayWindowLayer
 {
 public:
     void open(const BreakOptions& options, const OverlayContent& content, std::function<void()> onSkip,
-              std::function<void()> onPostpone) override
+              std::function<void()> onPostpone, std::function<void()> onGuide) override
     {
         opened = options;
         shown = content;
         skip = std::move(onSkip);
         postpone = std::move(onPostpone);
+        guide = std::move(onGuide);
         windows = displays;
         ++opens;
         if (onOpen) {
@@ -34,6 +35,7 @@ public:
     OverlayContent shown;
     std::function<void()> skip;
     std::function<void()> postpone;
+    std::function<void()> guide;
     std::function<void()> onOpen;
 };
 

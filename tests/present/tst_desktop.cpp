@@ -4,6 +4,7 @@
 #include "BreakOverlayPresenter.h"
 #include "DesktopDriver.h"
 #include "DummyBackends.h"
+#include "GuideView.h"
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
 #include "NumberField.h"
@@ -236,7 +237,7 @@ private slots:
     {
         auto presentation = focusedFullScreenWindow();
         QVERIFY(presentation->isActiveWindow());
-        m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt, 5},
+        m_overlay.show({QStringLiteral("你已经持续盯着屏幕 45 分钟啦"), 300, true, false, std::nullopt, 5, false, {}},
                        [this](BreakResult result) { m_results.append(result); });
         QTRY_COMPARE(m_overlayWindows.windowCount(), 2);
         for (int index = 0; index < 2; ++index) {
@@ -265,6 +266,13 @@ private slots:
         QVERIFY(recorder.painted.value(window).boundingRect().height() < window->height() / 3);
         QCOMPARE(windowOn(1)->countdownLabel()->text(), window->countdownLabel()->text());
 
+        // Its button starts the guided moves on every display, in step, and the figure moves.
+        QVERIFY(clickUntil(window->guideButton(), [this] { return windowOn(1)->guideView()->isVisible(); }));
+        QVERIFY(!window->tipLabel()->isVisible() && !window->guideButton()->isVisible());
+        const QImage figure = window->guideView()->grab().toImage();
+        QCOMPARE(windowOn(1)->guideView()->grab().toImage(), figure);
+        QTRY_VERIFY(window->guideView()->grab().toImage() != figure);
+
         run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")});
         QTRY_COMPARE(m_overlayWindows.windowCount(), 1);
         run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("right"),
@@ -283,7 +291,7 @@ private slots:
     void noKeyEndsABreakInItsFirstSecondsTabReachesTheButtonsAfter()
     {
         m_results.clear();
-        m_overlay.show({QStringLiteral("m"), 300, true, false, std::nullopt, 5},
+        m_overlay.show({QStringLiteral("m"), 300, true, false, std::nullopt, 5, false, {}},
                        [this](BreakResult result) { m_results.append(result); });
         // Whichever display's window has the focus.
         QTRY_VERIFY(dynamic_cast<BreakOverlayContentView*>(QApplication::activeWindow()));

@@ -3,13 +3,16 @@
 #include "DummyBackends.h"
 #include "FakeClock.h"
 #include "FakeWindowLayers.h"
+#include "GuideView.h"
 #include "ManualScheduler.h"
+#include "MemoryUserDefaults.h"
 #include "OverlayBackground.h"
 #include "OverlayTips.h"
 #include "ReminderBannerPresenter.h"
 #include "TestFiles.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,7 +46,8 @@ private slots:
     {
         QFETCH(double, duration);
         QFETCH(QStringList, shown);
-        m_overlay.show({QStringLiteral("m"), duration, true, false, std::nullopt, std::nullopt}, [](BreakResult) {});
+        m_overlay.show({QStringLiteral("m"), duration, true, false, std::nullopt, std::nullopt, false, {}},
+                       [](BreakResult) {});
         int elapsed = 0;
         for (const int at : {0, 5, 10, 20, 140, 150}) {
             m_scheduler.advance(std::chrono::seconds(at - elapsed));
@@ -71,7 +75,7 @@ private slots:
         const int opens = m_windows.opens;
         QList<BreakResult> first;
         QList<BreakResult> second;
-        m_overlay.show({QStringLiteral("m"), 10, true, true, std::nullopt, std::nullopt},
+        m_overlay.show({QStringLiteral("m"), 10, true, true, std::nullopt, std::nullopt, false, {}},
                        [&](BreakResult r) { first << r; });
         m_scheduler.advance(3s);
         m_overlay.show({}, [&](BreakResult result) { second << result; });
@@ -143,6 +147,83 @@ private slots:
         window.close();
         m_scheduler.advance(10s);
         QCOMPARE(dismissals, 12);
+    }
+
+    // The guided moves: started with the break or from its button for what is left of it, counted in the
+    // break's seconds, taken in turn from break to break and across a restart; with every move left out or
+    // too little of the break left, the tips stay and no button is offered.
+    void theGuidedMovesRunInTurnFromBreakToBreak()
+    {
+        MemoryUserDefaults defaults;
+        std::optional<BreakOverlayPresenter> overlay;
+        overlay.emplace(m_windows, m_scheduler, m_sound, &defaults);
+        BreakOptions options{QStringLiteral("m"), 180, true, false, std::nullopt, std::nullopt, true, {}};
+        const auto firstMove = [this] { return m_windows.shown.guide ? m_windows.shown.guide->steps[0].move : -1; };
+        overlay->show(options, [](BreakResult) {});
+        QVERIFY(m_windows.shown.guide && !m_windows.shown.guideOffered);
+        m_scheduler.advance(7s);
+        QCOMPARE(m_windows.shown.guideSeconds, 7.0);
+        QCOMPARE(firstMove(), 0);
+        m_windows.skip();
+        overlay->show(options, [](BreakResult) {});
+        QCOMPARE(firstMove(), 6); // after the six moves of the first
+        m_windows.skip();
+        overlay.emplace(m_windows, m_scheduler, m_sound, &defaults); // Tavrin starts again
+        options.guide = false;
+        overlay->show(options, [](BreakResult) {});
+        QVERIFY(!m_windows.shown.guide && m_windows.shown.guideOffered);
+        m_scheduler.advance(100s);
+        m_windows.guide();
+        QCOMPARE(firstMove(), 3); // 6 + 6 moves, round the nine
+        QCOMPARE(m_windows.shown.guide->length(), 80.0);
+        QCOMPARE(m_windows.shown.guideSeconds, 0.0);
+        m_windows.skip();
+
+        options.excludedMoves = GuidedMoves::ids();
+        options.guide = true;
+        overlay->show(options, [](BreakResult) {});
+        QVERIFY(!m_windows.shown.guide && !m_windows.shown.guideOffered);
+        m_windows.skip();
+        options.excludedMoves.clear();
+        options.guide = false;
+        options.duration = 15;
+        overlay->show(options, [](BreakResult) {});
+        m_scheduler.advance(6s);
+        QVERIFY(!m_windows.shown.guideOffered);
+        m_scheduler.advance(20s);
+    }
+
+    // The figure leans the way the move says: a bend to the person's left (the viewer's right) moves the
+    // head right; a nod seen from the side moves it forward and down.
+    void theFigureTakesThePose()
+    {
+        const auto head = [](const GuidedMoves::Pose& pose, bool side) {
+            QImage picture(220, 250, QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            GuideView::paintFigure(painter, picture.rect(), pose, side);
+            painter.end();
+            // The centre of what is drawn in the upper third, where only the head and neck are.
+            QPointF sum;
+            int count = 0;
+            for (int y = 0; y < picture.height() / 3; ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if (qAlpha(picture.pixel(x, y)) > 100) {
+                        sum += QPointF(x, y);
+                        ++count;
+                    }
+                }
+            }
+            return count > 0 ? sum / count : QPointF();
+        };
+        const QPointF upright = head({}, false);
+        QVERIFY(upright.x() > 100 && upright.x() < 120);
+        QVERIFY(head({.tilt = -28}, false).x() > upright.x() + 10);
+        QVERIFY(head({.tilt = 28}, false).x() < upright.x() - 10);
+        const QPointF sideUpright = head({}, true);
+        const QPointF nodded = head({.nod = 1}, true);
+        QVERIFY(nodded.x() > sideUpright.x() && nodded.y() > sideUpright.y());
+        QVERIFY(head({.tuck = 1}, true).x() < sideUpright.x() - 5);
     }
 };
 

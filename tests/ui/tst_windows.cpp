@@ -308,6 +308,10 @@ private slots:
 
         QTest::mouseClick(settings.toggle(QStringLiteral("在我停手时开始休息")), Qt::LeftButton);
         QVERIFY(app.storedSettings().startBreakAtPause);
+        QTest::mouseClick(settings.toggle(QStringLiteral("休息时跟练")), Qt::LeftButton);
+        settings.excludedMovesMenu()->actions().at(2)->trigger();
+        QCOMPARE(app.storedSettings().excludedMoves, QStringList{QStringLiteral("turn")});
+        QVERIFY(app.storedSettings().guideDuringBreak && settings.excludedMovesMenu()->actions().at(2)->isChecked());
         settings.reminderStylePicker()->activated(1);
         QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
         // Options that cannot apply are disabled: the notice before a full-screen break and the wait after it

@@ -5,6 +5,8 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 
+#include <optional>
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -12,6 +14,8 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kGroup = QStringLiteral("org.freedesktop.appearance");
 const QString kKey = QStringLiteral("color-scheme");
+const QString kMotionGroup = QStringLiteral("org.gnome.desktop.interface");
+const QString kMotionKey = QStringLiteral("enable-animations");
 
 // Read answers a variant inside a variant; SettingChanged carries one level. Unwrap whatever is there.
 QVariant unwrap(QVariant value)
@@ -51,11 +55,21 @@ PortalColorScheme::PortalColorScheme(const QDBusConnection& bus, QObject* parent
     qRegisterMetaType<QDBusVariant>();
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"), this,
                   SLOT(onSettingChanged(QString, QString, QDBusVariant)));
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Read"));
-    call << kGroup << kKey;
-    const QDBusMessage reply = m_bus.call(call, QDBus::Block, kReadTimeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-        m_prefersDark = isDark(reply.arguments().constFirst());
+    const auto read = [this](const QString& group, const QString& key) -> std::optional<QVariant> {
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Read"));
+        call << group << key;
+        const QDBusMessage reply = m_bus.call(call, QDBus::Block, kReadTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            return std::nullopt;
+        }
+        return unwrap(reply.arguments().constFirst());
+    };
+    if (const auto scheme = read(kGroup, kKey)) {
+        m_prefersDark = isDark(*scheme);
+        if (const auto animations = read(kMotionGroup, kMotionKey);
+            animations && animations->typeId() == QMetaType::Bool) {
+            m_animations = animations->toBool();
+        }
     }
 }
 
@@ -63,6 +77,9 @@ void PortalColorScheme::onSettingChanged(const QString& group, const QString& ke
 {
     if (group == kGroup && key == kKey) {
         update(isDark(value.variant()));
+    }
+    if (group == kMotionGroup && key == kMotionKey && unwrap(value.variant()).typeId() == QMetaType::Bool) {
+        m_animations = unwrap(value.variant()).toBool();
     }
 }
 
