@@ -41,8 +41,10 @@ double BreakOverlayPresenter::progress(double remaining, double duration)
 OverlayContent BreakOverlayPresenter::content() const
 {
     const double elapsed = m_duration - m_remaining;
-    const bool guideLeft =
-        !GuidedMoves::plan(m_remaining, 0, m_excludedMoves).steps.empty() && m_remaining >= kShortestGuideSeconds;
+    const bool guideLeft = m_remaining >= kShortestGuideSeconds &&
+                           std::ranges::any_of(GuidedMoves::all(), [this](const GuidedMoves::Move& move) {
+                               return !m_excludedMoves.contains(move.id);
+                           });
     return {format(m_remaining),
             OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
             progress(m_remaining, m_duration),

@@ -59,6 +59,7 @@ void QtOverlayWindowLayer::open(const BreakOptions& options, const OverlayConten
     for (QScreen* screen : QGuiApplication::screens()) {
         addWindow(screen);
     }
+    followGuide();
 }
 
 void QtOverlayWindowLayer::addWindow(QScreen* screen)
@@ -98,9 +99,7 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
         fade->start(QAbstractAnimation::DeleteWhenStopped);
     }
     m_windows.insert(screen, window);
-    if (m_content.guide) {
-        showGuideFrame();
-    }
+    showGuideFrame();
     emit windowAdded(window);
 }
 
@@ -115,21 +114,27 @@ void QtOverlayWindowLayer::removeWindow(QScreen* screen)
 void QtOverlayWindowLayer::update(const OverlayContent& content)
 {
     m_content = content;
-    m_sinceUpdate.start();
     for (const auto& window : m_windows) {
         if (window) {
             window->showContent(content);
         }
     }
-    if (m_content.guide && m_animated && !m_frames) {
+    followGuide();
+}
+
+void QtOverlayWindowLayer::followGuide()
+{
+    m_sinceUpdate.start();
+    if (!m_content.guide) {
+        return;
+    }
+    if (m_animated && !m_frames) {
         m_frames = std::make_unique<QTimer>();
         m_frames->setTimerType(Qt::PreciseTimer);
         connect(m_frames.get(), &QTimer::timeout, this, &QtOverlayWindowLayer::showGuideFrame);
         m_frames->start(kFrameIntervalMs);
     }
-    if (m_content.guide) {
-        showGuideFrame();
-    }
+    showGuideFrame();
 }
 
 void QtOverlayWindowLayer::showGuideFrame()

@@ -51,6 +51,8 @@ signals:
 private:
     void addWindow(QScreen* screen);
     void removeWindow(QScreen* screen);
+    // Starts the figure's timer once the guided moves run, and shows where they are.
+    void followGuide();
     void showGuideFrame();
 
     BreakOptions m_options;
