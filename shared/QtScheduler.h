@@ -14,6 +14,10 @@ class QtScheduler final : public QObject, public Scheduler
 public:
     explicit QtScheduler(QObject* parent = nullptr);
 
+    using Scheduler::post;
+    using Scheduler::repeatEvery;
+    using Scheduler::runAfter;
+
     void post(Task task) override;
     TaskHandle runAfter(std::chrono::milliseconds delay, Task task) override;
     TaskHandle repeatEvery(std::chrono::milliseconds interval, Task task) override;

@@ -8,7 +8,6 @@
 #include "StatusReport.h"
 
 #include <QDBusConnection>
-#include <QPointer>
 
 ControlAdaptor::ControlAdaptor(QObject* object, AppState& state, Actions actions, Scheduler& scheduler,
                                const Clock& clock)
@@ -82,12 +81,7 @@ QVariantMap ControlAdaptor::Status()
 void ControlAdaptor::Quit()
 {
     // After the reply has gone out: the usage is saved on the way out, as with Ctrl+Q.
-    QPointer<ControlAdaptor> self(this);
-    m_scheduler.post([self] {
-        if (self) {
-            self->m_actions.quit();
-        }
-    });
+    m_scheduler.post(this, [this] { m_actions.quit(); });
 }
 
 void ControlAdaptor::statusMayHaveChanged()
@@ -96,12 +90,9 @@ void ControlAdaptor::statusMayHaveChanged()
         return;
     }
     m_scheduled = true;
-    QPointer<ControlAdaptor> self(this);
-    m_pending = m_scheduler.runAfter(std::max(std::chrono::milliseconds(0), untilNextSignal()), [self] {
-        if (self) {
-            self->m_scheduled = false;
-            self->sendIfChanged();
-        }
+    m_pending = m_scheduler.runAfter(std::max(std::chrono::milliseconds(0), untilNextSignal()), this, [this] {
+        m_scheduled = false;
+        sendIfChanged();
     });
 }
 

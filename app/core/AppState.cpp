@@ -14,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 
 #include <algorithm>
 
@@ -36,14 +35,8 @@ AppState::AppState(Services services, QObject* parent)
     restoreUsage(now);
     start();
 
-    QPointer<AppState> self(this);
-    connect(&m_services.events, &SystemEvents::launchFinished, this, [self] {
-        self->m_services.scheduler.post([self] {
-            if (self) {
-                self->handleLaunch();
-            }
-        });
-    });
+    connect(&m_services.events, &SystemEvents::launchFinished, this,
+            [this] { m_services.scheduler.post(this, [this] { handleLaunch(); }); });
     // Both run synchronously inside the notification, so the usage is on disk before the process ends
     // or the machine sleeps.
     connect(
@@ -70,14 +63,9 @@ void AppState::start()
 {
     m_timer.cancel();
     m_lastTick = m_services.clock.steady();
-    QPointer<AppState> self(this);
     // The repeating task already runs on the main thread, so it ticks in place: posting it on would cost
     // an extra wake-up of the event loop every second for nothing.
-    m_timer = m_services.scheduler.repeatEvery(1s, [self] {
-        if (self) {
-            self->tick();
-        }
-    });
+    m_timer = m_services.scheduler.repeatEvery(1s, this, [this] { tick(); });
 }
 
 void AppState::tick()

@@ -38,12 +38,7 @@ bool BreakScheduler::isPaused(const AppSettings& settings, const QDateTime& now)
 
 void BreakScheduler::requestBreak()
 {
-    QPointer<BreakScheduler> self(this);
-    m_services.scheduler.post([self] {
-        if (self) {
-            self->beginBreak(BreakTrigger::manual);
-        }
-    });
+    m_services.scheduler.post(this, [this] { beginBreak(BreakTrigger::manual); });
 }
 
 std::optional<QuietReason> BreakScheduler::busyReason() const
@@ -113,12 +108,7 @@ void BreakScheduler::evaluate()
     const BreakTrigger why =
         m_postponedTrigger.value_or(workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax);
     m_postponedTrigger.reset();
-    QPointer<BreakScheduler> self(this);
-    m_services.scheduler.post([self, why] {
-        if (self) {
-            self->beginBreak(why);
-        }
-    });
+    m_services.scheduler.post(this, [this, why] { beginBreak(why); });
 }
 
 void BreakScheduler::beginBreak(BreakTrigger trigger)
@@ -171,19 +161,16 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
     m_services.banner.show({QStringLiteral("即将进入全屏休息"), QStringLiteral("10 秒后开始，放松一下颈椎"),
                             QStringLiteral("稍后提醒"), std::nullopt},
                            9, std::move(actions));
-    m_notice = m_services.scheduler.runAfter(kNotice, [self, trigger, shownAt] {
-        if (!self) {
-            return;
-        }
-        self->m_isSchedulingOverlay = false;
+    m_notice = m_services.scheduler.runAfter(kNotice, this, [this, trigger, shownAt] {
+        m_isSchedulingOverlay = false;
         // A manual break that started during the notice is the break.
-        if (self->m_services.overlay.hasWindows()) {
+        if (m_services.overlay.hasWindows()) {
             return;
         }
-        if (self->m_owner.effectiveSettings().startBreakAtPause) {
-            self->waitForPause(trigger, shownAt);
+        if (m_owner.effectiveSettings().startBreakAtPause) {
+            waitForPause(trigger, shownAt);
         } else {
-            self->presentOverlay(trigger);
+            presentOverlay(trigger);
         }
     });
 }
@@ -229,12 +216,8 @@ void BreakScheduler::checkForPause()
         presentOverlay(trigger);
         return;
     }
-    QPointer<BreakScheduler> self(this);
-    m_pauseCheck = m_services.scheduler.runAfter(std::min(kPauseCheckInterval, m_pauseWait->until - now), [self] {
-        if (self) {
-            self->checkForPause();
-        }
-    });
+    m_pauseCheck = m_services.scheduler.runAfter(std::min(kPauseCheckInterval, m_pauseWait->until - now), this,
+                                                 [this] { checkForPause(); });
 }
 
 void BreakScheduler::stopWaitingForPause()
@@ -262,11 +245,8 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
     BannerPresenting::Actions actions;
     actions.action = [self, trigger] {
         if (self) {
-            self->m_services.scheduler.post([self, trigger] {
-                if (self) {
-                    self->presentOverlay(trigger);
-                }
-            });
+            self->m_services.scheduler.post(self.data(),
+                                            [target = self.data(), trigger] { target->presentOverlay(trigger); });
         }
     };
     actions.secondaryAction = [self, shownAt, trigger] {

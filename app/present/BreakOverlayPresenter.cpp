@@ -120,13 +120,7 @@ void BreakOverlayPresenter::show(const BreakOptions& options, Completion complet
                 self->m_windows.update(self->content());
             }
         });
-    m_timer = m_scheduler.repeatEvery(1s, [self, scheduler = &m_scheduler] {
-        scheduler->post([self] {
-            if (self) {
-                self->tick();
-            }
-        });
-    });
+    m_timer = m_scheduler.repeatEvery(1s, this, [this] { m_scheduler.post(this, [this] { tick(); }); });
 }
 
 void BreakOverlayPresenter::tick()

@@ -43,11 +43,7 @@ void ReminderBannerPresenter::show(const BannerContent& content, double duration
                   std::move(onClose));
 
     const auto delay = std::chrono::milliseconds(std::llround(std::max(durationSeconds, 0.0) * 1000.0));
-    m_dismissTask = m_scheduler.runAfter(delay, [self] {
-        if (self) {
-            self->dismiss();
-        }
-    });
+    m_dismissTask = m_scheduler.runAfter(delay, this, [this] { dismiss(); });
 }
 
 void ReminderBannerPresenter::dismiss()

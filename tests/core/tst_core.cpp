@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
+#include "FakeClock.h"
 #include "FatigueEngine.h"
 #include "GuidedMoves.h"
 #include "LocalCalendar.h"
+#include "ManualScheduler.h"
 #include "MemoryUserDefaults.h"
 #include "RecordingSystemLog.h"
 #include "SettingsStore.h"
@@ -304,6 +306,25 @@ private slots:
         QCOMPARE(calendar.dayKey(instant), key);
         QCOMPARE(calendar.hour(instant), hour);
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Work that belongs to an object runs only while the object is there.
+    void tasksOfAnObjectGoWithIt()
+    {
+        FakeClock clock;
+        ManualScheduler scheduler(clock);
+        int runs = 0;
+        auto owner = std::make_unique<QObject>();
+        scheduler.post(owner.get(), [&runs] { ++runs; });
+        scheduler.runAfter(1s, owner.get(), [&runs] { ++runs; });
+        scheduler.repeatEvery(1s, owner.get(), [&runs] { ++runs; });
+        scheduler.advance(1s);
+        QCOMPARE(runs, 3);
+        scheduler.post(owner.get(), [&runs] { ++runs; });
+        scheduler.runAfter(1s, owner.get(), [&runs] { ++runs; });
+        owner.reset();
+        scheduler.advance(5s);
+        QCOMPARE(runs, 3);
     }
 
     // "move:seconds×repetitions" per step, then where the next routine starts.

@@ -23,6 +23,10 @@ class ManualScheduler final : public Scheduler
 public:
     explicit ManualScheduler(FakeClock& clock);
 
+    using Scheduler::post;
+    using Scheduler::repeatEvery;
+    using Scheduler::runAfter;
+
     void post(Task task) override;
     TaskHandle runAfter(std::chrono::milliseconds delay, Task task) override;
     TaskHandle repeatEvery(std::chrono::milliseconds interval, Task task) override;
