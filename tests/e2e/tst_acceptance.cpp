@@ -67,15 +67,21 @@ double storedSeconds()
         .toDouble();
 }
 
-// The skip button is the lowest bright shape in the middle of an overlay window.
+// The skip button is the first of the pills in the lowest row of bright shapes of an overlay window.
 std::optional<QPoint> findSkipButton(quint64 overlay)
 {
     const QRect frame = geometry(overlay);
     const QImage picture = grab(frame);
+    const auto bright = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) > 180; };
     for (int y = picture.height() - 1; y > picture.height() / 2; --y) {
-        for (int x = picture.width() / 2 - 40; x < picture.width() / 2 + 40; ++x) {
-            if (qGray(picture.pixel(x, y)) > 180) {
-                return frame.topLeft() + QPoint(picture.width() / 2, y - 12);
+        for (int x = picture.width() / 4; x < picture.width() * 3 / 4; ++x) {
+            if (bright(x, y)) {
+                // The pill's bottom edge runs on to its right end.
+                int end = x;
+                while (end + 1 < picture.width() && (bright(end + 1, y) || bright(end + 1, y - 1))) {
+                    ++end;
+                }
+                return frame.topLeft() + QPoint((x + end) / 2, y - 12);
             }
         }
     }
