@@ -147,7 +147,8 @@ int run(const QStringList& arguments)
                                                     "已在运行时打开它的仪表盘；带选项时控制正在运行的 Tavrin。"));
     const QCommandLineOption breakNow(QStringLiteral("break-now"), QStringLiteral("立即休息"));
     const QCommandLineOption pause(QStringLiteral("pause"),
-                                   QStringLiteral("暂停提醒 MINUTES 分钟（1 到 1440），或 tomorrow：直到明天"),
+                                   QStringLiteral("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
+                                       .arg(ControlAdaptor::kLongestPauseMinutes),
                                    QStringLiteral("MINUTES|tomorrow"));
     const QCommandLineOption resume(QStringLiteral("resume"), QStringLiteral("恢复提醒"));
     const QCommandLineOption meeting(QStringLiteral("meeting"), QStringLiteral("打开、关闭或切换会议/观影模式"),
@@ -217,7 +218,8 @@ int run(const QStringList& arguments)
             method = QStringLiteral("Pause");
             callArguments = {QVariant::fromValue(minutes)};
         } else {
-            return usageError(QStringLiteral("--pause 需要 1 到 1440 之间的分钟数，或 tomorrow"));
+            return usageError(QStringLiteral("--pause 需要 1 到 %1 之间的分钟数，或 tomorrow")
+                                  .arg(ControlAdaptor::kLongestPauseMinutes));
         }
     } else if (parser.isSet(meeting)) {
         const QString value = parser.value(meeting);
