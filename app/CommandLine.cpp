@@ -153,9 +153,9 @@ int run(const QStringList& arguments)
     const QCommandLineOption resume(QStringLiteral("resume"), QStringLiteral("恢复提醒"));
     const QCommandLineOption meeting(QStringLiteral("meeting"), QStringLiteral("打开、关闭或切换会议/观影模式"),
                                      QStringLiteral("on|off|toggle"));
-    const QCommandLineOption dashboard(QStringLiteral("dashboard"), QStringLiteral("打开仪表盘"));
-    const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("打开设置"));
-    const QCommandLineOption history(QStringLiteral("history"), QStringLiteral("打开使用历史"));
+    const QCommandLineOption dashboard(WindowNames::name(TavrinWindow::dashboard), QStringLiteral("打开仪表盘"));
+    const QCommandLineOption settings(WindowNames::name(TavrinWindow::settings), QStringLiteral("打开设置"));
+    const QCommandLineOption history(WindowNames::name(TavrinWindow::history), QStringLiteral("打开使用历史"));
     const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("保存今日数据后退出 Tavrin"));
     const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("显示当前状态"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("与 --status 一起：以一行 JSON 显示"));
@@ -251,9 +251,9 @@ int run(const QStringList& arguments)
         method = QStringLiteral("Quit");
     } else if (parser.isSet(dashboard) || parser.isSet(settings) || parser.isSet(history)) {
         method = QStringLiteral("OpenWindow");
-        callArguments = {parser.isSet(dashboard)  ? QStringLiteral("dashboard")
-                         : parser.isSet(settings) ? QStringLiteral("settings")
-                                                  : QStringLiteral("history")};
+        callArguments = {WindowNames::name(parser.isSet(dashboard)  ? TavrinWindow::dashboard
+                                           : parser.isSet(settings) ? TavrinWindow::settings
+                                                                    : TavrinWindow::history)};
     } else if (parser.isSet(status) || parser.isSet(watch)) {
         method = QStringLiteral("Status");
     }

@@ -138,17 +138,18 @@ int main(int argc, char* argv[])
 
     // tavrin --status, --pause, … and status bars reach this instance through org.tavrin.Tavrin1.
     ControlAdaptor control(&instance, state,
-                           {[&shell](const QString& which) {
-                                if (which == u"dashboard") {
+                           {[&shell](TavrinWindow which) {
+                                switch (which) {
+                                case TavrinWindow::dashboard:
                                     shell.openDashboard();
-                                } else if (which == u"settings") {
+                                    break;
+                                case TavrinWindow::settings:
                                     shell.openSettings();
-                                } else if (which == u"history") {
+                                    break;
+                                case TavrinWindow::history:
                                     shell.openHistory();
-                                } else {
-                                    return false;
+                                    break;
                                 }
-                                return true;
                             },
                             [] { QCoreApplication::quit(); }},
                            scheduler, clock);

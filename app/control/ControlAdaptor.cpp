@@ -68,8 +68,14 @@ void ControlAdaptor::SetMeeting(bool on)
 
 void ControlAdaptor::OpenWindow(const QString& which, const QDBusMessage& message)
 {
-    if (!m_actions.openWindow(which)) {
-        refuse(message, QStringLiteral("没有这个窗口：%1（可用 dashboard、settings、history）").arg(which));
+    if (const auto window = WindowNames::named(which)) {
+        m_actions.openWindow(*window);
+    } else {
+        refuse(
+            message,
+            QStringLiteral("没有这个窗口：%1（可用 %2）")
+                .arg(which,
+                     QStringList(WindowNames::kNames.begin(), WindowNames::kNames.end()).join(QStringLiteral("、"))));
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "TaskHandle.h"
+#include "TavrinWindow.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusMessage>
@@ -32,8 +33,7 @@ public:
 
     struct Actions
     {
-        // Opens "dashboard", "settings" or "history"; false for any other name.
-        std::function<bool(const QString& which)> openWindow;
+        std::function<void(TavrinWindow which)> openWindow;
         std::function<void()> quit;
     };
 
