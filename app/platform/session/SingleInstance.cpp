@@ -169,7 +169,9 @@ void SingleInstance::acceptConnections()
                     emit reopenRequested();
                 }
             }
+            // Out of the children the destructor closes: the descriptor is closed here, once.
             connection->setEnabled(false);
+            connection->setParent(nullptr);
             ::close(fd);
             connection->deleteLater();
         });
