@@ -209,8 +209,8 @@ void BreakScheduler::checkForPause()
         return;
     }
     const std::chrono::milliseconds now = m_services.clock.steady();
-    const bool paused = m_owner.secondsSinceInput() >= static_cast<double>(kPauseBeforeBreak.count());
-    if (paused || now >= m_pauseWait->until || !settings.startBreakAtPause) {
+    const bool personPaused = m_owner.secondsSinceInput() >= static_cast<double>(kPauseBeforeBreak.count());
+    if (personPaused || now >= m_pauseWait->until || !settings.startBreakAtPause) {
         const BreakTrigger trigger = m_pauseWait->trigger;
         stopWaitingForPause();
         presentOverlay(trigger);
