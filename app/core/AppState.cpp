@@ -29,8 +29,6 @@ AppState::AppState(Services services, QObject* parent)
     const QDateTime now = m_services.clock.now();
     m_currentDayKey = m_services.calendar.dayKey(now);
     m_lastTick = m_services.clock.steady();
-    // The initial copy neither saves nor applies anything.
-    m_settings = m_settingsStore.settings();
     connect(&m_breaks, &BreakScheduler::waitReasonChanged, this, &AppState::breakWaitReasonChanged);
     restoreUsage(now);
     start();
@@ -75,7 +73,7 @@ void AppState::tick()
     const double elapsed = static_cast<double>((steady - m_lastTick).count()) / 1000.0;
     m_lastTick = steady;
     rollDayIfNeeded(now);
-    const RuleConfig& rule = effectiveSettings().rule;
+    const RuleConfig& rule = settings().rule;
 
     // A long gap (sleep, a stalled process) counts as rest, whole. The wall clock set forward or back is no
     // gap: the interval is the steady clock's.
@@ -87,7 +85,7 @@ void AppState::tick()
     }
 
     const double dt = std::max(elapsed, 0.0);
-    const bool active = !effectiveSettings().movieMode && m_services.activity.isActive();
+    const bool active = !settings().movieMode && m_services.activity.isActive();
     const bool overlayShown = m_services.overlay.hasWindows();
     const FatigueMode mode = overlayShown ? FatigueMode::resting : (active ? FatigueMode::working : FatigueMode::idle);
     m_fatigueEngine.advance(mode, dt, rule);
@@ -113,7 +111,7 @@ void AppState::tick()
     }
     endPauseIfOver(now);
     m_breaks.evaluate();
-    m_services.publisher.publish(m_fatigue, m_todaySeconds, effectiveSettings().rule, m_settings.pausedUntil, now);
+    m_services.publisher.publish(m_fatigue, m_todaySeconds, settings().rule, settings().pausedUntil, now);
     emit tickFinished();
 }
 

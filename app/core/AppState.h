@@ -84,13 +84,13 @@ public:
     double todaySeconds() const { return m_todaySeconds; }
     const Hourly& hourlyUsage() const { return m_hourlyUsage; }
     const Hourly& hourlyFatigue() const { return m_hourlyFatigue; }
-    const AppSettings& settings() const { return m_settings; }
+    // The store's record: it owns the settings, and nothing keeps a copy.
+    const AppSettings& settings() const override { return m_settingsStore.settings(); }
     std::optional<double> yesterdaySeconds() const { return m_yesterdaySeconds; }
     // A record that differs from the current one is saved, then the system integrations follow it.
     void setSettings(const AppSettings& settings);
 
     // Derived.
-    const AppSettings& effectiveSettings() const override { return m_settings; }
     // The hourly peaks with the current hour showing the fatigue of this moment.
     Hourly chartFatigue() const;
 
@@ -195,7 +195,6 @@ private:
     double m_todaySeconds = 0;
     Hourly m_hourlyUsage{};
     Hourly m_hourlyFatigue{};
-    AppSettings m_settings;
     std::optional<double> m_yesterdaySeconds;
 
     QString m_currentDayKey;

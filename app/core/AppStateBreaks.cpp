@@ -52,28 +52,28 @@ void AppState::recordBreak(const QDateTime& startedAt, BreakOutcome outcome, Bre
 
 void AppState::pauseReminders(std::chrono::minutes length)
 {
-    AppSettings settings = m_settings;
-    settings.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
-    setSettings(settings);
+    AppSettings paused = settings();
+    paused.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
+    setSettings(paused);
 }
 
 void AppState::pauseRemindersUntilTomorrow()
 {
-    AppSettings settings = m_settings;
-    settings.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
-    setSettings(settings);
+    AppSettings paused = settings();
+    paused.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
+    setSettings(paused);
 }
 
 void AppState::resumeReminders()
 {
-    AppSettings settings = m_settings;
-    settings.pausedUntil.reset();
-    setSettings(settings);
+    AppSettings resumed = settings();
+    resumed.pausedUntil.reset();
+    setSettings(resumed);
 }
 
 bool AppState::remindersPaused() const
 {
-    return BreakScheduler::isPaused(m_settings, m_services.clock.now());
+    return BreakScheduler::isPaused(settings(), m_services.clock.now());
 }
 
 std::optional<QDateTime> AppState::remindersPausedUntil() const
@@ -81,7 +81,7 @@ std::optional<QDateTime> AppState::remindersPausedUntil() const
     if (!remindersPaused()) {
         return std::nullopt;
     }
-    return QDateTime::fromSecsSinceEpoch(*m_settings.pausedUntil, m_services.calendar.timeZone());
+    return QDateTime::fromSecsSinceEpoch(*settings().pausedUntil, m_services.calendar.timeZone());
 }
 
 QDateTime AppState::localNow() const
@@ -114,7 +114,7 @@ double AppState::secondsSinceInput()
 
 qint64 AppState::minutesUntilBreak() const
 {
-    double seconds = std::max(static_cast<double>(m_settings.rule.workSeconds) - m_fatigue.continuousWork, 0.0);
+    double seconds = std::max(static_cast<double>(settings().rule.workSeconds) - m_fatigue.continuousWork, 0.0);
     if (const auto wait = m_breaks.postponedFor()) {
         seconds = static_cast<double>(wait->count()) / 1000.0;
     }
@@ -123,13 +123,13 @@ qint64 AppState::minutesUntilBreak() const
 
 void AppState::endPauseIfOver(const QDateTime& now)
 {
-    if (!m_settings.pausedUntil) {
+    if (!settings().pausedUntil) {
         return;
     }
     // A pause that has run out ends here, so that what is stored and shown agrees with what happens. One
     // that ends further away than any pause Tavrin sets comes from a hand-edited record or a clock set
     // back a long way: it would silence the reminders for good, so it ends too.
-    const qint64 until = *m_settings.pausedUntil;
+    const qint64 until = *settings().pausedUntil;
     const qint64 nowSeconds = now.toSecsSinceEpoch();
     // Compared before subtracting: a stored value near the ends of the range must not overflow.
     const bool over = until <= nowSeconds;

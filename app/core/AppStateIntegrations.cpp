@@ -11,43 +11,42 @@
 
 void AppState::setSettings(const AppSettings& settings)
 {
-    if (settings == m_settings) {
+    if (settings == this->settings()) {
         // Observers still hear of the assignment; nothing is saved or applied.
         emit settingsChanged();
         return;
     }
+    const AppSettings oldValue = this->settings();
     m_settingsStore.setSettings(settings);
-    const AppSettings oldValue = m_settings;
-    m_settings = settings;
     emit settingsChanged();
     applySystemIntegrations(oldValue);
 }
 
 void AppState::applySystemIntegrations(const AppSettings& oldValue)
 {
-    if (oldValue.showDockIcon != m_settings.showDockIcon) {
-        m_services.taskbar.setRegular(m_settings.showDockIcon);
+    if (oldValue.showDockIcon != settings().showDockIcon) {
+        m_services.taskbar.setRegular(settings().showDockIcon);
     }
-    if (oldValue.theme != m_settings.theme) {
+    if (oldValue.theme != settings().theme) {
         applyAppearance();
     }
-    if (oldValue.launchAtStartup != m_settings.launchAtStartup) {
+    if (oldValue.launchAtStartup != settings().launchAtStartup) {
         applyLaunchAtLogin();
     }
-    if (oldValue.quietDuringCalls != m_settings.quietDuringCalls ||
-        oldValue.quietDuringFullScreen != m_settings.quietDuringFullScreen) {
+    if (oldValue.quietDuringCalls != settings().quietDuringCalls ||
+        oldValue.quietDuringFullScreen != settings().quietDuringFullScreen) {
         applyQuietWatchers();
     }
 }
 
 void AppState::applyAppearance()
 {
-    m_services.appearance.apply(m_settings.theme);
+    m_services.appearance.apply(settings().theme);
 }
 
 void AppState::applyLaunchAtLogin()
 {
-    m_services.loginItem.bringInLine(m_settings.launchAtStartup, m_services.log);
+    m_services.loginItem.bringInLine(settings().launchAtStartup, m_services.log);
 }
 
 BusySignal::Coverage AppState::fullScreenCoverage() const
@@ -58,14 +57,14 @@ BusySignal::Coverage AppState::fullScreenCoverage() const
 void AppState::applyQuietWatchers()
 {
     // A watcher that is off watches nothing: no sound server connection, no device watch, no X events.
-    m_services.calls.setEnabled(m_settings.quietDuringCalls);
-    m_services.fullScreen.setEnabled(m_settings.quietDuringFullScreen);
+    m_services.calls.setEnabled(settings().quietDuringCalls);
+    m_services.fullScreen.setEnabled(settings().quietDuringFullScreen);
 }
 
 void AppState::handleLaunch()
 {
     // At every start the desktop is brought in line with the stored settings, changed or not.
-    m_services.taskbar.setRegular(m_settings.showDockIcon);
+    m_services.taskbar.setRegular(settings().showDockIcon);
     applyAppearance();
     applyLaunchAtLogin();
     applyQuietWatchers();

@@ -43,7 +43,7 @@ void BreakScheduler::requestBreak()
 
 std::optional<QuietReason> BreakScheduler::busyReason() const
 {
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     if (settings.quietDuringCalls && m_services.calls.isBusy()) {
         return QuietReason::call;
     }
@@ -63,7 +63,7 @@ void BreakScheduler::setWaitReason(std::optional<QuietReason> reason)
 
 void BreakScheduler::evaluate()
 {
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     if (!settings.notificationEnabled || m_services.overlay.hasWindows() || m_services.banner.isShown() ||
         m_isSchedulingOverlay || m_running) {
         return;
@@ -116,7 +116,7 @@ void BreakScheduler::beginBreak(BreakTrigger trigger)
     if (m_services.overlay.hasWindows()) {
         return;
     }
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     if (trigger == BreakTrigger::manual ||
         (settings.reminderStyle == ReminderStyle::fullscreen && !settings.notifyBeforeOverlay)) {
         presentOverlay(trigger);
@@ -130,7 +130,7 @@ void BreakScheduler::beginBreak(BreakTrigger trigger)
 void BreakScheduler::postpone(BreakTrigger trigger)
 {
     m_postponedTrigger = trigger;
-    m_postponedUntil = m_services.clock.steady() + std::chrono::minutes(m_owner.effectiveSettings().postponeMinutes);
+    m_postponedUntil = m_services.clock.steady() + std::chrono::minutes(m_owner.settings().postponeMinutes);
     // It comes back when the postponement ends, whatever the reminder interval.
     m_lastNag.reset();
 }
@@ -167,7 +167,7 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
         if (m_services.overlay.hasWindows()) {
             return;
         }
-        if (m_owner.effectiveSettings().startBreakAtPause) {
+        if (m_owner.settings().startBreakAtPause) {
             waitForPause(trigger, shownAt);
         } else {
             presentOverlay(trigger);
@@ -200,7 +200,7 @@ void BreakScheduler::checkForPause()
     if (!m_pauseWait) {
         return;
     }
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     // A pause of reminders or a busy user while it waits holds the break as it holds any due break: it is
     // not shown now, and comes again, with its notice, when it may.
     if (!settings.notificationEnabled || isPaused(settings, m_services.clock.now()) || busyReason()) {
@@ -261,7 +261,7 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
             self->m_owner.breakEnded(shownAt, BreakOutcome::skipped, trigger, false);
         }
     };
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     m_services.banner.show({QStringLiteral("该休息一下啦"), settings.rule.shownMessage(), QStringLiteral("立即休息"),
                             QStringLiteral("稍后提醒")},
                            10, std::move(actions));
@@ -269,7 +269,7 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
 
 BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const
 {
-    const AppSettings& settings = m_owner.effectiveSettings();
+    const AppSettings& settings = m_owner.settings();
     BreakOptions options;
     options.message = settings.rule.shownMessage();
     options.duration = static_cast<double>(settings.rule.restSeconds);
@@ -298,8 +298,8 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
     }
     const QDateTime startedAt = m_services.clock.now();
     const BreakOptions options = breakOptions(trigger);
-    m_running = RunningBreak{startedAt, trigger, static_cast<int>(m_owner.effectiveSettings().rule.restSeconds),
-                             m_owner.fatigue()};
+    m_running =
+        RunningBreak{startedAt, trigger, static_cast<int>(m_owner.settings().rule.restSeconds), m_owner.fatigue()};
     const quint64 generation = ++m_overlayGeneration;
     QPointer<BreakScheduler> self(this);
     m_services.overlay.show(options, [self, trigger, startedAt, generation](BreakResult result) {

@@ -58,7 +58,7 @@ public:
     {
     public:
         virtual ~Owner() = default;
-        virtual const AppSettings& effectiveSettings() const = 0;
+        virtual const AppSettings& settings() const = 0;
         virtual const FatigueState& fatigue() const = 0;
         // A break put off from its overlay: fatigue and continuous work go back to what they were when it came,
         // since the minutes on screen were no rest.

@@ -198,7 +198,7 @@ void DashboardWindow::refreshChart()
 
 void DashboardWindow::refreshRule()
 {
-    const auto chips = DashboardModel::ruleChips(m_state.effectiveSettings());
+    const auto chips = DashboardModel::ruleChips(m_state.settings());
     for (int i = 0; i < m_chips.size(); ++i) {
         m_chips.at(i)->setChip(chips.at(static_cast<std::size_t>(i)));
     }
