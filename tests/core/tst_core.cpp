@@ -51,6 +51,19 @@ private slots:
         s.quietDuringCalls = s.quietDuringFullScreen = s.startBreakAtPause = s.guideDuringBreak = true;
         s.excludedMoves = {QStringLiteral("turn"), QStringLiteral("未来的动作")};
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
+        // The stored form, byte for byte: records written by earlier and later versions read the same.
+        const QByteArray storedForm(
+            R"({"excludedMoves":["turn","未来的动作"],"guideDuringBreak":true,)"
+            R"("launchAtStartup":true,"movieMode":true,"nagIntervalSeconds":9000000000,)"
+            R"("notificationEnabled":false,"notifyBeforeOverlay":false,)"
+            R"("overlayBackground":"custom","overlayBackgroundImagePath":"/home/ann/海边 100%.png",)"
+            R"("pausedUntil":4102444800,"playSoundOnEnd":false,"postponeMinutes":15,)"
+            R"("quietDuringCalls":true,"quietDuringFullScreen":true,"reminderStyle":"banner",)"
+            "\"rule\":{\"breakMessage\":\"起来走走 \\\"quoted\\\" \\\\ /\",\"restSeconds\":300,"
+            R"("workSeconds":1500},"showDockIcon":true,"showSkipButton":false,)"
+            R"("showStatusBarIcon":false,"showTodayInStatusBar":true,"startBreakAtPause":true,)"
+            R"("theme":"dark"})");
+        QCOMPARE(s.toJson(), storedForm);
 
         // Enumerations as their raw values; no path member while there is no path.
         const QJsonObject defaults = QJsonDocument::fromJson(AppSettings().toJson()).object();
