@@ -12,6 +12,7 @@
 #include "ControlAdaptor.h"
 #include "DBusWidgetReloader.h"
 #include "DataPaths.h"
+#include "DesktopIntegrations.h"
 #include "FullScreenWindowMonitor.h"
 #include "IdleSourceFactory.h"
 #include "PlatformPlugin.h"
@@ -123,8 +124,12 @@ int main(int argc, char* argv[])
     CallActivityMonitor calls;
     FullScreenWindowMonitor fullScreen;
 
-    AppState state({defaults, activity, database, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
-                    appearance, loginItem, calls, fullScreen, calendar});
+    SettingsStore settings(defaults, &log);
+    DesktopIntegrations integrations(settings, events, scheduler,
+                                     {taskbar, appearance, loginItem, calls, fullScreen, log});
+    UsageRecorder recorder(database, defaults, log);
+    AppState state({settings, recorder, activity, overlay, banner, publisher, scheduler, clock, log, events, calls,
+                    fullScreen, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
     TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults, database});
 

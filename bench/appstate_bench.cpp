@@ -78,13 +78,12 @@ int main(int argc, char* argv[])
     NoReload reloader;
     WidgetSnapshotPublisher publisher(reloader, log, clock, dir.filePath(QStringLiteral("widget-snapshot.json")));
     SystemEvents events;
-    DummyTaskbarPresence taskbar;
-    DummyAppearance appearance;
-    DummyLoginItem loginItem;
     DummyBusySignal calls;
     DummyBusySignal fullScreen;
-    AppState state({defaults, activity, store, overlay, banner, publisher, scheduler, clock, log, events, taskbar,
-                    appearance, loginItem, calls, fullScreen, LocalCalendar(QTimeZone::utc())});
+    SettingsStore settingsStore(defaults);
+    UsageRecorder recorder(store, defaults, log);
+    AppState state({settingsStore, recorder, activity, overlay, banner, publisher, scheduler, clock, log, events, calls,
+                    fullScreen, LocalCalendar(QTimeZone::utc())});
 
     QList<double> ticks;
     for (int i = 0; i < 20'000; ++i) {

@@ -20,7 +20,7 @@ ControlAdaptor::ControlAdaptor(QObject* object, AppState& state, Actions actions
     // The tick is where the status changes, once a second: looked at then, it costs no wake-up of its own.
     // A change between ticks (a command, a setting) is looked at once the event loop is free.
     connect(&m_state, &AppState::tickFinished, this, &ControlAdaptor::sendIfChanged);
-    connect(&m_state, &AppState::settingsChanged, this, &ControlAdaptor::statusMayHaveChanged);
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &ControlAdaptor::statusMayHaveChanged);
     m_sent = StatusReport::of(m_state);
 }
 
@@ -62,7 +62,7 @@ void ControlAdaptor::Resume()
 void ControlAdaptor::SetMeeting(bool on)
 {
     if (on != m_state.settings().movieMode) {
-        m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+        m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
     }
 }
 

@@ -8,34 +8,28 @@
 #include "LocalCalendar.h"
 #include "SettingsStore.h"
 #include "TaskHandle.h"
-#include "UsageStore.h"
+#include "UsageRecorder.h"
 
 #include <QDateTime>
 #include <QObject>
 
 #include <array>
-#include <map>
 #include <optional>
-#include <vector>
 
 class ActivityMonitoring;
-class Appearance;
 class BannerPresenting;
 class Clock;
-class LoginItem;
 class OverlayPresenting;
 class Scheduler;
 class SnapshotPublishing;
 class SystemEvents;
 class SystemLog;
-class TaskbarPresence;
-class UserDefaults;
 
 // The application's one central object. It owns the day's figures and drives everything with a
-// one-second tick: it samples activity, advances fatigue, counts active time per day and hour, writes
-// it to the usage store in batches, rolls the day over, has its BreakScheduler start breaks when they are
-// due, settles and records them, and hands the figures to the widget publisher. Every published field notifies on every
-// assignment, an equal value included, so the windows hear from it at least once a second.
+// one-second tick: it samples activity, advances fatigue, counts active time per day and hour, has the
+// UsageRecorder store it in batches, rolls the day over, has its BreakScheduler start breaks when they are
+// due, settles them and has them recorded, and hands the figures to the widget publisher. Every published field
+// notifies on every assignment, an equal value included, so the windows hear from it at least once a second.
 class AppState final : public QObject, private BreakScheduler::Owner
 {
     Q_OBJECT
@@ -46,9 +40,10 @@ public:
     // What the composition root hands over. All of it outlives the AppState.
     struct Services
     {
-        UserDefaults& defaults;
+        // The one owner of the settings.
+        SettingsStore& settings;
+        UsageRecorder& recorder;
         ActivityMonitoring& activity;
-        UsageStore& usage;
         OverlayPresenting& overlay;
         BannerPresenting& banner;
         SnapshotPublishing& publisher;
@@ -56,9 +51,6 @@ public:
         const Clock& clock;
         SystemLog& log;
         SystemEvents& events;
-        TaskbarPresence& taskbar;
-        Appearance& appearance;
-        LoginItem& loginItem;
         // Whether the user is in a call, or in front of a full-screen window: due breaks wait then.
         BusySignal& calls;
         BusySignal& fullScreen;
@@ -67,14 +59,9 @@ public:
 
     static constexpr qint64 kGapSeconds = 10;
     static constexpr int kTicksPerFlush = 10;
-    static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
-    static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
-    static inline const QString kUnsavedAtExit = QStringLiteral("Tavrin: 退出时仍无法保存使用记录，已丢失：");
-    static inline const QString kDroppedBreak = QStringLiteral("Tavrin: 丢弃未能写入的休息记录：");
     static inline const QString kImplausiblePause = QStringLiteral("Tavrin: 暂停提醒的结束时间不可信，已恢复提醒：");
     // No pause Tavrin sets reaches further: until tomorrow is at most a day and a daylight-saving hour away.
     static constexpr qint64 kLongestPauseSeconds = 25 * 60 * 60;
-    static constexpr std::size_t kMaxPendingBreaks = 100;
 
     explicit AppState(Services services, QObject* parent = nullptr);
     ~AppState() override;
@@ -84,11 +71,10 @@ public:
     double todaySeconds() const { return m_todaySeconds; }
     const Hourly& hourlyUsage() const { return m_hourlyUsage; }
     const Hourly& hourlyFatigue() const { return m_hourlyFatigue; }
-    // The store's record: it owns the settings, and nothing keeps a copy.
-    const AppSettings& settings() const override { return m_settingsStore.settings(); }
+    // The store owns the settings; a change goes to it, and its settingsChanged tells everyone.
+    SettingsStore& settingsStore() const { return m_services.settings; }
+    const AppSettings& settings() const override { return m_services.settings.settings(); }
     std::optional<double> yesterdaySeconds() const { return m_yesterdaySeconds; }
-    // A record that differs from the current one is saved, then the system integrations follow it.
-    void setSettings(const AppSettings& settings);
 
     // Derived.
     // The hourly peaks with the current hour showing the fatigue of this moment.
@@ -121,11 +107,9 @@ public:
     void start();
 
     // For tests and diagnostics.
-    const QString& currentDayKey() const { return m_currentDayKey; }
-    int pendingHours() const { return static_cast<int>(m_pendingUsage.size()); }
+    const QString& currentDayKey() const { return m_services.recorder.day(); }
     // Why usage cannot be stored now (the store refused the last write); nothing while it is stored.
-    const std::optional<QString>& storeProblem() const { return m_storeProblem; }
-    int pendingBreaks() const { return static_cast<int>(m_pendingBreaks.size()); }
+    const std::optional<QString>& storeProblem() const { return m_services.recorder.storeProblem(); }
     bool isSchedulingOverlay() const { return m_breaks.isSchedulingOverlay(); }
 
 signals:
@@ -134,38 +118,19 @@ signals:
     void storeProblemChanged();
     void hourlyUsageChanged();
     void hourlyFatigueChanged();
-    void settingsChanged();
     void yesterdaySecondsChanged();
     void breakWaitReasonChanged();
     // The tick is over: every figure above has its value for this second.
     void tickFinished();
 
 private:
-    struct PendingHour
-    {
-        double seconds = 0;
-        double fatiguePeak = 0;
-    };
-    struct PendingBreak
-    {
-        QDateTime startedAt;
-        QDateTime endedAt;
-        bool skipped = false;
-        bool postponed = false;
-        QString trigger;
-    };
-
     // Tick and accounting.
     void tick();
     void flushPendingUsage();
     void rollDayIfNeeded(const QDateTime& now);
     void refreshYesterday(const QDateTime& now);
-    // What waits to be stored, for a log line: day, hours, seconds and breaks.
-    QString pendingSummary() const;
     // Today's figures from the store, for the current day key.
     void loadStoredDay(const QDateTime& now);
-    void restoreUsage(const QDateTime& now);
-    void migrateLegacyUsageIfNeeded();
     void setFatigue(const FatigueState& fatigue);
     void setTodaySeconds(double seconds);
     void setHourlyUsage(const Hourly& usage);
@@ -177,18 +142,8 @@ private:
     void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay) override;
     void restoreFatigue(const FatigueState& state) override;
     double secondsSinceInput() override;
-    // Records a break that ended now; one the store does not take waits for the next flush.
-    void recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger);
-
-    // System integrations.
-    void applySystemIntegrations(const AppSettings& oldValue);
-    void applyAppearance();
-    void applyLaunchAtLogin();
-    void applyQuietWatchers();
-    void handleLaunch();
 
     Services m_services;
-    SettingsStore m_settingsStore;
     FatigueEngine m_fatigueEngine;
 
     FatigueState m_fatigue;
@@ -197,13 +152,8 @@ private:
     Hourly m_hourlyFatigue{};
     std::optional<double> m_yesterdaySeconds;
 
-    QString m_currentDayKey;
-    std::map<int, PendingHour> m_pendingUsage;
-    std::optional<QString> m_storeProblem;
-    void setStoreProblem(std::optional<QString> problem);
     // Whether today's figures came from the store; until they do, each complete flush reads them again.
     bool m_dayLoaded = false;
-    std::vector<PendingBreak> m_pendingBreaks;
     int m_ticksSinceFlush = 0;
     TaskHandle m_timer;
     // On the steady clock: a wall clock set back or forward neither stalls nor fakes the interval.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Breaks: the BreakScheduler decides and presents them; AppState settles fatigue, records them, and keeps
-// the pause of reminders in the settings.
+// Breaks: the BreakScheduler decides and presents them; AppState settles fatigue, has them recorded, and
+// keeps the pause of reminders in the settings.
 
 #include "AppState.h"
 
 #include "ActivityMonitoring.h"
+#include "BusySignal.h"
 #include "Clock.h"
 #include "SystemLog.h"
-#include "UsageStore.h"
 #include "WholeNumbers.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ void AppState::breakEnded(const QDateTime& startedAt, BreakOutcome outcome, Brea
         m_fatigueEngine.finishBreak(outcome == BreakOutcome::skipped);
         setFatigue(m_fatigueEngine.state());
     }
-    recordBreak(startedAt, outcome, trigger);
+    m_services.recorder.recordBreak(startedAt, m_services.clock.now(), outcome, trigger);
 }
 
 void AppState::restoreFatigue(const FatigueState& state)
@@ -33,42 +33,25 @@ void AppState::restoreFatigue(const FatigueState& state)
     setFatigue(state);
 }
 
-void AppState::recordBreak(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger)
-{
-    // A break put off counts as one that did not happen (skipped), and says why.
-    PendingBreak pending{startedAt, m_services.clock.now(), outcome != BreakOutcome::completed,
-                         outcome == BreakOutcome::postponed, rawValue(trigger)};
-    if (m_pendingBreaks.empty() && m_services.usage.recordBreak(pending.startedAt, pending.endedAt, pending.skipped,
-                                                                pending.postponed, pending.trigger)) {
-        return;
-    }
-    // Kept for the next flush, in order; a store that never comes back does not make the list grow forever.
-    if (m_pendingBreaks.size() >= kMaxPendingBreaks) {
-        m_services.log.log(kDroppedBreak, m_pendingBreaks.front().startedAt.toUTC().toString(Qt::ISODate));
-        m_pendingBreaks.erase(m_pendingBreaks.begin());
-    }
-    m_pendingBreaks.push_back(std::move(pending));
-}
-
 void AppState::pauseReminders(std::chrono::minutes length)
 {
     AppSettings paused = settings();
     paused.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
-    setSettings(paused);
+    m_services.settings.setSettings(paused);
 }
 
 void AppState::pauseRemindersUntilTomorrow()
 {
     AppSettings paused = settings();
     paused.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
-    setSettings(paused);
+    m_services.settings.setSettings(paused);
 }
 
 void AppState::resumeReminders()
 {
     AppSettings resumed = settings();
     resumed.pausedUntil.reset();
-    setSettings(resumed);
+    m_services.settings.setSettings(resumed);
 }
 
 bool AppState::remindersPaused() const
@@ -141,4 +124,9 @@ void AppState::endPauseIfOver(const QDateTime& now)
     if (over || implausible) {
         resumeReminders();
     }
+}
+
+BusySignal::Coverage AppState::fullScreenCoverage() const
+{
+    return m_services.fullScreen.coverage();
 }

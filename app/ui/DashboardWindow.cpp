@@ -89,8 +89,8 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     // The current hour's point is live fatigue, so the chart follows every tick.
     connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshChart);
     connect(&m_state, &AppState::hourlyFatigueChanged, this, &DashboardWindow::refreshChart);
-    connect(&m_state, &AppState::settingsChanged, this, &DashboardWindow::refreshRule);
-    connect(&m_state, &AppState::settingsChanged, this, &DashboardWindow::refreshReminderStatus);
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &DashboardWindow::refreshRule);
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &DashboardWindow::refreshReminderStatus);
     connect(&m_state, &AppState::breakWaitReasonChanged, this, &DashboardWindow::refreshReminderStatus);
     refreshReminderStatus();
     refreshFigures();
@@ -114,7 +114,7 @@ QWidget* DashboardWindow::buildQuickActions()
     m_movieMode->setToolTip(QStringLiteral("会议/观影模式"));
     connect(m_movieMode, &QToolButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
-            m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+            m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
         }
     });
 
@@ -180,7 +180,7 @@ QMessageBox* DashboardWindow::showAbout()
 
 void DashboardWindow::toggleDisplayMode()
 {
-    m_state.setSettings(DashboardModel::toggleDisplayMode(m_state.settings()));
+    m_state.settingsStore().setSettings(DashboardModel::toggleDisplayMode(m_state.settings()));
 }
 
 void DashboardWindow::refreshFigures()

@@ -125,7 +125,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(m_movieMode, &QPushButton::toggled, indicator, &SwitchToggle::setCheckedSilently);
     connect(m_movieMode, &QPushButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
-            m_state.setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+            m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
         }
     });
     actions->addWidget(m_movieMode);
@@ -172,10 +172,11 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(quitShortcut, &QAction::triggered, qApp, &QCoreApplication::quit);
     addAction(quitShortcut);
 
-    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::settingsChanged,
-                        &AppState::breakWaitReasonChanged, &AppState::storeProblemChanged}) {
+    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::breakWaitReasonChanged,
+                        &AppState::storeProblemChanged}) {
         connect(&m_state, signal, this, &MenuBarPanel::refresh);
     }
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &MenuBarPanel::refresh);
     refresh();
 }
 

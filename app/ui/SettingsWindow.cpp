@@ -80,7 +80,7 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
     setMinimumSize(width, kMinimumHeight);
     resize(width, kMinimumHeight);
 
-    connect(&m_state, &AppState::settingsChanged, this, &SettingsWindow::refresh);
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &SettingsWindow::refresh);
     refresh();
     // Keyboard users start at the first row, not in the scroll area.
     m_toggles.value(QStringLiteral("开机时启动"))->setFocus();
@@ -379,7 +379,7 @@ void SettingsWindow::change(const Edit& edit)
         refresh();
         return;
     }
-    m_state.setSettings(changed);
+    m_state.settingsStore().setSettings(changed);
 }
 
 void SettingsWindow::refresh()

@@ -29,7 +29,7 @@ private slots:
         app.database->addUsage(kToday, 8, 1800, 40);
         app.database->addUsage(kToday, 9, 5400, 70); // more than an hour: shown as 100 %
         app.database->addUsage(QStringLiteral("2026-03-01"), 15, 1234, 10);
-        app.defaults.setData(AppState::kLegacyUsageKey,
+        app.defaults.setData(UsageRecorder::kLegacyUsageKey,
                              R"({"2026-02-27":{"seconds":1800,"hourly":[25,0,0,0,0,0,0,0,0,50,-3]}})");
         AppState& state = app.state();
         QCOMPARE(state.todaySeconds(), 7200.0);
@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(state.hourlyFatigue()[9], 70.0);
         QCOMPARE(state.yesterdaySeconds(), std::optional(1234.0));
         QCOMPARE(app.storedSeconds(QStringLiteral("2026-02-27")), 900.0 + 1800.0);
-        QVERIFY(!app.defaults.contains(AppState::kLegacyUsageKey));
+        QVERIFY(!app.defaults.contains(UsageRecorder::kLegacyUsageKey));
 
         // A legacy value that does not decode as a whole, or that the database does not take, stays for the
         // next start.
@@ -46,10 +46,10 @@ private slots:
             AppStateFixture other;
             const QByteArray legacy =
                 decodes ? R"({"2026-02-27":{"seconds":1,"hourly":[50]}})" : R"({"2026-02-27":{"hourly":[50]}})";
-            other.defaults.setData(AppState::kLegacyUsageKey, legacy);
+            other.defaults.setData(UsageRecorder::kLegacyUsageKey, legacy);
             other.usage.failWrites = decodes;
             other.state();
-            QCOMPARE(other.defaults.data(AppState::kLegacyUsageKey), std::optional(legacy));
+            QCOMPARE(other.defaults.data(UsageRecorder::kLegacyUsageKey), std::optional(legacy));
         }
     }
 
@@ -152,8 +152,8 @@ private slots:
         app.scheduler.runDue();
         app.overlayWindows.skip();
         app.work(20s); // the break and two hours, 22 and 23, pending
-        QCOMPARE(app.state().pendingHours(), 2);
-        QCOMPARE(app.state().pendingBreaks(), 1);
+        QCOMPARE(app.recorder().pendingHours(), 2);
+        QCOMPARE(app.recorder().pendingBreaks(), 1);
         const int writes = app.usage.writes;
         app.work(10s);
         QCOMPARE(app.usage.writes, writes + 1); // the first refusal ends a flush: no second wait
@@ -161,10 +161,10 @@ private slots:
         app.work(10s);
         QCOMPARE(app.storedSeconds(kToday), 40.0);
         QCOMPARE(app.breaks().size(), 1);
-        QCOMPARE(app.state().pendingHours() + app.state().pendingBreaks(), 0);
+        QCOMPARE(app.recorder().pendingHours() + app.recorder().pendingBreaks(), 0);
         app.usage.failWrites = true; // an hour refused on its own is kept too
         app.work(10s);
-        QCOMPARE(app.state().pendingHours(), 1);
+        QCOMPARE(app.recorder().pendingHours(), 1);
         app.usage.failWrites = false;
         app.work(10s);
         QCOMPARE(app.storedSeconds(kToday), 60.0);
@@ -172,7 +172,7 @@ private slots:
         // Still failing at midnight: the old day's rest is dropped, with a log line.
         app.usage.failWrites = true;
         app.work(1h);
-        QCOMPARE(app.log.count(AppState::kDroppedUsage), 1);
+        QCOMPARE(app.log.count(UsageRecorder::kDroppedUsage), 1);
         QCOMPARE(app.storedSeconds(kToday), 60.0);
         app.usage.failWrites = false;
         app.work(10s);
@@ -206,7 +206,7 @@ private slots:
         other.usage.failWrites = true;
         other.work(3s);
         emit other.events.willTerminate();
-        QCOMPARE(other.log.count(AppState::kUnsavedAtExit), 1);
+        QCOMPARE(other.log.count(UsageRecorder::kUnsavedAtExit), 1);
     }
 
     void aWorkPeriodLeadsToTheOverlayAndARecord_data()
@@ -243,7 +243,7 @@ private slots:
         // A change of rule during the break applies to the next one.
         AppSettings settings = app.state().settings();
         settings.rule.restSeconds = 5;
-        app.state().setSettings(settings);
+        app.state().settingsStore().setSettings(settings);
         app.work(1s);
         QVERIFY(!app.overlay.hasWindows());
         QCOMPARE(app.state().fatigue(), (FatigueState{0, 0, FatigueMode::idle}));
@@ -546,19 +546,19 @@ private slots:
     {
         AppStateFixture app;
         AppState& state = app.state();
-        state.setSettings(state.settings());
+        state.settingsStore().setSettings(state.settings());
         QCOMPARE(app.defaults.writeCount(), 0);
         QCOMPARE(app.appearance.calls + app.taskbar.calls + app.loginItem.registrations, 0);
 
         AppSettings settings = state.settings();
         settings.theme = ThemeMode::dark;
-        state.setSettings(settings);
+        state.settingsStore().setSettings(settings);
         QCOMPARE(app.defaults.writeCount(), 1);
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
         QCOMPARE(app.taskbar.calls + app.loginItem.registrations, 0);
         settings.showDockIcon = true;
         settings.launchAtStartup = true;
-        state.setSettings(settings);
+        state.settingsStore().setSettings(settings);
         QCOMPARE(app.taskbar.calls, 1);
         QCOMPARE(app.loginItem.registrations, 1);
 

@@ -5,6 +5,7 @@
 #include "AppState.h"
 #include "BreakOverlayPresenter.h"
 #include "DatabaseRows.h"
+#include "DesktopIntegrations.h"
 #include "DummyBackends.h"
 #include "FakeClock.h"
 #include "FakeIdleSource.h"
@@ -84,9 +85,14 @@ struct AppStateFixture
     AppState& state()
     {
         if (!m_state) {
-            m_state = std::make_unique<AppState>(
-                AppState::Services{defaults, activity, usage, overlay, banner, publisher, scheduler, clock, log, events,
-                                   taskbar, appearance, loginItem, calls, fullScreen, LocalCalendar(QTimeZone::utc())});
+            m_settings = std::make_unique<SettingsStore>(defaults, &log);
+            m_integrations = std::make_unique<DesktopIntegrations>(
+                *m_settings, events, scheduler,
+                DesktopIntegrations::Services{taskbar, appearance, loginItem, calls, fullScreen, log});
+            m_recorder = std::make_unique<UsageRecorder>(usage, defaults, log);
+            m_state = std::make_unique<AppState>(AppState::Services{*m_settings, *m_recorder, activity, overlay, banner,
+                                                                    publisher, scheduler, clock, log, events, calls,
+                                                                    fullScreen, LocalCalendar(QTimeZone::utc())});
         }
         return *m_state;
     }
@@ -94,6 +100,9 @@ struct AppStateFixture
     void restart()
     {
         m_state.reset();
+        m_recorder.reset();
+        m_integrations.reset();
+        m_settings.reset();
         state();
     }
 
@@ -160,6 +169,12 @@ struct AppStateFixture
     DummyBusySignal calls;
     DummyBusySignal fullScreen;
 
+    // The process's own objects, built with the state and gone with it.
+    UsageRecorder& recorder() { return state(), *m_recorder; }
+
 private:
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<DesktopIntegrations> m_integrations;
+    std::unique_ptr<UsageRecorder> m_recorder;
     std::unique_ptr<AppState> m_state;
 };

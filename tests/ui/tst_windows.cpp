@@ -254,7 +254,7 @@ private slots:
         // A call holds a due break back, and the dashboard says so.
         AppSettings quiet = app.state().settings();
         quiet.quietDuringCalls = true;
-        app.state().setSettings(quiet);
+        app.state().settingsStore().setSettings(quiet);
         app.calls.setBusy(true);
         app.work(45min);
         QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("通话中，休息已推迟"));
@@ -302,7 +302,7 @@ private slots:
         const int writes = app.defaults.writeCount();
         AppSettings elsewhere = app.state().settings();
         elsewhere.movieMode = true;
-        app.state().setSettings(elsewhere);
+        app.state().settingsStore().setSettings(elsewhere);
         QVERIFY(settings.toggle(QStringLiteral("会议/观影模式"))->isChecked());
         QCOMPARE(app.defaults.writeCount(), writes + 1);
 
@@ -477,7 +477,7 @@ private slots:
         QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin\n距离休息 45 分钟"));
         AppSettings withToday = app.state().settings();
         withToday.showTodayInStatusBar = true;
-        app.state().setSettings(withToday);
+        app.state().settingsStore().setSettings(withToday);
         QCOMPARE(shell.tray().icon().toolTip(), QStringLiteral("Tavrin · 今日 0 分钟\n距离休息 45 分钟"));
 
         // Paused and meeting mode each have a look of their own, told apart at 16 px: grey with a mark, and an
@@ -497,10 +497,10 @@ private slots:
         const QImage working = at16(shell.tray().icon().icon());
         app.state().pauseReminders(30min);
         const QImage paused = at16(shell.tray().icon().icon());
-        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
         const QImage meeting = at16(shell.tray().icon().icon());
         app.state().resumeReminders();
-        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
         QCOMPARE(at16(shell.tray().icon().icon()), working);
         QVERIFY(differing(working, paused) > 64 && differing(working, meeting) > 32 && differing(paused, meeting) > 32);
         QCOMPARE(TestPictures::countNear(paused, QColor(0x00, 0xA0, 0x70), 60), 0); // no green left
@@ -578,7 +578,7 @@ private slots:
         QSignalSpy sent(&adaptor, &ControlAdaptor::StatusChanged);
         app.work(10s);
         QCOMPARE(sent.size(), 10); // today's seconds change at every tick
-        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
         app.state().resumeReminders();
         app.scheduler.runDue();
         QCOMPARE(sent.size(), 10); // within the second of the last one
@@ -589,7 +589,7 @@ private slots:
         QCOMPARE(sent.size(), 11);
 
         // A break put off: everything says when it comes back, and the minutes count down to it.
-        app.state().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
         for (int second = 0; second < 3600 && !app.bannerWindow.shown; ++second) {
             app.work(1s); // until the notice
         }
@@ -607,7 +607,7 @@ private slots:
         // A break that waits for the person to pause says so, and when it comes at the latest.
         AppSettings atPause = app.state().settings();
         atPause.startBreakAtPause = true;
-        app.state().setSettings(atPause);
+        app.state().settingsStore().setSettings(atPause);
         for (int second = 0; second < 3600 && app.bannerWindow.content.title != u"停手后开始休息"; ++second) {
             app.work(1s);
         }
