@@ -19,6 +19,10 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 namespace {
 
 constexpr int kCallTimeoutMs = 5000;
@@ -55,8 +59,50 @@ bool isRunning()
     return bus.isConnected() && bus.interface()->isServiceRegistered(SingleInstance::kServiceName).value();
 }
 
-int exportTo(const QString& folder, QTextStream& out, QTextStream& err)
+// What a command has to work with: its option's value, where to write, and whether --json was given.
+struct Invocation
 {
+    QString value;
+    bool json = false;
+    QTextStream& out;
+    QTextStream& err;
+
+    int usageError(const QString& text) const
+    {
+        err << "tavrin: " << text << '\n' << QStringLiteral("用法见 tavrin --help") << Qt::endl;
+        return 2;
+    }
+    int failed(const QString& message) const
+    {
+        err << QStringLiteral("tavrin: ") << message << Qt::endl;
+        return 1;
+    }
+};
+
+// Calls the running Tavrin; without one, or when the call fails, says why.
+std::optional<QDBusMessage> ask(const Invocation& invocation, const QString& method, const QVariantList& arguments = {})
+{
+    if (!isRunning()) {
+        invocation.failed(QStringLiteral("Tavrin 没有在运行"));
+        return std::nullopt;
+    }
+    QDBusMessage reply = call(method, arguments);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        invocation.failed(reply.errorMessage());
+        return std::nullopt;
+    }
+    return reply;
+}
+
+// A command that only asks the running Tavrin to do something.
+auto asking(const QString& method, const QVariantList& arguments = {})
+{
+    return [method, arguments](const Invocation& invocation) { return ask(invocation, method, arguments) ? 0 : 1; };
+}
+
+int exportHistory(const Invocation& invocation)
+{
+    const QString& folder = invocation.value;
     const QString database = UsageDatabase::defaultPath();
     QString error;
     bool written = false;
@@ -74,12 +120,85 @@ int exportTo(const QString& folder, QTextStream& out, QTextStream& err)
                                    &error);
     }
     if (!written) {
-        err << QStringLiteral("tavrin: 导出失败：") << error << Qt::endl;
+        invocation.err << QStringLiteral("tavrin: 导出失败：") << error << Qt::endl;
         return 1;
     }
-    out << QStringLiteral("已导出 usage.csv 和 breaks.csv 到 ") << folder << Qt::endl;
+    invocation.out << QStringLiteral("已导出 usage.csv 和 breaks.csv 到 ") << folder << Qt::endl;
     return 0;
 }
+
+int pauseReminders(const Invocation& invocation)
+{
+    bool number = false;
+    const uint minutes = invocation.value.toUInt(&number);
+    if (invocation.value == u"tomorrow") {
+        return asking(QStringLiteral("PauseUntilTomorrow"))(invocation);
+    }
+    if (!number || minutes < 1 || minutes > ControlAdaptor::kLongestPauseMinutes) {
+        return invocation.usageError(
+            QStringLiteral("--pause 需要 1 到 %1 之间的分钟数，或 tomorrow").arg(ControlAdaptor::kLongestPauseMinutes));
+    }
+    return asking(QStringLiteral("Pause"), {QVariant::fromValue(minutes)})(invocation);
+}
+
+int setMeeting(const Invocation& invocation)
+{
+    const QString& choice = invocation.value;
+    if (choice != u"on" && choice != u"off" && choice != u"toggle") {
+        return invocation.usageError(QStringLiteral("--meeting 需要 on、off 或 toggle"));
+    }
+    bool on = choice == u"on";
+    if (choice == u"toggle") {
+        const auto current = ask(invocation, QStringLiteral("Status"));
+        if (!current) {
+            return 1;
+        }
+        on = !qdbus_cast<QVariantMap>(current->arguments().value(0)).value(QStringLiteral("meeting")).toBool();
+    }
+    return asking(QStringLiteral("SetMeeting"), {on})(invocation);
+}
+
+int printStatus(const Invocation& invocation)
+{
+    const auto reply = ask(invocation, QStringLiteral("Status"));
+    if (!reply) {
+        return 1;
+    }
+    const QVariantMap current = qdbus_cast<QVariantMap>(reply->arguments().value(0));
+    invocation.out << (invocation.json ? StatusReport::json(current) : StatusReport::line(current)) << Qt::endl;
+    return 0;
+}
+
+int watchStatus(const Invocation& invocation)
+{
+    if (!isRunning()) {
+        return invocation.failed(QStringLiteral("Tavrin 没有在运行"));
+    }
+    // A watch listens before it asks, so that no change between the answer and the first signal is lost,
+    // and it ends with Tavrin: a status bar restarts it (waybar: restart-interval).
+    StatusWatch printer(invocation.out);
+    QDBusServiceWatcher gone;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    gone.setConnection(bus);
+    gone.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    gone.addWatchedService(SingleInstance::kServiceName);
+    QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, [] { QCoreApplication::exit(1); });
+    bus.connect(SingleInstance::kServiceName, SingleInstance::kObjectPath, ControlAdaptor::kInterface,
+                QStringLiteral("StatusChanged"), &printer, SLOT(print(QVariantMap)));
+    const auto reply = ask(invocation, QStringLiteral("Status"));
+    if (!reply) {
+        return 1;
+    }
+    printer.print(qdbus_cast<QVariantMap>(reply->arguments().value(0)));
+    return QCoreApplication::exec();
+}
+
+// One command of the command line: its option, and what it does.
+struct Command
+{
+    QCommandLineOption option;
+    std::function<int(const Invocation&)> run;
+};
 
 } // namespace
 
@@ -145,151 +264,82 @@ int run(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tavrin：守护颈椎健康的休息提醒。不带选项时启动 Tavrin，"
                                                     "已在运行时打开它的仪表盘；带选项时控制正在运行的 Tavrin。"));
-    const QCommandLineOption breakNow(QStringLiteral("break-now"), QStringLiteral("立即休息"));
-    const QCommandLineOption pause(QStringLiteral("pause"),
-                                   QStringLiteral("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
-                                       .arg(ControlAdaptor::kLongestPauseMinutes),
-                                   QStringLiteral("MINUTES|tomorrow"));
-    const QCommandLineOption resume(QStringLiteral("resume"), QStringLiteral("恢复提醒"));
-    const QCommandLineOption meeting(QStringLiteral("meeting"), QStringLiteral("打开、关闭或切换会议/观影模式"),
-                                     QStringLiteral("on|off|toggle"));
-    const QCommandLineOption dashboard(WindowNames::name(TavrinWindow::dashboard), QStringLiteral("打开仪表盘"));
-    const QCommandLineOption settings(WindowNames::name(TavrinWindow::settings), QStringLiteral("打开设置"));
-    const QCommandLineOption history(WindowNames::name(TavrinWindow::history), QStringLiteral("打开使用历史"));
-    const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("保存今日数据后退出 Tavrin"));
-    const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("显示当前状态"));
+    const auto opening = [](TavrinWindow window) {
+        return asking(QStringLiteral("OpenWindow"), {WindowNames::name(window)});
+    };
+    // In the order of tavrin --help.
+    const auto option = [](const QString& name, const QString& description, const QString& valueName = {}) {
+        return QCommandLineOption(name, description, valueName);
+    };
+    const std::vector<Command> commands{
+        {option(QStringLiteral("break-now"), QStringLiteral("立即休息")), asking(QStringLiteral("BreakNow"))},
+        {option(QStringLiteral("pause"),
+                QStringLiteral("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
+                    .arg(ControlAdaptor::kLongestPauseMinutes),
+                QStringLiteral("MINUTES|tomorrow")),
+         pauseReminders},
+        {option(QStringLiteral("resume"), QStringLiteral("恢复提醒")), asking(QStringLiteral("Resume"))},
+        {option(QStringLiteral("meeting"), QStringLiteral("打开、关闭或切换会议/观影模式"),
+                QStringLiteral("on|off|toggle")),
+         setMeeting},
+        {option(WindowNames::name(TavrinWindow::dashboard), QStringLiteral("打开仪表盘")),
+         opening(TavrinWindow::dashboard)},
+        {option(WindowNames::name(TavrinWindow::settings), QStringLiteral("打开设置")),
+         opening(TavrinWindow::settings)},
+        {option(WindowNames::name(TavrinWindow::history), QStringLiteral("打开使用历史")),
+         opening(TavrinWindow::history)},
+        {option(QStringLiteral("quit"), QStringLiteral("保存今日数据后退出 Tavrin")), asking(QStringLiteral("Quit"))},
+        {option(QStringLiteral("status"), QStringLiteral("显示当前状态")), printStatus},
+        {option(QStringLiteral("watch"),
+                QStringLiteral("先显示一行 JSON 状态，之后每次变化再显示一行（给 waybar 用）")),
+         watchStatus},
+        {option(
+             QStringLiteral("export"),
+             QStringLiteral("把全部使用记录和休息记录导出为 FOLDER 中的 usage.csv 和 breaks.csv（无需 Tavrin 在运行）"),
+             QStringLiteral("FOLDER")),
+         exportHistory},
+        {QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("显示版本")),
+         [](const Invocation& invocation) {
+             invocation.out << "tavrin " << QStringLiteral(TAVRIN_VERSION) << Qt::endl;
+             return 0;
+         }},
+        {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示这段帮助")),
+         [&parser](const Invocation& invocation) {
+             invocation.out << parser.helpText();
+             return 0;
+         }},
+    };
+    for (const Command& command : commands) {
+        parser.addOption(command.option);
+    }
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("与 --status 一起：以一行 JSON 显示"));
-    const QCommandLineOption watch(QStringLiteral("watch"),
-                                   QStringLiteral("先显示一行 JSON 状态，之后每次变化再显示一行（给 waybar 用）"));
-    const QCommandLineOption exportCsv(
-        QStringLiteral("export"),
-        QStringLiteral("把全部使用记录和休息记录导出为 FOLDER 中的 usage.csv 和 breaks.csv（无需 Tavrin 在运行）"),
-        QStringLiteral("FOLDER"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("显示版本"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示这段帮助"));
-    const QList<QCommandLineOption> commands{breakNow, pause,  resume, meeting,   dashboard, settings, history,
-                                             quit,     status, watch,  exportCsv, version,   help};
-    parser.addOptions(commands);
     parser.addOption(json);
 
-    int chosen = 0;
     const bool parsed = parser.parse(arguments);
-    for (const QCommandLineOption& option : commands) {
-        chosen += parsed && parser.isSet(option) ? 1 : 0;
-    }
-    const auto usageError = [&](const QString& text) {
-        err << "tavrin: " << text << '\n' << QStringLiteral("用法见 tavrin --help") << Qt::endl;
-        return 2;
-    };
+    Invocation invocation{{}, parsed && parser.isSet(json), out, err};
     if (!parsed) {
-        return usageError(parser.errorText());
+        return invocation.usageError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(QStringLiteral("多余的参数：") + parser.positionalArguments().join(u' '));
+        return invocation.usageError(QStringLiteral("多余的参数：") + parser.positionalArguments().join(u' '));
     }
-    if (chosen != 1) {
-        return usageError(chosen == 0 ? QStringLiteral("没有要执行的命令") : QStringLiteral("一次只能执行一个命令"));
-    }
-    if (parser.isSet(json) && !parser.isSet(status) && !parser.isSet(watch)) {
-        return usageError(QStringLiteral("--json 只能与 --status 或 --watch 一起使用"));
-    }
-    if (parser.isSet(help)) {
-        out << parser.helpText();
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        out << "tavrin " << QStringLiteral(TAVRIN_VERSION) << Qt::endl;
-        return 0;
-    }
-    if (parser.isSet(exportCsv)) {
-        return exportTo(parser.value(exportCsv), out, err);
-    }
-
-    // Everything else is asked of the running Tavrin.
-    QString method;
-    QVariantList callArguments;
-    if (parser.isSet(pause)) {
-        const QString value = parser.value(pause);
-        bool number = false;
-        const uint minutes = value.toUInt(&number);
-        if (value == u"tomorrow") {
-            method = QStringLiteral("PauseUntilTomorrow");
-        } else if (number && minutes >= 1 && minutes <= ControlAdaptor::kLongestPauseMinutes) {
-            method = QStringLiteral("Pause");
-            callArguments = {QVariant::fromValue(minutes)};
-        } else {
-            return usageError(QStringLiteral("--pause 需要 1 到 %1 之间的分钟数，或 tomorrow")
-                                  .arg(ControlAdaptor::kLongestPauseMinutes));
+    std::vector<const Command*> chosen;
+    for (const Command& command : commands) {
+        if (parser.isSet(command.option)) {
+            chosen.push_back(&command);
         }
-    } else if (parser.isSet(meeting)) {
-        const QString value = parser.value(meeting);
-        if (value != u"on" && value != u"off" && value != u"toggle") {
-            return usageError(QStringLiteral("--meeting 需要 on、off 或 toggle"));
-        }
-        method = QStringLiteral("SetMeeting");
     }
-    if (!isRunning()) {
-        err << QStringLiteral("tavrin: Tavrin 没有在运行") << Qt::endl;
-        return 1;
+    if (chosen.size() != 1) {
+        return invocation.usageError(chosen.empty() ? QStringLiteral("没有要执行的命令")
+                                                    : QStringLiteral("一次只能执行一个命令"));
     }
-    if (parser.isSet(meeting)) {
-        bool on = parser.value(meeting) == u"on";
-        if (parser.value(meeting) == u"toggle") {
-            const QDBusReply<QVariantMap> current = call(QStringLiteral("Status"));
-            if (!current.isValid()) {
-                err << QStringLiteral("tavrin: ") << current.error().message() << Qt::endl;
-                return 1;
-            }
-            on = !current.value().value(QStringLiteral("meeting")).toBool();
-        }
-        callArguments = {on};
-    } else if (parser.isSet(breakNow)) {
-        method = QStringLiteral("BreakNow");
-    } else if (parser.isSet(resume)) {
-        method = QStringLiteral("Resume");
-    } else if (parser.isSet(quit)) {
-        method = QStringLiteral("Quit");
-    } else if (parser.isSet(dashboard) || parser.isSet(settings) || parser.isSet(history)) {
-        method = QStringLiteral("OpenWindow");
-        callArguments = {WindowNames::name(parser.isSet(dashboard)  ? TavrinWindow::dashboard
-                                           : parser.isSet(settings) ? TavrinWindow::settings
-                                                                    : TavrinWindow::history)};
-    } else if (parser.isSet(status) || parser.isSet(watch)) {
-        method = QStringLiteral("Status");
+    const Command& command = *chosen.front();
+    const QString name = command.option.names().constLast();
+    if (invocation.json && name != u"status" && name != u"watch") {
+        return invocation.usageError(QStringLiteral("--json 只能与 --status 或 --watch 一起使用"));
     }
-
-    // A watch listens before it asks, so that no change between the answer and the first signal is lost,
-    // and it ends with Tavrin: a status bar restarts it (waybar: restart-interval).
-    StatusWatch printer(out);
-    QDBusServiceWatcher gone;
-    if (parser.isSet(watch)) {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        gone.setConnection(bus);
-        gone.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-        gone.addWatchedService(SingleInstance::kServiceName);
-        QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, [] { QCoreApplication::exit(1); });
-        bus.connect(SingleInstance::kServiceName, SingleInstance::kObjectPath, ControlAdaptor::kInterface,
-                    QStringLiteral("StatusChanged"), &printer, SLOT(print(QVariantMap)));
-    }
-    const QDBusMessage reply = call(method, callArguments);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        err << QStringLiteral("tavrin: ") << reply.errorMessage() << Qt::endl;
-        return 1;
-    }
-    if (parser.isSet(status)) {
-        const QVariantMap current = qdbus_cast<QVariantMap>(reply.arguments().value(0));
-        if (parser.isSet(json)) {
-            out << StatusReport::json(current) << Qt::endl;
-        } else {
-            out << StatusReport::line(current) << Qt::endl;
-        }
-        return 0;
-    }
-    if (parser.isSet(watch)) {
-        printer.print(qdbus_cast<QVariantMap>(reply.arguments().value(0)));
-        return QCoreApplication::exec();
-    }
-    return 0;
+    invocation.value = command.option.valueName().isEmpty() ? QString() : parser.value(command.option);
+    return command.run(invocation);
 }
 
 } // namespace CommandLine

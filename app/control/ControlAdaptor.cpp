@@ -3,7 +3,6 @@
 
 #include "AppState.h"
 #include "Clock.h"
-#include "DashboardModel.h"
 #include "Scheduler.h"
 #include "StatusReport.h"
 
@@ -62,7 +61,7 @@ void ControlAdaptor::Resume()
 void ControlAdaptor::SetMeeting(bool on)
 {
     if (on != m_state.settings().movieMode) {
-        m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+        m_state.settingsStore().setSettings(m_state.settings().withMovieMode(on));
     }
 }
 

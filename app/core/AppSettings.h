@@ -61,6 +61,14 @@ struct AppSettings
 
     static const AppSettings& factoryDefaults();
 
+    // This record with the meeting/film mode on or off: the panel's, the dashboard's and the shell's toggle.
+    AppSettings withMovieMode(bool on) const
+    {
+        AppSettings changed = *this;
+        changed.movieMode = on;
+        return changed;
+    }
+
     // This record with every value brought within the limits above.
     AppSettings withinLimits() const;
 

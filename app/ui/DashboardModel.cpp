@@ -48,12 +48,6 @@ AppSettings toggleDisplayMode(AppSettings settings)
     return settings;
 }
 
-AppSettings withMovieMode(AppSettings settings, bool on)
-{
-    settings.movieMode = on;
-    return settings;
-}
-
 QString aboutText(const QString& version, const QString& dataFolder)
 {
     return QStringLiteral("版本 ") + (version.isEmpty() ? QStringLiteral("未知") : version) +

@@ -31,8 +31,6 @@ std::array<RuleChip, 4> ruleChips(const AppSettings& settings);
 
 // The "显示模式" item: dark from light or system, light from dark. Nothing else changes.
 AppSettings toggleDisplayMode(AppSettings settings);
-// The meeting/film toggle of the panel and the dashboard.
-AppSettings withMovieMode(AppSettings settings, bool on);
 
 inline const QString kAboutTitle = QStringLiteral("Tavrin Kelomar");
 inline const QString kContactAddress = QStringLiteral("hello@tavrin.org");

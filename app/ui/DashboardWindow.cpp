@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DashboardWindow.h"
+#include "PauseMenu.h"
 
 #include "AppAssets.h"
 #include "AppState.h"
@@ -114,7 +115,7 @@ QWidget* DashboardWindow::buildQuickActions()
     m_movieMode->setToolTip(QStringLiteral("会议/观影模式"));
     connect(m_movieMode, &QToolButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
-            m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+            m_state.settingsStore().setSettings(m_state.settings().withMovieMode(on));
         }
     });
 
@@ -129,7 +130,7 @@ QWidget* DashboardWindow::buildQuickActions()
     // Pause or resume, whichever applies when the menu opens.
     m_pauseMenu = menu->addMenu(QStringLiteral("暂停提醒"));
     m_pauseMenu->setFont(menu->font());
-    ReminderStatus::addPauseActions(m_pauseMenu, m_state);
+    PauseMenu::addActions(m_pauseMenu, m_state);
     m_resume = menu->addAction(QStringLiteral("恢复提醒"));
     connect(m_resume, &QAction::triggered, this, [this] { m_state.resumeReminders(); });
     connect(menu, &QMenu::aboutToShow, this, [this] {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuBarPanel.h"
+#include "PauseMenu.h"
 
 #include "AppState.h"
 #include "DashboardModel.h"
@@ -125,7 +126,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(m_movieMode, &QPushButton::toggled, indicator, &SwitchToggle::setCheckedSilently);
     connect(m_movieMode, &QPushButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
-            m_state.settingsStore().setSettings(DashboardModel::withMovieMode(m_state.settings(), on));
+            m_state.settingsStore().setSettings(m_state.settings().withMovieMode(on));
         }
     });
     actions->addWidget(m_movieMode);
@@ -134,7 +135,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     tintIcon(m_pause, QStringLiteral("bell.slash"));
     m_pauseMenu = new QMenu(this);
     m_pauseMenu->setFont(TavrinFont::make(13));
-    ReminderStatus::addPauseActions(m_pauseMenu, m_state);
+    PauseMenu::addActions(m_pauseMenu, m_state);
     connect(m_pause, &QPushButton::clicked, this, [this] {
         if (m_state.remindersPaused()) {
             m_state.resumeReminders();

@@ -191,7 +191,8 @@ void SettingsWindow::buildSections(QWidget* content)
 
     addCaptionedSwitch(
         rules, QStringLiteral("会议/观影模式"), QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
-        [](const AppSettings& settings) { return settings.movieMode; }, DashboardModel::withMovieMode);
+        [](const AppSettings& settings) { return settings.movieMode; },
+        [](const AppSettings& settings, bool on) { return settings.withMovieMode(on); });
 
     QVBoxLayout* quiet = SettingsLayout::addSection(page, QStringLiteral("免打扰"), appearance);
     addCaptionedSwitch(

@@ -497,10 +497,10 @@ private slots:
         const QImage working = at16(shell.tray().icon().icon());
         app.state().pauseReminders(30min);
         const QImage paused = at16(shell.tray().icon().icon());
-        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(true));
         const QImage meeting = at16(shell.tray().icon().icon());
         app.state().resumeReminders();
-        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(false));
         QCOMPARE(at16(shell.tray().icon().icon()), working);
         QVERIFY(differing(working, paused) > 64 && differing(working, meeting) > 32 && differing(paused, meeting) > 32);
         QCOMPARE(TestPictures::countNear(paused, QColor(0x00, 0xA0, 0x70), 60), 0); // no green left
@@ -578,7 +578,7 @@ private slots:
         QSignalSpy sent(&adaptor, &ControlAdaptor::StatusChanged);
         app.work(10s);
         QCOMPARE(sent.size(), 10); // today's seconds change at every tick
-        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), true));
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(true));
         app.state().resumeReminders();
         app.scheduler.runDue();
         QCOMPARE(sent.size(), 10); // within the second of the last one
@@ -589,7 +589,7 @@ private slots:
         QCOMPARE(sent.size(), 11);
 
         // A break put off: everything says when it comes back, and the minutes count down to it.
-        app.state().settingsStore().setSettings(DashboardModel::withMovieMode(app.state().settings(), false));
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(false));
         for (int second = 0; second < 3600 && !app.bannerWindow.shown; ++second) {
             app.work(1s); // until the notice
         }

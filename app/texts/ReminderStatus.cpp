@@ -4,8 +4,6 @@
 #include "AppState.h"
 #include "ClockTime.h"
 
-#include <QMenu>
-
 QString ReminderStatus::text(const std::optional<QDateTime>& pausedUntil, std::optional<QuietReason> waitReason,
                              const QDateTime& now)
 {
@@ -54,15 +52,4 @@ QString ReminderStatus::nextBreak(const AppState& state)
         return postponed(*until, state.localNow());
     }
     return minutesUntilBreak(state.minutesUntilBreak());
-}
-
-void ReminderStatus::addPauseActions(QMenu* menu, AppState& state)
-{
-    using namespace std::chrono_literals;
-    QObject::connect(menu->addAction(QStringLiteral("30 分钟")), &QAction::triggered, menu,
-                     [&state] { state.pauseReminders(30min); });
-    QObject::connect(menu->addAction(QStringLiteral("1 小时")), &QAction::triggered, menu,
-                     [&state] { state.pauseReminders(60min); });
-    QObject::connect(menu->addAction(QStringLiteral("直到明天")), &QAction::triggered, menu,
-                     [&state] { state.pauseRemindersUntilTomorrow(); });
 }

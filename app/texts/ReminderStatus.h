@@ -9,10 +9,9 @@
 #include <optional>
 
 class AppState;
-class QMenu;
 
-// What the panel, the dashboard and the tray say about reminders that are held back: a pause, or a break
-// waiting for the end of a call or of a full-screen window. Empty while reminders run as usual.
+// What the panel, the dashboard, the tray and tavrin --status say about reminders that are held back: a pause, or a
+// break waiting for the end of a call or of a full-screen window. Empty while reminders run as usual.
 namespace ReminderStatus {
 
 // "提醒已暂停，至 14:30" ("至明天 02:20", "至明天"), "通话中，休息已推迟", "全屏应用中，休息已推迟".
@@ -25,8 +24,5 @@ QString nextBreak(const AppState& state);
 QString startsAtPause();
 QString postponed(const QDateTime& until, const QDateTime& now);
 QString minutesUntilBreak(qint64 minutes);
-
-// Fills the menu with the pause lengths (30 分钟, 1 小时, 直到明天) that pause reminders on the state.
-void addPauseActions(QMenu* menu, AppState& state);
 
 } // namespace ReminderStatus
