@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BannerContent.h"
+#include "BannerNotice.h"
 #include "BreakOptions.h"
 
 #include <functional>
@@ -17,7 +17,8 @@ public:
     virtual bool hasWindows() const = 0;
 };
 
-// The reminder banner as break scheduling sees it: each banner ends with one of its actions or, otherwise,
+// The reminder banner as break scheduling sees it: it shows a notice, in words of its own, for a while. Each
+// banner ends with one of its actions or, otherwise,
 // with onDismissWithoutAction, once.
 class BannerPresenting
 {
@@ -30,7 +31,7 @@ public:
     };
 
     virtual ~BannerPresenting() = default;
-    virtual void show(const BannerContent& content, double durationSeconds, Actions actions) = 0;
+    virtual void show(const BannerNotice& notice, double durationSeconds, Actions actions) = 0;
     // Takes the banner down before its time, as if it had been ignored.
     virtual void dismiss() = 0;
     virtual bool isShown() const = 0;

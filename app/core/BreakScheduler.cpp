@@ -158,9 +158,8 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
             self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
         }
     };
-    m_services.banner.show({QStringLiteral("即将进入全屏休息"), QStringLiteral("10 秒后开始，放松一下颈椎"),
-                            QStringLiteral("稍后提醒"), std::nullopt},
-                           9, std::move(actions));
+    m_services.banner.show({BannerNotice::Kind::breakComing, kNotice.count(), {}},
+                           static_cast<double>(kNoticeShownFor.count()), std::move(actions));
     m_notice = m_services.scheduler.runAfter(kNotice, this, [this, trigger, shownAt] {
         m_isSchedulingOverlay = false;
         // A manual break that started during the notice is the break.
@@ -189,8 +188,7 @@ void BreakScheduler::waitForPause(BreakTrigger trigger, const QDateTime& noticeS
             self->m_owner.breakEnded(noticeShownAt, BreakOutcome::postponed, trigger, false);
         }
     };
-    m_services.banner.show({QStringLiteral("停手后开始休息"), QStringLiteral("键盘和鼠标停下 3 秒后开始"),
-                            QStringLiteral("稍后提醒"), std::nullopt},
+    m_services.banner.show({BannerNotice::Kind::waitingForPause, kPauseBeforeBreak.count(), {}},
                            static_cast<double>(kLongestWaitForPause.count()), std::move(actions));
     checkForPause();
 }
@@ -262,9 +260,8 @@ void BreakScheduler::showBannerReminder(BreakTrigger trigger)
         }
     };
     const AppSettings& settings = m_owner.settings();
-    m_services.banner.show({QStringLiteral("该休息一下啦"), settings.rule.shownMessage(), QStringLiteral("立即休息"),
-                            QStringLiteral("稍后提醒")},
-                           10, std::move(actions));
+    m_services.banner.show({BannerNotice::Kind::breakDue, 0, settings.rule.shownMessage()},
+                           static_cast<double>(kReminderShownFor.count()), std::move(actions));
 }
 
 BreakOptions BreakScheduler::breakOptions(BreakTrigger trigger) const

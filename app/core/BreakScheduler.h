@@ -43,7 +43,12 @@ class BreakScheduler final : public QObject
     Q_OBJECT
 
 public:
+    // The notice before the overlay: the overlay comes after kNotice, and the banner is gone a second before,
+    // so that the two are never on screen together.
     static constexpr std::chrono::seconds kNotice{10};
+    static constexpr std::chrono::seconds kNoticeShownFor = kNotice - std::chrono::seconds(1);
+    // How long the banner of the banner style stays when nobody answers it.
+    static constexpr std::chrono::seconds kReminderShownFor{10};
     // A break held back by a busy user comes after an hour at the latest, and two minutes after the user
     // is free, if it is still due then.
     static constexpr std::chrono::minutes kQuietCap{60};

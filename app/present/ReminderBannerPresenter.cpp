@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReminderBannerPresenter.h"
 
+#include "BannerTexts.h"
 #include "Scheduler.h"
 
 #include <QPointer>
@@ -12,6 +13,12 @@ ReminderBannerPresenter::ReminderBannerPresenter(BannerWindowLayer& window, Sche
     , m_window(window)
     , m_scheduler(scheduler)
 {
+}
+
+void ReminderBannerPresenter::show(const BannerNotice& notice, double durationSeconds, Actions actions)
+{
+    show(BannerTexts::content(notice), durationSeconds, std::move(actions));
+    m_notice = notice;
 }
 
 void ReminderBannerPresenter::show(const BannerContent& content, double durationSeconds, Actions actions)
@@ -48,6 +55,7 @@ void ReminderBannerPresenter::show(const BannerContent& content, double duration
 
 void ReminderBannerPresenter::dismiss()
 {
+    m_notice.reset();
     m_dismissTask.cancel();
     m_dismissTask = TaskHandle();
     if (m_window.isShown()) {

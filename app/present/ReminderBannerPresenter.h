@@ -21,14 +21,19 @@ public:
 
     ReminderBannerPresenter(BannerWindowLayer& window, Scheduler& scheduler, QObject* parent = nullptr);
 
-    void show(const BannerContent& content, double durationSeconds, Actions actions) override;
+    void show(const BannerNotice& notice, double durationSeconds, Actions actions) override;
     void dismiss() override;
     bool isShown() const override { return m_window.isShown(); }
+    // What the banner on screen is about; nothing while none is.
+    const std::optional<BannerNotice>& notice() const { return m_notice; }
 
 private:
+    void show(const BannerContent& content, double durationSeconds, Actions actions);
+
     BannerWindowLayer& m_window;
     Scheduler& m_scheduler;
     TaskHandle m_dismissTask;
     Callback m_onDismissWithoutAction;
     bool m_actionTaken = false;
+    std::optional<BannerNotice> m_notice;
 };

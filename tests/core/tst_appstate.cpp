@@ -465,10 +465,15 @@ private slots:
             if (!app.bannerWindow.shown) {
                 return QStringLiteral("none");
             }
-            const QString& title = app.bannerWindow.content.title;
-            return title == u"即将进入全屏休息" ? QStringLiteral("notice")
-                   : title == u"停手后开始休息" ? QStringLiteral("waiting")
-                                                : QStringLiteral("banner");
+            switch (app.banner.notice().value().kind) {
+            case BannerNotice::Kind::breakComing:
+                return QStringLiteral("notice");
+            case BannerNotice::Kind::waitingForPause:
+                return QStringLiteral("waiting");
+            case BannerNotice::Kind::breakDue:
+                break;
+            }
+            return QStringLiteral("banner");
         };
         // What was up when the break came: putting it off goes back to it.
         FatigueState atBreak;

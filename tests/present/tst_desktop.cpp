@@ -320,9 +320,8 @@ private slots:
         ReminderBannerPresenter banner(window, m_scheduler);
         int actions = 0;
         // The break message as the user typed it: not markup, in two lines.
-        banner.show({QStringLiteral("该休息一下啦"), QStringLiteral("<b>起来</b>走走").repeated(20),
-                     QStringLiteral("立即休息"), QStringLiteral("稍后提醒")},
-                    10, {[&] { ++actions; }, nullptr, nullptr});
+        banner.show({BannerNotice::Kind::breakDue, 0, QStringLiteral("<b>起来</b>走走").repeated(20)}, 10,
+                    {[&] { ++actions; }, nullptr, nullptr});
         ReminderBannerView* view = window.view();
         QVERIFY(QTest::qWaitForWindowExposed(view));
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();

@@ -117,7 +117,7 @@ private slots:
         int laters = 0;
         int dismissals = 0;
         auto showBanner = [&] {
-            banner.show({QStringLiteral("t"), std::nullopt, QStringLiteral("a"), QStringLiteral("b")}, 10,
+            banner.show({BannerNotice::Kind::breakDue, 0, QStringLiteral("t")}, 10,
                         {[&] { ++actions; }, [&] { ++laters; }, [&] { ++dismissals; }});
         };
         showBanner();
@@ -139,8 +139,7 @@ private slots:
         // Replaced by a newer banner: the first hears once, and its timeout no longer fires.
         showBanner();
         m_scheduler.advance(5s);
-        banner.show({QStringLiteral("t2"), std::nullopt, std::nullopt, std::nullopt}, 9,
-                    {nullptr, nullptr, [&] { dismissals += 10; }});
+        banner.show({BannerNotice::Kind::breakComing, 10, {}}, 9, {nullptr, nullptr, [&] { dismissals += 10; }});
         QCOMPARE(dismissals, 2);
         m_scheduler.advance(6s);
         QVERIFY(window.shown);

@@ -608,7 +608,9 @@ private slots:
         AppSettings atPause = app.state().settings();
         atPause.startBreakAtPause = true;
         app.state().settingsStore().setSettings(atPause);
-        for (int second = 0; second < 3600 && app.bannerWindow.content.title != u"停手后开始休息"; ++second) {
+        for (int second = 0; second < 3600 &&
+                             !(app.banner.notice() && app.banner.notice()->kind == BannerNotice::Kind::waitingForPause);
+             ++second) {
             app.work(1s);
         }
         const QDateTime latest = app.clock.now().addSecs(60);
