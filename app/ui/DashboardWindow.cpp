@@ -132,16 +132,23 @@ QWidget* DashboardWindow::buildQuickActions()
     m_pauseMenu->setFont(menu->font());
     PauseMenu::addActions(m_pauseMenu, m_state);
     m_resume = menu->addAction(QStringLiteral("恢复提醒"));
+    m_resume->setObjectName(QStringLiteral("resume"));
     connect(m_resume, &QAction::triggered, this, [this] { m_state.resumeReminders(); });
     connect(menu, &QMenu::aboutToShow, this, [this] {
         const bool paused = m_state.remindersPaused();
         m_pauseMenu->menuAction()->setVisible(!paused);
         m_resume->setVisible(paused);
     });
-    connect(menu->addAction(QStringLiteral("使用历史")), &QAction::triggered, this, &DashboardWindow::historyRequested);
+    const auto add = [menu](const QString& name, const QString& text) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
+    connect(add(QStringLiteral("history"), QStringLiteral("使用历史")), &QAction::triggered, this,
+            &DashboardWindow::historyRequested);
     menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
-    connect(menu->addAction(QStringLiteral("显示模式")), &QAction::triggered, this,
+    connect(add(QStringLiteral("about"), QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
+    connect(add(QStringLiteral("toggleDisplayMode"), QStringLiteral("显示模式")), &QAction::triggered, this,
             &DashboardWindow::toggleDisplayMode);
     m_more->setMenu(menu);
     m_more->setPopupMode(QToolButton::InstantPopup);

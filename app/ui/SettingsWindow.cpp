@@ -83,7 +83,7 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &SettingsWindow::refresh);
     refresh();
     // Keyboard users start at the first row, not in the scroll area.
-    m_toggles.value(QStringLiteral("开机时启动"))->setFocus();
+    m_toggles.value(QStringLiteral("launchAtStartup"))->setFocus();
 }
 
 SettingsWindow::~SettingsWindow()
@@ -103,25 +103,33 @@ void SettingsWindow::buildSections(QWidget* content)
     const Appearance& appearance = m_services.appearance;
 
     QVBoxLayout* launch = SettingsLayout::addSection(page, QStringLiteral("启动"), appearance);
-    addSwitch(launch, QStringLiteral("开机时启动"), &AppSettings::launchAtStartup);
+    addSwitch(launch, QStringLiteral("launchAtStartup"), QStringLiteral("开机时启动"), &AppSettings::launchAtStartup);
 
     QVBoxLayout* statusBar = SettingsLayout::addSection(page, QStringLiteral("状态栏"), appearance);
-    addSwitch(statusBar, QStringLiteral("显示状态栏图标"), &AppSettings::showStatusBarIcon);
-    addSwitch(statusBar, QStringLiteral("在状态栏中显示今日时长"), &AppSettings::showTodayInStatusBar);
+    addSwitch(statusBar, QStringLiteral("showStatusBarIcon"), QStringLiteral("显示状态栏图标"),
+              &AppSettings::showStatusBarIcon);
+    addSwitch(statusBar, QStringLiteral("showTodayInStatusBar"), QStringLiteral("在状态栏中显示今日时长"),
+              &AppSettings::showTodayInStatusBar);
 
     QVBoxLayout* dock = SettingsLayout::addSection(page, QStringLiteral("程序坞"), appearance);
-    addSwitch(dock, QStringLiteral("显示程序坞图标"), &AppSettings::showDockIcon);
+    addSwitch(dock, QStringLiteral("showDockIcon"), QStringLiteral("显示程序坞图标"), &AppSettings::showDockIcon);
 
     QVBoxLayout* notices = SettingsLayout::addSection(page, QStringLiteral("通知"), appearance);
-    addSwitch(notices, QStringLiteral("通知提醒"), &AppSettings::notificationEnabled);
+    addSwitch(notices, QStringLiteral("notificationEnabled"), QStringLiteral("通知提醒"),
+              &AppSettings::notificationEnabled);
     m_reminderStyle = picker(&AppSettings::reminderStyle, 132);
-    m_rows.insert(QStringLiteral("提醒方式"),
+    m_rows.insert(QStringLiteral("reminderStyle"),
                   {addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle), m_reminderStyle});
-    addSwitch(notices, QStringLiteral("在全屏弹窗出现前通知提醒"), &AppSettings::notifyBeforeOverlay);
-    addSwitch(notices, QStringLiteral("在我停手时开始休息"), &AppSettings::startBreakAtPause);
-    addSwitch(notices, QStringLiteral("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
-    addSwitch(notices, QStringLiteral("在全屏弹窗中展示跳过按钮"), &AppSettings::showSkipButton);
-    addSwitch(notices, QStringLiteral("休息时跟练"), &AppSettings::guideDuringBreak);
+    addSwitch(notices, QStringLiteral("notifyBeforeOverlay"), QStringLiteral("在全屏弹窗出现前通知提醒"),
+              &AppSettings::notifyBeforeOverlay);
+    addSwitch(notices, QStringLiteral("startBreakAtPause"), QStringLiteral("在我停手时开始休息"),
+              &AppSettings::startBreakAtPause);
+    addSwitch(notices, QStringLiteral("playSoundOnEnd"), QStringLiteral("休息结束时播放声音"),
+              &AppSettings::playSoundOnEnd);
+    addSwitch(notices, QStringLiteral("showSkipButton"), QStringLiteral("在全屏弹窗中展示跳过按钮"),
+              &AppSettings::showSkipButton);
+    addSwitch(notices, QStringLiteral("guideDuringBreak"), QStringLiteral("休息时跟练"),
+              &AppSettings::guideDuringBreak);
     addRow(notices, QStringLiteral("不适合我的动作"), excludedMovesButton());
     m_postpone = new QComboBox;
     m_postpone->setFont(TavrinFont::make(13));
@@ -141,7 +149,8 @@ void SettingsWindow::buildSections(QWidget* content)
         const QSignalBlocker blocker(m_postpone);
         m_postpone->setCurrentIndex(m_postpone->findData(QVariant::fromValue(settings.postponeMinutes)));
     });
-    m_rows.insert(QStringLiteral("推迟时长"), {addRow(notices, QStringLiteral("推迟时长"), m_postpone), m_postpone});
+    m_rows.insert(QStringLiteral("postponeMinutes"),
+                  {addRow(notices, QStringLiteral("推迟时长"), m_postpone), m_postpone});
     m_background = picker(&AppSettings::overlayBackground, 90);
     m_upload = smallButton(QStringLiteral("上传"));
     connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
@@ -186,17 +195,18 @@ void SettingsWindow::buildSections(QWidget* content)
     m_nagMinutes = numberField(SettingsBindings::nagMinutes, SettingsBindings::withNagMinutes);
     QWidget* nag = SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
                                           SettingsLayout::groupText(QStringLiteral("分钟提醒"))});
-    m_rows.insert(QStringLiteral("通知间隔"), {addRow(rules, QStringLiteral("通知间隔"), nag), nag});
+    m_rows.insert(QStringLiteral("nagIntervalSeconds"), {addRow(rules, QStringLiteral("通知间隔"), nag), nag});
     m_refreshers.append([this](const AppSettings& settings) { enableRows(settings); });
 
     addCaptionedSwitch(
-        rules, QStringLiteral("会议/观影模式"), QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
+        rules, QStringLiteral("movieMode"), QStringLiteral("会议/观影模式"),
+        QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
         [](const AppSettings& settings) { return settings.movieMode; },
         [](const AppSettings& settings, bool on) { return settings.withMovieMode(on); });
 
     QVBoxLayout* quiet = SettingsLayout::addSection(page, QStringLiteral("免打扰"), appearance);
     addCaptionedSwitch(
-        quiet, QStringLiteral("麦克风或摄像头使用中时推迟休息"),
+        quiet, QStringLiteral("quietDuringCalls"), QStringLiteral("麦克风或摄像头使用中时推迟休息"),
         QStringLiteral("其他程序录音或使用摄像头时，休息等结束 2 分钟后再开始，最多推迟 60 分钟"),
         [](const AppSettings& settings) { return settings.quietDuringCalls; },
         [](AppSettings settings, bool on) {
@@ -211,7 +221,7 @@ void SettingsWindow::buildSections(QWidget* content)
             ? QStringLiteral("Wayland 会话中只能识别 X11 应用的全屏窗口，原生 Wayland 窗口无法得知")
             : QStringLiteral("演示、视频等全屏时，休息等退出全屏 2 分钟后再开始，最多推迟 60 分钟");
     SwitchToggle* fullScreen = addCaptionedSwitch(
-        quiet, QStringLiteral("前台窗口全屏时推迟休息"), fullScreenCaption,
+        quiet, QStringLiteral("quietDuringFullScreen"), QStringLiteral("前台窗口全屏时推迟休息"), fullScreenCaption,
         [](const AppSettings& settings) { return settings.quietDuringFullScreen; },
         [](AppSettings settings, bool on) {
             settings.quietDuringFullScreen = on;
@@ -233,11 +243,13 @@ void SettingsWindow::buildSections(QWidget* content)
     page->addStretch(1);
 }
 
-SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& title, bool AppSettings::*field)
+SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& name, const QString& title,
+                                        bool AppSettings::*field)
 {
     auto* toggle = new SwitchToggle;
+    toggle->setObjectName(name);
     toggle->setAccessibleName(title);
-    m_toggles.insert(title, toggle);
+    m_toggles.insert(name, toggle);
     connect(toggle, &SwitchToggle::toggled, this, [this, field](bool on) {
         change([field, on](AppSettings settings) {
             settings.*field = on;
@@ -245,12 +257,12 @@ SwitchToggle* SettingsWindow::addSwitch(QVBoxLayout* section, const QString& tit
         });
     });
     m_refreshers.append([toggle, field](const AppSettings& settings) { toggle->setCheckedSilently(settings.*field); });
-    m_rows.insert(title, {addRow(section, title, toggle), toggle});
+    m_rows.insert(name, {addRow(section, title, toggle), toggle});
     return toggle;
 }
 
-SwitchToggle* SettingsWindow::addCaptionedSwitch(QVBoxLayout* section, const QString& title, const QString& caption,
-                                                 std::function<bool(const AppSettings&)> read,
+SwitchToggle* SettingsWindow::addCaptionedSwitch(QVBoxLayout* section, const QString& name, const QString& title,
+                                                 const QString& caption, std::function<bool(const AppSettings&)> read,
                                                  std::function<AppSettings(AppSettings, bool)> write)
 {
     auto* block = new QHBoxLayout;
@@ -263,9 +275,10 @@ SwitchToggle* SettingsWindow::addCaptionedSwitch(QVBoxLayout* section, const QSt
     texts->addWidget(explanation);
     block->addLayout(texts, 1);
     auto* toggle = new SwitchToggle;
+    toggle->setObjectName(name);
     toggle->setAccessibleName(title);
-    m_toggles.insert(title, toggle);
-    m_captions.insert(title, explanation);
+    m_toggles.insert(name, toggle);
+    m_captions.insert(name, explanation);
     connect(toggle, &SwitchToggle::toggled, this,
             [this, write](bool on) { change([&write, on](AppSettings settings) { return write(settings, on); }); });
     m_refreshers.append([toggle, read](const AppSettings& settings) { toggle->setCheckedSilently(read(settings)); });
@@ -282,6 +295,7 @@ QPushButton* SettingsWindow::excludedMovesButton()
     auto* menu = new QMenu(button);
     for (const GuidedMoves::Move& move : GuidedMoves::all()) {
         QAction* action = menu->addAction(move.name);
+        action->setObjectName(move.id);
         action->setCheckable(true);
         action->setData(move.id);
         connect(action, &QAction::toggled, this, [this, id = move.id](bool leftOut) {
@@ -352,22 +366,22 @@ void SettingsWindow::enableRows(const AppSettings& settings)
     const bool reminders = settings.notificationEnabled;
     const bool notice = reminders && settings.reminderStyle == ReminderStyle::fullscreen;
     const std::pair<const char*, bool> rows[] = {
-        {"提醒方式", reminders},
-        {"在全屏弹窗出现前通知提醒", notice},
-        {"在我停手时开始休息", notice && settings.notifyBeforeOverlay},
-        {"推迟时长", reminders},
-        {"通知间隔", reminders},
+        {"reminderStyle", reminders},
+        {"notifyBeforeOverlay", notice},
+        {"startBreakAtPause", notice && settings.notifyBeforeOverlay},
+        {"postponeMinutes", reminders},
+        {"nagIntervalSeconds", reminders},
     };
-    for (const auto& [title, enabled] : rows) {
-        for (QWidget* widget : m_rows.value(QString::fromUtf8(title))) {
+    for (const auto& [name, enabled] : rows) {
+        for (QWidget* widget : m_rows.value(QLatin1StringView(name))) {
             widget->setEnabled(enabled);
         }
     }
 }
 
-bool SettingsWindow::rowEnabled(const QString& rowTitle) const
+bool SettingsWindow::rowEnabled(const QString& name) const
 {
-    const QList<QWidget*> row = m_rows.value(rowTitle);
+    const QList<QWidget*> row = m_rows.value(name);
     return !row.isEmpty() && std::ranges::all_of(row, [](const QWidget* widget) { return widget->isEnabled(); });
 }
 

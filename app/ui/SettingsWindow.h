@@ -50,10 +50,12 @@ public:
     // Opens the image chooser (window-modal; it does not block the event loop).
     QFileDialog* chooseBackgroundImage();
 
-    SwitchToggle* toggle(const QString& rowTitle) const { return m_toggles.value(rowTitle); }
+    // Rows, switches and captions go by the name of the setting they change ("startBreakAtPause"), which is
+    // also the switch's object name.
+    SwitchToggle* toggle(const QString& name) const { return m_toggles.value(name); }
     // Whether the row can be changed now: options that cannot apply (the full-screen notice while the banner
     // is chosen, every reminder option while reminders are off) are disabled.
-    bool rowEnabled(const QString& rowTitle) const;
+    bool rowEnabled(const QString& name) const;
     NumberField* workMinutesField() const { return m_workMinutes; }
     NumberField* restMinutesField() const { return m_restMinutes; }
     NumberField* restSecondsField() const { return m_restSeconds; }
@@ -61,7 +63,7 @@ public:
     QComboBox* reminderStylePicker() const { return m_reminderStyle; }
     QComboBox* postponePicker() const { return m_postpone; }
     QMenu* excludedMovesMenu() const { return m_excludedMoves; }
-    QLabel* caption(const QString& rowTitle) const { return m_captions.value(rowTitle); }
+    QLabel* caption(const QString& name) const { return m_captions.value(name); }
     QComboBox* backgroundPicker() const { return m_background; }
     QComboBox* themePicker() const { return m_theme; }
     QPushButton* uploadButton() const { return m_upload; }
@@ -73,10 +75,11 @@ private:
     using Edit = std::function<AppSettings(AppSettings)>;
 
     void buildSections(QWidget* content);
-    SwitchToggle* addSwitch(class QVBoxLayout* section, const QString& title, bool AppSettings::*field);
+    SwitchToggle* addSwitch(class QVBoxLayout* section, const QString& name, const QString& title,
+                            bool AppSettings::*field);
     // A switch under a title with an explanation beneath it.
-    SwitchToggle* addCaptionedSwitch(class QVBoxLayout* section, const QString& title, const QString& caption,
-                                     std::function<bool(const AppSettings&)> read,
+    SwitchToggle* addCaptionedSwitch(class QVBoxLayout* section, const QString& name, const QString& title,
+                                     const QString& caption, std::function<bool(const AppSettings&)> read,
                                      std::function<AppSettings(AppSettings, bool)> write);
     QPushButton* excludedMovesButton();
     NumberField* numberField(std::function<qint64(const AppSettings&)> read,

@@ -111,7 +111,7 @@ private slots:
 
         // Pausing from the panel: both say until when, and the same row resumes.
         QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
-        panel.pauseMenu()->actions().at(2)->trigger(); // 直到明天
+        panel.pauseMenu()->findChild<QAction*>(QStringLiteral("pauseUntilTomorrow"))->trigger();
         QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
         QVERIFY(panel.reminderStatusLabel()->isVisible());
         QCOMPARE(panel.pauseButton()->text(), QStringLiteral("恢复提醒"));
@@ -236,16 +236,13 @@ private slots:
         DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
         showAndWait(dashboard);
         QMenu* more = dashboard.moreButton()->menu();
-        const auto item = [more](const QString& text) {
-            const QList<QAction*> actions = more->actions();
-            return *std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == text; });
-        };
-        item(QStringLiteral("显示模式"))->trigger();
+        const auto item = [more](const char* name) { return more->findChild<QAction*>(QLatin1StringView(name)); };
+        item("toggleDisplayMode")->trigger();
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
-        item(QStringLiteral("显示模式"))->trigger();
+        item("toggleDisplayMode")->trigger();
         QCOMPARE(app.storedSettings().theme, ThemeMode::light);
         // Pause for half an hour, then the menu offers to resume instead.
-        dashboard.pauseMenu()->actions().at(0)->trigger();
+        dashboard.pauseMenu()->findChild<QAction*>(QStringLiteral("pauseHalfAnHour"))->trigger();
         QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至 09:30"));
         emit more->aboutToShow();
         QVERIFY(!dashboard.pauseMenu()->menuAction()->isVisible() && dashboard.resumeAction()->isVisible());
@@ -258,7 +255,7 @@ private slots:
         app.calls.setBusy(true);
         app.work(45min);
         QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("通话中，休息已推迟"));
-        item(QStringLiteral("关于"))->trigger(); // window-modal, so the loop goes on
+        item("about")->trigger(); // window-modal, so the loop goes on
         auto* about = dashboard.findChild<QMessageBox*>();
         QVERIFY(about && about->isVisible() && !about->iconPixmap().isNull());
         QCOMPARE(about->windowModality(), Qt::WindowModal);
@@ -285,11 +282,11 @@ private slots:
         AppStateFixture app;
         SettingsWindow settings(app.state(), settingsServices(app));
         showAndWait(settings);
-        SwitchToggle* today = settings.toggle(QStringLiteral("在状态栏中显示今日时长"));
+        SwitchToggle* today = settings.toggle(QStringLiteral("showTodayInStatusBar"));
         QTest::mouseClick(today, Qt::LeftButton);
         QVERIFY(app.storedSettings().showTodayInStatusBar && today->isChecked());
         // The keyboard: Space flips, Right turns on, Left turns off.
-        SwitchToggle* skip = settings.toggle(QStringLiteral("在全屏弹窗中展示跳过按钮"));
+        SwitchToggle* skip = settings.toggle(QStringLiteral("showSkipButton"));
         skip->setFocus();
         QTest::keyClick(skip, Qt::Key_Space);
         QVERIFY(!app.storedSettings().showSkipButton);
@@ -303,32 +300,34 @@ private slots:
         AppSettings elsewhere = app.state().settings();
         elsewhere.movieMode = true;
         app.state().settingsStore().setSettings(elsewhere);
-        QVERIFY(settings.toggle(QStringLiteral("会议/观影模式"))->isChecked());
+        QVERIFY(settings.toggle(QStringLiteral("movieMode"))->isChecked());
         QCOMPARE(app.defaults.writeCount(), writes + 1);
 
-        QTest::mouseClick(settings.toggle(QStringLiteral("在我停手时开始休息")), Qt::LeftButton);
+        QTest::mouseClick(settings.toggle(QStringLiteral("startBreakAtPause")), Qt::LeftButton);
         QVERIFY(app.storedSettings().startBreakAtPause);
-        QTest::mouseClick(settings.toggle(QStringLiteral("休息时跟练")), Qt::LeftButton);
-        settings.excludedMovesMenu()->actions().at(2)->trigger();
+        QTest::mouseClick(settings.toggle(QStringLiteral("guideDuringBreak")), Qt::LeftButton);
+        QAction* turn = settings.excludedMovesMenu()->findChild<QAction*>(QStringLiteral("turn"));
+        turn->trigger();
         QCOMPARE(app.storedSettings().excludedMoves, QStringList{QStringLiteral("turn")});
-        QVERIFY(app.storedSettings().guideDuringBreak && settings.excludedMovesMenu()->actions().at(2)->isChecked());
+        QVERIFY(app.storedSettings().guideDuringBreak && turn->isChecked());
         settings.reminderStylePicker()->activated(1);
         QCOMPARE(app.storedSettings().reminderStyle, ReminderStyle::banner);
         // Options that cannot apply are disabled: the notice before a full-screen break and the wait after it
         // with the banner, and every choice about reminders without them; what a break by hand shows stays.
-        QVERIFY(!settings.rowEnabled(QStringLiteral("在全屏弹窗出现前通知提醒")));
-        QVERIFY(!settings.rowEnabled(QStringLiteral("在我停手时开始休息")));
-        QVERIFY(settings.rowEnabled(QStringLiteral("推迟时长")) && settings.rowEnabled(QStringLiteral("通知间隔")));
-        QTest::mouseClick(settings.toggle(QStringLiteral("通知提醒")), Qt::LeftButton);
-        for (const char* row : {"提醒方式", "推迟时长", "通知间隔"}) {
-            QVERIFY2(!settings.rowEnabled(QString::fromUtf8(row)), row);
+        QVERIFY(!settings.rowEnabled(QStringLiteral("notifyBeforeOverlay")));
+        QVERIFY(!settings.rowEnabled(QStringLiteral("startBreakAtPause")));
+        QVERIFY(settings.rowEnabled(QStringLiteral("postponeMinutes")) &&
+                settings.rowEnabled(QStringLiteral("nagIntervalSeconds")));
+        QTest::mouseClick(settings.toggle(QStringLiteral("notificationEnabled")), Qt::LeftButton);
+        for (const char* row : {"reminderStyle", "postponeMinutes", "nagIntervalSeconds"}) {
+            QVERIFY2(!settings.rowEnabled(QLatin1StringView(row)), row);
         }
-        QVERIFY(settings.rowEnabled(QStringLiteral("在全屏弹窗中展示跳过按钮")));
-        QTest::mouseClick(settings.toggle(QStringLiteral("通知提醒")), Qt::LeftButton);
-        QVERIFY(settings.rowEnabled(QStringLiteral("推迟时长")));
+        QVERIFY(settings.rowEnabled(QStringLiteral("showSkipButton")));
+        QTest::mouseClick(settings.toggle(QStringLiteral("notificationEnabled")), Qt::LeftButton);
+        QVERIFY(settings.rowEnabled(QStringLiteral("postponeMinutes")));
         settings.postponePicker()->activated(3);
         QCOMPARE(app.storedSettings().postponeMinutes, 10);
-        QTest::mouseClick(settings.toggle(QStringLiteral("麦克风或摄像头使用中时推迟休息")), Qt::LeftButton);
+        QTest::mouseClick(settings.toggle(QStringLiteral("quietDuringCalls")), Qt::LeftButton);
         QVERIFY(app.storedSettings().quietDuringCalls && app.calls.enabled);
         settings.themePicker()->activated(2);
         QCOMPARE(app.appearance.mode, ThemeMode::dark);
@@ -337,11 +336,11 @@ private slots:
         QCOMPARE(app.storedSettings().rule.breakMessage, QStringLiteral("Look away"));
 
         // A session that cannot tell whether a window is full screen says so, and offers no switch.
-        QVERIFY(settings.toggle(QStringLiteral("前台窗口全屏时推迟休息"))->isEnabled());
+        QVERIFY(settings.toggle(QStringLiteral("quietDuringFullScreen"))->isEnabled());
         app.fullScreen.reach = BusySignal::Coverage::nothing;
         SettingsWindow blind(app.state(), settingsServices(app));
-        QVERIFY(!blind.toggle(QStringLiteral("前台窗口全屏时推迟休息"))->isEnabled());
-        QVERIFY(blind.caption(QStringLiteral("前台窗口全屏时推迟休息"))->text().contains(QStringLiteral("无法得知")));
+        QVERIFY(!blind.toggle(QStringLiteral("quietDuringFullScreen"))->isEnabled());
+        QVERIFY(blind.caption(QStringLiteral("quietDuringFullScreen"))->text().contains(QStringLiteral("无法得知")));
     }
 
     void numberFieldsCommitClampedIntegers()
