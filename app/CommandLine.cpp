@@ -25,6 +25,16 @@
 
 namespace {
 
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
+
+namespace {
+
 constexpr int kCallTimeoutMs = 5000;
 
 // Prints the running Tavrin's status once, then again on every StatusChanged, until Tavrin goes away.
@@ -69,7 +79,7 @@ struct Invocation
 
     int usageError(const QString& text) const
     {
-        err << "tavrin: " << text << '\n' << QStringLiteral("用法见 tavrin --help") << Qt::endl;
+        err << "tavrin: " << text << '\n' << Texts::tr("用法见 tavrin --help") << Qt::endl;
         return 2;
     }
     int failed(const QString& message) const
@@ -83,7 +93,7 @@ struct Invocation
 std::optional<QDBusMessage> ask(const Invocation& invocation, const QString& method, const QVariantList& arguments = {})
 {
     if (!isRunning()) {
-        invocation.failed(QStringLiteral("Tavrin 没有在运行"));
+        invocation.failed(Texts::tr("Tavrin 没有在运行"));
         return std::nullopt;
     }
     QDBusMessage reply = call(method, arguments);
@@ -120,10 +130,10 @@ int exportHistory(const Invocation& invocation)
                                    &error);
     }
     if (!written) {
-        invocation.err << QStringLiteral("tavrin: 导出失败：") << error << Qt::endl;
+        invocation.err << Texts::tr("tavrin: 导出失败：") << error << Qt::endl;
         return 1;
     }
-    invocation.out << QStringLiteral("已导出 usage.csv 和 breaks.csv 到 ") << folder << Qt::endl;
+    invocation.out << Texts::tr("已导出 usage.csv 和 breaks.csv 到 ") << folder << Qt::endl;
     return 0;
 }
 
@@ -136,7 +146,7 @@ int pauseReminders(const Invocation& invocation)
     }
     if (!number || minutes < 1 || minutes > ControlAdaptor::kLongestPauseMinutes) {
         return invocation.usageError(
-            QStringLiteral("--pause 需要 1 到 %1 之间的分钟数，或 tomorrow").arg(ControlAdaptor::kLongestPauseMinutes));
+            Texts::tr("--pause 需要 1 到 %1 之间的分钟数，或 tomorrow").arg(ControlAdaptor::kLongestPauseMinutes));
     }
     return asking(QStringLiteral("Pause"), {QVariant::fromValue(minutes)})(invocation);
 }
@@ -145,7 +155,7 @@ int setMeeting(const Invocation& invocation)
 {
     const QString& choice = invocation.value;
     if (choice != u"on" && choice != u"off" && choice != u"toggle") {
-        return invocation.usageError(QStringLiteral("--meeting 需要 on、off 或 toggle"));
+        return invocation.usageError(Texts::tr("--meeting 需要 on、off 或 toggle"));
     }
     bool on = choice == u"on";
     if (choice == u"toggle") {
@@ -172,7 +182,7 @@ int printStatus(const Invocation& invocation)
 int watchStatus(const Invocation& invocation)
 {
     if (!isRunning()) {
-        return invocation.failed(QStringLiteral("Tavrin 没有在运行"));
+        return invocation.failed(Texts::tr("Tavrin 没有在运行"));
     }
     // A watch listens before it asks, so that no change between the answer and the first signal is lost,
     // and it ends with Tavrin: a status bar restarts it (waybar: restart-interval).
@@ -272,38 +282,32 @@ int run(const QStringList& arguments)
         return QCommandLineOption(name, description, valueName);
     };
     const std::vector<Command> commands{
-        {option(QStringLiteral("break-now"), QStringLiteral("立即休息")), asking(QStringLiteral("BreakNow"))},
+        {option(QStringLiteral("break-now"), Texts::tr("立即休息")), asking(QStringLiteral("BreakNow"))},
         {option(QStringLiteral("pause"),
-                QStringLiteral("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
+                Texts::tr("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
                     .arg(ControlAdaptor::kLongestPauseMinutes),
                 QStringLiteral("MINUTES|tomorrow")),
          pauseReminders},
-        {option(QStringLiteral("resume"), QStringLiteral("恢复提醒")), asking(QStringLiteral("Resume"))},
-        {option(QStringLiteral("meeting"), QStringLiteral("打开、关闭或切换会议/观影模式"),
-                QStringLiteral("on|off|toggle")),
+        {option(QStringLiteral("resume"), Texts::tr("恢复提醒")), asking(QStringLiteral("Resume"))},
+        {option(QStringLiteral("meeting"), Texts::tr("打开、关闭或切换会议/观影模式"), QStringLiteral("on|off|toggle")),
          setMeeting},
-        {option(WindowNames::name(TavrinWindow::dashboard), QStringLiteral("打开仪表盘")),
-         opening(TavrinWindow::dashboard)},
-        {option(WindowNames::name(TavrinWindow::settings), QStringLiteral("打开设置")),
-         opening(TavrinWindow::settings)},
-        {option(WindowNames::name(TavrinWindow::history), QStringLiteral("打开使用历史")),
-         opening(TavrinWindow::history)},
-        {option(QStringLiteral("quit"), QStringLiteral("保存今日数据后退出 Tavrin")), asking(QStringLiteral("Quit"))},
-        {option(QStringLiteral("status"), QStringLiteral("显示当前状态")), printStatus},
-        {option(QStringLiteral("watch"),
-                QStringLiteral("先显示一行 JSON 状态，之后每次变化再显示一行（给 waybar 用）")),
+        {option(WindowNames::name(TavrinWindow::dashboard), Texts::tr("打开仪表盘")), opening(TavrinWindow::dashboard)},
+        {option(WindowNames::name(TavrinWindow::settings), Texts::tr("打开设置")), opening(TavrinWindow::settings)},
+        {option(WindowNames::name(TavrinWindow::history), Texts::tr("打开使用历史")), opening(TavrinWindow::history)},
+        {option(QStringLiteral("quit"), Texts::tr("保存今日数据后退出 Tavrin")), asking(QStringLiteral("Quit"))},
+        {option(QStringLiteral("status"), Texts::tr("显示当前状态")), printStatus},
+        {option(QStringLiteral("watch"), Texts::tr("先显示一行 JSON 状态，之后每次变化再显示一行（给 waybar 用）")),
          watchStatus},
-        {option(
-             QStringLiteral("export"),
-             QStringLiteral("把全部使用记录和休息记录导出为 FOLDER 中的 usage.csv 和 breaks.csv（无需 Tavrin 在运行）"),
-             QStringLiteral("FOLDER")),
+        {option(QStringLiteral("export"),
+                Texts::tr("把全部使用记录和休息记录导出为 FOLDER 中的 usage.csv 和 breaks.csv（无需 Tavrin 在运行）"),
+                QStringLiteral("FOLDER")),
          exportHistory},
-        {QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("显示版本")),
+        {QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, Texts::tr("显示版本")),
          [](const Invocation& invocation) {
              invocation.out << "tavrin " << QStringLiteral(TAVRIN_VERSION) << Qt::endl;
              return 0;
          }},
-        {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示这段帮助")),
+        {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, Texts::tr("显示这段帮助")),
          [&parser](const Invocation& invocation) {
              invocation.out << parser.helpText();
              return 0;
@@ -312,7 +316,7 @@ int run(const QStringList& arguments)
     for (const Command& command : commands) {
         parser.addOption(command.option);
     }
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("与 --status 一起：以一行 JSON 显示"));
+    const QCommandLineOption json(QStringLiteral("json"), Texts::tr("与 --status 一起：以一行 JSON 显示"));
     parser.addOption(json);
 
     const bool parsed = parser.parse(arguments);
@@ -321,7 +325,7 @@ int run(const QStringList& arguments)
         return invocation.usageError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return invocation.usageError(QStringLiteral("多余的参数：") + parser.positionalArguments().join(u' '));
+        return invocation.usageError(Texts::tr("多余的参数：") + parser.positionalArguments().join(u' '));
     }
     std::vector<const Command*> chosen;
     for (const Command& command : commands) {
@@ -330,13 +334,13 @@ int run(const QStringList& arguments)
         }
     }
     if (chosen.size() != 1) {
-        return invocation.usageError(chosen.empty() ? QStringLiteral("没有要执行的命令")
-                                                    : QStringLiteral("一次只能执行一个命令"));
+        return invocation.usageError(chosen.empty() ? Texts::tr("没有要执行的命令")
+                                                    : Texts::tr("一次只能执行一个命令"));
     }
     const Command& command = *chosen.front();
     const QString name = command.option.names().constLast();
     if (invocation.json && name != u"status" && name != u"watch") {
-        return invocation.usageError(QStringLiteral("--json 只能与 --status 或 --watch 一起使用"));
+        return invocation.usageError(Texts::tr("--json 只能与 --status 或 --watch 一起使用"));
     }
     invocation.value = command.option.valueName().isEmpty() ? QString() : parser.value(command.option);
     return command.run(invocation);

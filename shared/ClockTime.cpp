@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockTime.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ClockTime)
+};
+
+} // namespace
+
 namespace ClockTime {
 
 QString relative(const QDateTime& at, const QDateTime& now)
@@ -11,9 +23,9 @@ QString relative(const QDateTime& at, const QDateTime& now)
         return time;
     }
     if (days == 1) {
-        return at.time() == QTime(0, 0) ? QStringLiteral("明天") : QStringLiteral("明天 ") + time;
+        return at.time() == QTime(0, 0) ? Texts::tr("明天") : Texts::tr("明天 ") + time;
     }
-    return QStringLiteral("%1月%2日 ").arg(at.date().month()).arg(at.date().day()) + time;
+    return Texts::tr("%1月%2日 ").arg(at.date().month()).arg(at.date().day()) + time;
 }
 
 } // namespace ClockTime

@@ -5,8 +5,19 @@
 #include "WholeNumbers.h"
 #include "WidgetTheme.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(StatusViewLogic)
+};
+
+} // namespace
 
 namespace StatusViewLogic {
 
@@ -21,22 +32,22 @@ Layout layoutFor(const StatusEntry& entry, WidgetConfiguration::Family family)
 BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
 {
     if (snapshot.isStale(entryDate)) {
-        return {QStringLiteral("未在统计"), WidgetTheme::secondary()};
+        return {Texts::tr("未在统计"), WidgetTheme::secondary()};
     }
     if (snapshot.mode == WidgetSnapshot::Mode::resting) {
-        return {QStringLiteral("休息中"), WidgetTheme::breakGreen()};
+        return {Texts::tr("休息中"), WidgetTheme::breakGreen()};
     }
     // Counting goes on during a pause, but no break will come: that is what the user needs to know.
     if (snapshot.isPaused(entryDate)) {
-        return {QStringLiteral("提醒已暂停"), WidgetTheme::secondary()};
+        return {Texts::tr("提醒已暂停"), WidgetTheme::secondary()};
     }
     if (snapshot.mode == WidgetSnapshot::Mode::idle) {
-        return {QStringLiteral("空闲中"), WidgetTheme::statusTeal()};
+        return {Texts::tr("空闲中"), WidgetTheme::statusTeal()};
     }
     if (snapshot.fatiguePercent >= 100) {
-        return {QStringLiteral("疲劳已满"), WidgetTheme::red()};
+        return {Texts::tr("疲劳已满"), WidgetTheme::red()};
     }
-    return {QStringLiteral("疲劳上升中"), WidgetTheme::statusOrange()};
+    return {Texts::tr("疲劳上升中"), WidgetTheme::statusOrange()};
 }
 
 QString ringNumber(double percent)
@@ -51,7 +62,7 @@ double ringProgress(double percent)
 
 QString minutesUntilBreakText(const WidgetSnapshot& snapshot)
 {
-    return QString::number(snapshot.minutesUntilBreak()) + QStringLiteral(" 分钟");
+    return QString::number(snapshot.minutesUntilBreak()) + Texts::tr(" 分钟");
 }
 
 std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
@@ -69,9 +80,9 @@ QString durationText(qint64 seconds)
     const qint64 minutes = seconds / 60;
     const qint64 rest = seconds % 60;
     if (rest != 0) {
-        return QString::number(minutes) + QStringLiteral(" 分 ") + QString::number(rest) + QStringLiteral(" 秒");
+        return QString::number(minutes) + Texts::tr(" 分 ") + QString::number(rest) + Texts::tr(" 秒");
     }
-    return QString::number(minutes) + QStringLiteral(" 分钟");
+    return QString::number(minutes) + Texts::tr(" 分钟");
 }
 
 } // namespace StatusViewLogic

@@ -9,6 +9,7 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
@@ -16,6 +17,16 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(StatusWidgetWindow)
+};
+
+} // namespace
 
 namespace {
 
@@ -150,7 +161,7 @@ void StatusWidgetWindow::contextMenuEvent(QContextMenuEvent* event)
         connect(action, &QAction::triggered, this, [this, family] { setFamily(family); });
     }
     menu.addSeparator();
-    QAction* quit = menu.addAction(QStringLiteral("退出小组件"));
+    QAction* quit = menu.addAction(Texts::tr("退出小组件"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
     menu.exec(event->globalPos());
 }

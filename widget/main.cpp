@@ -13,9 +13,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QFileInfo>
 #include <QSettings>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(main)
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -31,7 +42,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(WidgetConfiguration::description);
     parser.addHelpOption();
     const QCommandLineOption preview(QStringLiteral("preview"),
-                                     QStringLiteral("显示小组件库中的预览（尚无数据时显示示例）。"));
+                                     Texts::tr("显示小组件库中的预览（尚无数据时显示示例）。"));
     parser.addOption(preview);
     parser.process(app);
 

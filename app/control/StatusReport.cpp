@@ -6,10 +6,21 @@
 #include "ReminderStatus.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(StatusReport)
+};
+
+} // namespace
 
 namespace {
 
@@ -28,9 +39,7 @@ QString modeName(FatigueMode mode)
 
 QString modeText(const QString& mode)
 {
-    return mode == u"working"   ? QStringLiteral("工作中")
-           : mode == u"resting" ? QStringLiteral("休息中")
-                                : QStringLiteral("空闲");
+    return mode == u"working" ? Texts::tr("工作中") : mode == u"resting" ? Texts::tr("休息中") : Texts::tr("空闲");
 }
 
 } // namespace
@@ -71,11 +80,11 @@ QVariantMap of(const AppState& state)
 
     status.insert(QStringLiteral("percentage"), percentage);
     status.insert(QStringLiteral("text"), QString(QString::number(percentage) + u'%'));
-    QStringList tooltip{QStringLiteral("Tavrin · ") + modeText(mode) + QStringLiteral(" · 疲劳 ") +
+    QStringList tooltip{QStringLiteral("Tavrin · ") + modeText(mode) + Texts::tr(" · 疲劳 ") +
                             QString::number(percentage) + u'%',
-                        QStringLiteral("今日 ") + formatDuration(state.todaySeconds())};
+                        Texts::tr("今日 ") + formatDuration(state.todaySeconds())};
     if (settings.movieMode) {
-        tooltip.append(QStringLiteral("会议/观影模式"));
+        tooltip.append(Texts::tr("会议/观影模式"));
     }
     tooltip.append(ReminderStatus::nextBreak(state));
     status.insert(QStringLiteral("tooltip"), tooltip.join(u'\n'));
@@ -88,11 +97,10 @@ QVariantMap of(const AppState& state)
 QString line(const QVariantMap& status, const QDateTime& now)
 {
     QStringList parts{modeText(status.value(QStringLiteral("mode")).toString()),
-                      QStringLiteral("疲劳 ") + status.value(QStringLiteral("text")).toString(),
-                      QStringLiteral("今日 ") +
-                          formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble())};
+                      Texts::tr("疲劳 ") + status.value(QStringLiteral("text")).toString(),
+                      Texts::tr("今日 ") + formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble())};
     if (status.value(QStringLiteral("meeting")).toBool()) {
-        parts.append(QStringLiteral("会议/观影模式"));
+        parts.append(Texts::tr("会议/观影模式"));
     }
     // When the next break comes: what holds it back says it instead.
     const auto at = [&status, &now](const char* key) {

@@ -9,10 +9,21 @@
 #include "RestGlyphView.h"
 #include "TavrinFont.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BreakOverlayContentView)
+};
+
+} // namespace
 
 namespace {
 
@@ -50,7 +61,7 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     m_message = new OverlayTextLabel(TavrinFont::make(34, QFont::Bold), white(1), 2, 900);
     m_message->setText(options.message);
     m_tipHeader = new OverlayTextLabel(TavrinFont::make(13), white(0.55), 1, 900);
-    m_tipHeader->setText(QStringLiteral("· 颈椎小贴士 ·"));
+    m_tipHeader->setText(Texts::tr("· 颈椎小贴士 ·"));
     m_guide = new GuideView;
     m_guide->hide();
     m_tip = new OverlayTextLabel(TavrinFont::make(16), white(0.95), 2, 640);
@@ -73,16 +84,16 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     buttons->setSpacing(14);
     buttons->addStretch(1);
     if (options.allowSkip) {
-        m_skip = new PillButton(QStringLiteral("跳过休息"));
+        m_skip = new PillButton(Texts::tr("跳过休息"));
         connect(m_skip, &PillButton::clicked, this, [onSkip = std::move(onSkip)] { onSkip(); });
         buttons->addWidget(m_skip);
         if (options.postponeMinutes) {
-            m_postpone = new PillButton(QStringLiteral("推迟 %1 分钟").arg(*options.postponeMinutes));
+            m_postpone = new PillButton(Texts::tr("推迟 %1 分钟").arg(*options.postponeMinutes));
             connect(m_postpone, &PillButton::clicked, this, [onPostpone = std::move(onPostpone)] { onPostpone(); });
             buttons->addWidget(m_postpone);
         }
     }
-    m_guideButton = new PillButton(QStringLiteral("跟练颈肩操"));
+    m_guideButton = new PillButton(Texts::tr("跟练颈肩操"));
     m_guideButton->hide();
     connect(m_guideButton, &PillButton::clicked, this, [onGuide = std::move(onGuide)] { onGuide(); });
     buttons->addWidget(m_guideButton);

@@ -3,12 +3,23 @@
 
 #include "TavrinFont.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 #include <numbers>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GuideView)
+};
+
+} // namespace
 
 namespace {
 
@@ -52,7 +63,7 @@ GuideView::GuideView(QWidget* parent)
 
 QString GuideView::count(const GuidedMoves::Frame& frame)
 {
-    return QStringLiteral("第 %1 / %2 次").arg(frame.repetition).arg(frame.repetitions);
+    return Texts::tr("第 %1 / %2 次").arg(frame.repetition).arg(frame.repetitions);
 }
 
 QRectF GuideView::progressTrack() const

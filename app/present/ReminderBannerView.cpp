@@ -7,6 +7,7 @@
 #include "WindowHints.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +16,16 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReminderBannerView)
+};
+
+} // namespace
 
 namespace {
 
@@ -133,7 +144,7 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
     close->setIcon(
         SymbolIcon::pixmap(QStringLiteral("xmark"), QSize(10, 10), secondaryText(palette()), devicePixelRatioF()));
     close->setIconSize(QSize(10, 10));
-    close->setToolTip(QStringLiteral("关闭"));
+    close->setToolTip(Texts::tr("关闭"));
     connect(close, &QToolButton::clicked, this, [onClose = std::move(onClose)] { onClose(); });
     m_close = close;
     row->addWidget(close, 0, Qt::AlignVCenter);

@@ -2,15 +2,25 @@
 #include "FormatDuration.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FormatDuration)
+};
+
+} // namespace
 
 QString formatDuration(double seconds)
 {
     const qint64 whole = WholeNumbers::truncated(seconds);
     const qint64 minutes = whole % 3600 / 60;
     if (whole < 3600) {
-        return QString::number(minutes) + QStringLiteral(" 分钟");
+        return QString::number(minutes) + Texts::tr(" 分钟");
     }
-    return QString::number(whole / 3600) + QStringLiteral(" 小时 ") + QString::number(minutes) +
-           QStringLiteral(" 分钟");
+    return QString::number(whole / 3600) + Texts::tr(" 小时 ") + QString::number(minutes) + Texts::tr(" 分钟");
 }

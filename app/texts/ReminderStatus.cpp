@@ -1,21 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReminderStatus.h"
 
+#include <QCoreApplication>
+
 #include "AppState.h"
 #include "ClockTime.h"
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReminderStatus)
+};
+
+} // namespace
 
 QString ReminderStatus::text(const std::optional<QDateTime>& pausedUntil, std::optional<QuietReason> waitReason,
                              const QDateTime& now)
 {
     if (pausedUntil) {
         const QString until = ClockTime::relative(*pausedUntil, now);
-        return QStringLiteral("提醒已暂停，至") + (until.startsWith(u'明') ? until : u' ' + until);
+        return Texts::tr("提醒已暂停，至") + (until.startsWith(u'明') ? until : u' ' + until);
     }
     if (waitReason == QuietReason::call) {
-        return QStringLiteral("通话中，休息已推迟");
+        return Texts::tr("通话中，休息已推迟");
     }
     if (waitReason == QuietReason::fullScreen) {
-        return QStringLiteral("全屏应用中，休息已推迟");
+        return Texts::tr("全屏应用中，休息已推迟");
     }
     return {};
 }
@@ -27,17 +39,17 @@ QString ReminderStatus::text(const AppState& state)
 
 QString ReminderStatus::postponed(const QDateTime& until, const QDateTime& now)
 {
-    return QStringLiteral("已推迟，") + ClockTime::relative(until, now) + QStringLiteral(" 再提醒");
+    return Texts::tr("已推迟，") + ClockTime::relative(until, now) + Texts::tr(" 再提醒");
 }
 
 QString ReminderStatus::startsAtPause()
 {
-    return QStringLiteral("停手后开始休息");
+    return Texts::tr("停手后开始休息");
 }
 
 QString ReminderStatus::minutesUntilBreak(qint64 minutes)
 {
-    return QStringLiteral("距离休息 ") + QString::number(minutes) + QStringLiteral(" 分钟");
+    return Texts::tr("距离休息 ") + QString::number(minutes) + Texts::tr(" 分钟");
 }
 
 QString ReminderStatus::nextBreak(const AppState& state)

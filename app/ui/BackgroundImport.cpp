@@ -6,9 +6,20 @@
 #include "PrivateFiles.h"
 #include "SystemLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BackgroundImport)
+};
+
+} // namespace
 
 namespace BackgroundImport {
 
@@ -21,10 +32,10 @@ std::optional<QString> refusal(const QString& source)
 {
     const QFileInfo file(source);
     if (!file.isFile()) {
-        return QStringLiteral("这不是一个普通的图片文件。");
+        return Texts::tr("这不是一个普通的图片文件。");
     }
     if (file.size() > OverlayBackground::kMaxFileBytes) {
-        return QStringLiteral("图片超过 %1 MB，请选择小一些的图片。").arg(OverlayBackground::kMaxFileBytes >> 20);
+        return Texts::tr("图片超过 %1 MB，请选择小一些的图片。").arg(OverlayBackground::kMaxFileBytes >> 20);
     }
     return std::nullopt;
 }
@@ -32,7 +43,7 @@ std::optional<QString> refusal(const QString& source)
 std::optional<QString> importImage(const QString& source, const QString& folder, qint64 epochSeconds, SystemLog& log)
 {
     if (!PrivateFiles::ensureDirectory(folder)) {
-        log.log(kFailure, QStringLiteral("无法创建文件夹 ") + folder);
+        log.log(kFailure, Texts::tr("无法创建文件夹 ") + folder);
         return std::nullopt;
     }
     const QDir directory(folder);

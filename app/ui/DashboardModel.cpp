@@ -4,8 +4,19 @@
 #include "FormatDuration.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DashboardModel)
+};
+
+} // namespace
 
 namespace DashboardModel {
 
@@ -31,14 +42,12 @@ std::array<RuleChip, 4> ruleChips(const AppSettings& settings)
 {
     const qint64 rest = settings.rule.restSeconds;
     return {{
-        {QStringLiteral("timer"), QStringLiteral("工作"),
-         QString::number(settings.rule.workSeconds / 60) + QStringLiteral(" 分钟")},
-        {QStringLiteral("pause.circle"), QStringLiteral("休息"),
-         QStringLiteral("%1 分 %2 秒").arg(rest / 60).arg(rest % 60)},
-        {QStringLiteral("bell"), QStringLiteral("间隔"),
-         QString::number(settings.nagIntervalSeconds / 60) + QStringLiteral(" 分钟")},
-        {QStringLiteral("video"), QStringLiteral("会议/观影"),
-         settings.movieMode ? QStringLiteral("开启") : QStringLiteral("关闭")},
+        {QStringLiteral("timer"), Texts::tr("工作"),
+         QString::number(settings.rule.workSeconds / 60) + Texts::tr(" 分钟")},
+        {QStringLiteral("pause.circle"), Texts::tr("休息"), Texts::tr("%1 分 %2 秒").arg(rest / 60).arg(rest % 60)},
+        {QStringLiteral("bell"), Texts::tr("间隔"),
+         QString::number(settings.nagIntervalSeconds / 60) + Texts::tr(" 分钟")},
+        {QStringLiteral("video"), Texts::tr("会议/观影"), settings.movieMode ? Texts::tr("开启") : Texts::tr("关闭")},
     }};
 }
 
@@ -50,8 +59,8 @@ AppSettings toggleDisplayMode(AppSettings settings)
 
 QString aboutText(const QString& version, const QString& dataFolder)
 {
-    return QStringLiteral("版本 ") + (version.isEmpty() ? QStringLiteral("未知") : version) +
-           QStringLiteral("\n许可证：GNU GPL 3.0 或更高版本\n数据保存在：") + dataFolder + QStringLiteral("\n\n") +
+    return Texts::tr("版本 ") + (version.isEmpty() ? Texts::tr("未知") : version) +
+           Texts::tr("\n许可证：GNU GPL 3.0 或更高版本\n数据保存在：") + dataFolder + QStringLiteral("\n\n") +
            QStringLiteral("· 持续工作会累积疲劳值，达到规则时长会弹出全屏休息提醒。\n"
                           "· 锁屏 / 睡眠 / 完成休息后疲劳值下降。\n"
                           "· 开启会议/观影模式后，会议、观影期间不累计疲劳值与工作时长。\n"

@@ -22,6 +22,16 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DashboardWindow)
+};
+
+} // namespace
+
 DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, const Clock& clock,
                                  LocalCalendar calendar, QWidget* parent)
     : QWidget(parent)
@@ -43,7 +53,7 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     auto* brand = new QHBoxLayout;
     brand->setSpacing(12);
     brand->addWidget(new AppLogoMark(AppAssets::logo()));
-    brand->addWidget(new ToneLabel(QStringLiteral("Tavrin · 守护颈椎健康"), ToneLabel::Tone::primary,
+    brand->addWidget(new ToneLabel(Texts::tr("Tavrin · 守护颈椎健康"), ToneLabel::Tone::primary,
                                    TavrinFont::make(15, QFont::Medium)));
     brand->addSpacing(8);
     m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(13, QFont::Medium));
@@ -55,9 +65,9 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
 
     auto* figures = new QHBoxLayout;
     figures->setSpacing(16);
-    m_fatigue = new StatPanel(appearance, QStringLiteral("疲劳值"), true);
+    m_fatigue = new StatPanel(appearance, Texts::tr("疲劳值"), true);
     m_fatigue->setFixedWidth(180);
-    m_today = new StatPanel(appearance, QStringLiteral("今日时长"), false);
+    m_today = new StatPanel(appearance, Texts::tr("今日时长"), false);
     m_today->setFixedWidth(320);
     figures->addWidget(m_fatigue, 0, Qt::AlignTop);
     figures->addWidget(m_today, 0, Qt::AlignTop);
@@ -69,7 +79,7 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     cardLayout->setContentsMargins(28, 28, 28, 28);
     cardLayout->setSpacing(32);
     cardLayout->addWidget(
-        new ToneLabel(QStringLiteral("今日使用"), ToneLabel::Tone::primary, TavrinFont::make(19, QFont::DemiBold)));
+        new ToneLabel(Texts::tr("今日使用"), ToneLabel::Tone::primary, TavrinFont::make(19, QFont::DemiBold)));
     m_chart = new UsageChart;
     cardLayout->addWidget(m_chart, 1);
     page->addWidget(card, 1);
@@ -107,12 +117,12 @@ QWidget* DashboardWindow::buildQuickActions()
     row->setSpacing(18);
 
     m_rest = new IconButton({QStringLiteral("eye")}, QSize(30, 28));
-    m_rest->setToolTip(QStringLiteral("立即休息"));
+    m_rest->setToolTip(Texts::tr("立即休息"));
     connect(m_rest, &QToolButton::clicked, this, [this] { m_state.requestBreak(); });
 
     m_movieMode = new IconButton({QStringLiteral("video")}, QSize(30, 28));
     m_movieMode->setCheckable(true);
-    m_movieMode->setToolTip(QStringLiteral("会议/观影模式"));
+    m_movieMode->setToolTip(Texts::tr("会议/观影模式"));
     connect(m_movieMode, &QToolButton::toggled, this, [this](bool on) {
         if (on != m_state.settings().movieMode) {
             m_state.settingsStore().setSettings(m_state.settings().withMovieMode(on));
@@ -120,18 +130,18 @@ QWidget* DashboardWindow::buildQuickActions()
     });
 
     m_settings = new IconButton({QStringLiteral("gearshape")}, QSize(30, 28));
-    m_settings->setToolTip(QStringLiteral("设置"));
+    m_settings->setToolTip(Texts::tr("设置"));
     connect(m_settings, &QToolButton::clicked, this, &DashboardWindow::settingsRequested);
 
     m_more = new IconButton({QStringLiteral("ellipsis"), QStringLiteral("chevron.down")}, QSize(48, 28));
-    m_more->setToolTip(QStringLiteral("更多"));
+    m_more->setToolTip(Texts::tr("更多"));
     auto* menu = new QMenu(m_more);
     menu->setFont(TavrinFont::make(13));
     // Pause or resume, whichever applies when the menu opens.
-    m_pauseMenu = menu->addMenu(QStringLiteral("暂停提醒"));
+    m_pauseMenu = menu->addMenu(Texts::tr("暂停提醒"));
     m_pauseMenu->setFont(menu->font());
     PauseMenu::addActions(m_pauseMenu, m_state);
-    m_resume = menu->addAction(QStringLiteral("恢复提醒"));
+    m_resume = menu->addAction(Texts::tr("恢复提醒"));
     m_resume->setObjectName(QStringLiteral("resume"));
     connect(m_resume, &QAction::triggered, this, [this] { m_state.resumeReminders(); });
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -144,11 +154,11 @@ QWidget* DashboardWindow::buildQuickActions()
         action->setObjectName(name);
         return action;
     };
-    connect(add(QStringLiteral("history"), QStringLiteral("使用历史")), &QAction::triggered, this,
+    connect(add(QStringLiteral("history"), Texts::tr("使用历史")), &QAction::triggered, this,
             &DashboardWindow::historyRequested);
     menu->addSeparator();
-    connect(add(QStringLiteral("about"), QStringLiteral("关于")), &QAction::triggered, this, [this] { showAbout(); });
-    connect(add(QStringLiteral("toggleDisplayMode"), QStringLiteral("显示模式")), &QAction::triggered, this,
+    connect(add(QStringLiteral("about"), Texts::tr("关于")), &QAction::triggered, this, [this] { showAbout(); });
+    connect(add(QStringLiteral("toggleDisplayMode"), Texts::tr("显示模式")), &QAction::triggered, this,
             &DashboardWindow::toggleDisplayMode);
     m_more->setMenu(menu);
     m_more->setPopupMode(QToolButton::InstantPopup);
@@ -179,7 +189,7 @@ QMessageBox* DashboardWindow::showAbout()
     } else {
         box->setIcon(QMessageBox::Information);
     }
-    box->addButton(QStringLiteral("好的"), QMessageBox::AcceptRole);
+    box->addButton(Texts::tr("好的"), QMessageBox::AcceptRole);
     box->setWindowModality(Qt::WindowModal);
     m_about = box;
     box->open();

@@ -5,12 +5,23 @@
 #include "TavrinFont.h"
 #include "ThemeColors.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryChart)
+};
+
+} // namespace
 
 namespace {
 
@@ -32,7 +43,7 @@ HistoryChart::HistoryChart(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("每日使用时长与疲劳峰值"));
+    setAccessibleName(Texts::tr("每日使用时长与疲劳峰值"));
     setFont(TavrinFont::make(11));
 }
 
@@ -110,9 +121,9 @@ void HistoryChart::paintEvent(QPaintEvent*)
     // Axes: hours at the left, percent at the right, on the same grid lines.
     const int step = m_topHours <= 6 ? 1 : m_topHours <= 12 ? 2 : 4;
     painter.setPen(secondary);
-    painter.drawText(QRectF(0, 0, kLeft + 40, kTop - 8), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("小时"));
+    painter.drawText(QRectF(0, 0, kLeft + 40, kTop - 8), Qt::AlignLeft | Qt::AlignBottom, Texts::tr("小时"));
     painter.drawText(QRectF(width() - kRight - 60, 0, kRight + 60, kTop - 8), Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("疲劳峰值"));
+                     Texts::tr("疲劳峰值"));
     QList<ChartPlot::Tick> hours;
     for (int hour = 0; hour <= m_topHours; hour += step) {
         hours.append({double(hour) / m_topHours, QString::number(hour)});
@@ -156,7 +167,7 @@ void HistoryChart::paintEvent(QPaintEvent*)
         // Counted back from today, so that today always has its label.
         if ((m_days.size() - 1 - i) % std::size_t(stride) == 0) {
             const QString text =
-                today ? QStringLiteral("今天") : QStringLiteral("%1/%2").arg(day.date.month()).arg(day.date.day());
+                today ? Texts::tr("今天") : QStringLiteral("%1/%2").arg(day.date.month()).arg(day.date.day());
             const double textWidth = metrics.horizontalAdvance(text) + 4;
             painter.setPen(secondary);
             painter.drawText(QRectF(centre - textWidth / 2, area.bottom() + 8, textWidth, kBottom - 8),

@@ -4,8 +4,19 @@
 #include "FormatDuration.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryModel)
+};
+
+} // namespace
 
 namespace HistoryModel {
 
@@ -71,7 +82,7 @@ Summary summarize(const std::vector<Day>& days)
 
 QString dayText(const QDate& date)
 {
-    return QStringLiteral("%1月%2日").arg(date.month()).arg(date.day());
+    return Texts::tr("%1月%2日").arg(date.month()).arg(date.day());
 }
 
 QString rateText(std::optional<double> rate)
@@ -83,12 +94,11 @@ QString dayDetails(const Day& day)
 {
     QString text = dayText(day.date) + u'\n';
     if (!day.hasUsage() && day.completed + day.skipped + day.postponed == 0) {
-        return text + QStringLiteral("没有使用记录");
+        return text + Texts::tr("没有使用记录");
     }
-    text += QStringLiteral("使用 ") + formatDuration(day.activeSeconds) + u'\n';
-    text +=
-        QStringLiteral("疲劳峰值 ") + QString::number(WholeNumbers::rounded(day.fatiguePeak)) + QStringLiteral("%\n");
-    text += QStringLiteral("休息 完成 %1 · 跳过 %2 · 推迟 %3").arg(day.completed).arg(day.skipped).arg(day.postponed);
+    text += Texts::tr("使用 ") + formatDuration(day.activeSeconds) + u'\n';
+    text += Texts::tr("疲劳峰值 ") + QString::number(WholeNumbers::rounded(day.fatiguePeak)) + QStringLiteral("%\n");
+    text += Texts::tr("休息 完成 %1 · 跳过 %2 · 推迟 %3").arg(day.completed).arg(day.skipped).arg(day.postponed);
     return text;
 }
 

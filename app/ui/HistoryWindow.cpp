@@ -14,6 +14,7 @@
 #include "UserDefaults.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -24,6 +25,16 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
+};
+
+} // namespace
 
 namespace {
 
@@ -66,7 +77,7 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     if (std::ranges::find(HistoryModel::kPeriods, stored) != std::end(HistoryModel::kPeriods)) {
         m_period = stored;
     }
-    setWindowTitle(QStringLiteral("使用历史"));
+    setWindowTitle(Texts::tr("使用历史"));
     setObjectName(QStringLiteral("history"));
     setMinimumSize(820, 600);
     resize(1000, 680);
@@ -78,14 +89,14 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
 
     auto* header = new QHBoxLayout;
     header->addWidget(
-        new ToneLabel(QStringLiteral("使用历史"), ToneLabel::Tone::primary, TavrinFont::make(19, QFont::DemiBold)));
+        new ToneLabel(Texts::tr("使用历史"), ToneLabel::Tone::primary, TavrinFont::make(19, QFont::DemiBold)));
     header->addStretch(1);
     // The period as one segmented switch.
     auto* segments = new QHBoxLayout;
     segments->setSpacing(0);
     m_periods = new QButtonGroup(this);
     for (const int days : HistoryModel::kPeriods) {
-        auto* button = new QPushButton(QStringLiteral("近 %1 天").arg(days));
+        auto* button = new QPushButton(Texts::tr("近 %1 天").arg(days));
         button->setCheckable(true);
         button->setAutoDefault(false);
         button->setFont(TavrinFont::make(13));
@@ -108,21 +119,21 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     connect(m_periods, &QButtonGroup::idClicked, this, &HistoryWindow::showPeriod);
     header->addLayout(segments);
     header->addSpacing(16);
-    m_export = new QPushButton(QStringLiteral("导出 CSV…"));
+    m_export = new QPushButton(Texts::tr("导出 CSV…"));
     m_export->setFont(TavrinFont::make(13));
     m_export->setAutoDefault(false);
     m_export->setStyleSheet(QStringLiteral("QPushButton { padding: 5px 14px; border: 1px solid palette(mid); "
                                            "border-radius: 7px; background: palette(button); }"));
-    m_export->setToolTip(QStringLiteral("把全部使用记录和休息记录导出为 usage.csv 和 breaks.csv"));
+    m_export->setToolTip(Texts::tr("把全部使用记录和休息记录导出为 usage.csv 和 breaks.csv"));
     connect(m_export, &QPushButton::clicked, this, [this] { chooseExportFolder(); });
     header->addWidget(m_export);
     page->addLayout(header);
 
     auto* figures = new QHBoxLayout;
     figures->setSpacing(16);
-    m_average = new StatPanel(m_services.appearance, QStringLiteral("日均使用"), false);
-    m_completion = new StatPanel(m_services.appearance, QStringLiteral("休息完成率"), true);
-    m_longest = new StatPanel(m_services.appearance, QStringLiteral("单日最长使用"), false);
+    m_average = new StatPanel(m_services.appearance, Texts::tr("日均使用"), false);
+    m_completion = new StatPanel(m_services.appearance, Texts::tr("休息完成率"), true);
+    m_longest = new StatPanel(m_services.appearance, Texts::tr("单日最长使用"), false);
     m_average->setFixedWidth(260);
     m_completion->setFixedWidth(180);
     m_longest->setFixedWidth(340);
@@ -138,8 +149,8 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     cardLayout->setSpacing(12);
     auto* legend = new QHBoxLayout;
     legend->setSpacing(18);
-    legend->addWidget(legendEntry(ThemeColors::accent(palette()), false, QStringLiteral("使用时长")));
-    legend->addWidget(legendEntry(QColor(0xFF, 0x95, 0x00), true, QStringLiteral("疲劳峰值")));
+    legend->addWidget(legendEntry(ThemeColors::accent(palette()), false, Texts::tr("使用时长")));
+    legend->addWidget(legendEntry(QColor(0xFF, 0x95, 0x00), true, Texts::tr("疲劳峰值")));
     legend->addStretch(1);
     m_breaks = new ToneLabel(QString(), ToneLabel::Tone::secondary, TavrinFont::make(12));
     legend->addWidget(m_breaks);
@@ -226,7 +237,7 @@ void HistoryWindow::showReport()
         skipped += day.skipped;
         postponed += day.postponed;
     }
-    m_breaks->setText(QStringLiteral("休息：完成 %1 · 跳过 %2 · 推迟 %3").arg(completed).arg(skipped).arg(postponed));
+    m_breaks->setText(Texts::tr("休息：完成 %1 · 跳过 %2 · 推迟 %3").arg(completed).arg(skipped).arg(postponed));
     m_chart->setDays(m_report.days);
 }
 
@@ -236,7 +247,7 @@ QFileDialog* HistoryWindow::chooseExportFolder()
         m_chooser->raise();
         return m_chooser;
     }
-    auto* dialog = new QFileDialog(this, QStringLiteral("选择导出到的文件夹"));
+    auto* dialog = new QFileDialog(this, Texts::tr("选择导出到的文件夹"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
@@ -256,10 +267,10 @@ void HistoryWindow::exportTo(const QString& folder)
     QString error;
     const bool written = m_services.store.exportCsv(folder, &error);
     auto* box = new QMessageBox(written ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
-                                written ? QStringLiteral("已导出 usage.csv 和 breaks.csv") : QStringLiteral("导出失败"),
+                                written ? Texts::tr("已导出 usage.csv 和 breaks.csv") : Texts::tr("导出失败"),
                                 QMessageBox::NoButton, this);
     box->setInformativeText(written ? folder : error);
-    box->addButton(QStringLiteral("好的"), QMessageBox::AcceptRole);
+    box->addButton(Texts::tr("好的"), QMessageBox::AcceptRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MenuBarPanel)
+};
+
+} // namespace
 
 namespace {
 
@@ -56,7 +67,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
 {
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(kWidth);
-    setWindowTitle(QStringLiteral("Tavrin 状态"));
+    setWindowTitle(Texts::tr("Tavrin 状态"));
 
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(14, 14, 14, 14);
@@ -96,7 +107,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     stack->addWidget(m_reminderStatus);
     // Usage that cannot be stored: said here, the file and the reason in the tooltip.
     m_storeProblem =
-        new ToneLabel(QStringLiteral("无法保存使用记录"), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
+        new ToneLabel(Texts::tr("无法保存使用记录"), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
     m_storeProblem->setObjectName(QStringLiteral("storeProblem"));
     m_storeProblem->hide();
     stack->addWidget(m_storeProblem);
@@ -104,7 +115,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     stack->addWidget(divider());
     auto* actions = new QVBoxLayout;
     actions->setSpacing(2);
-    m_rest = actionButton(QStringLiteral("立即休息"), QIcon());
+    m_rest = actionButton(Texts::tr("立即休息"), QIcon());
     tintIcon(m_rest, QStringLiteral("figure.mind.and.body"));
     connect(m_rest, &QPushButton::clicked, this, [this] {
         hide();
@@ -112,7 +123,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     });
     actions->addWidget(m_rest);
     // A row like the others, its icon in line with theirs, with a switch at the end that shows the state.
-    m_movieMode = actionButton(QStringLiteral("会议/观影模式"), QIcon());
+    m_movieMode = actionButton(Texts::tr("会议/观影模式"), QIcon());
     m_movieMode->setCheckable(true);
     m_movieMode->setAccessibleName(m_movieMode->text());
     tintIcon(m_movieMode, QStringLiteral("video"));
@@ -131,7 +142,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     });
     actions->addWidget(m_movieMode);
     // Pausing offers its lengths in a menu; while paused the same row resumes.
-    m_pause = actionButton(QStringLiteral("暂停提醒"), QIcon());
+    m_pause = actionButton(Texts::tr("暂停提醒"), QIcon());
     tintIcon(m_pause, QStringLiteral("bell.slash"));
     m_pauseMenu = new QMenu(this);
     m_pauseMenu->setFont(TavrinFont::make(13));
@@ -156,13 +167,13 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
         return button;
     };
     m_dashboard =
-        opener(QStringLiteral("打开仪表盘"), QStringLiteral("chart.xyaxis.line"), &MenuBarPanel::dashboardRequested);
-    m_history = opener(QStringLiteral("使用历史"), QStringLiteral("calendar"), &MenuBarPanel::historyRequested);
-    m_settings = opener(QStringLiteral("设置"), QStringLiteral("gearshape"), &MenuBarPanel::settingsRequested);
+        opener(Texts::tr("打开仪表盘"), QStringLiteral("chart.xyaxis.line"), &MenuBarPanel::dashboardRequested);
+    m_history = opener(Texts::tr("使用历史"), QStringLiteral("calendar"), &MenuBarPanel::historyRequested);
+    m_settings = opener(Texts::tr("设置"), QStringLiteral("gearshape"), &MenuBarPanel::settingsRequested);
     stack->addLayout(actions);
 
     stack->addWidget(divider());
-    m_quit = actionButton(QStringLiteral("退出 Tavrin"), QIcon());
+    m_quit = actionButton(Texts::tr("退出 Tavrin"), QIcon());
     tintIcon(m_quit, QStringLiteral("power"));
     m_quit->setToolTip(QStringLiteral("Ctrl+Q"));
     connect(m_quit, &QPushButton::clicked, qApp, &QCoreApplication::quit);
@@ -242,7 +253,7 @@ void MenuBarPanel::refresh()
     m_today->setText(view.todayText);
     m_continuous->setText(view.continuousText);
     m_reminderStatus->setText(view.reminderStatus);
-    m_pause->setText(view.paused ? QStringLiteral("恢复提醒") : QStringLiteral("暂停提醒"));
+    m_pause->setText(view.paused ? Texts::tr("恢复提醒") : Texts::tr("暂停提醒"));
     if (isVisible()) {
         adjustSize();
     }

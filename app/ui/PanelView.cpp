@@ -4,8 +4,19 @@
 #include "FormatDuration.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PanelView)
+};
+
+} // namespace
 
 PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, const AppSettings& settings)
 {
@@ -15,10 +26,9 @@ PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, cons
     view.badgeText = QString::number(WholeNumbers::rounded(fatigue.percent)) + u'%';
     view.barValue = static_cast<int>(std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100));
     view.barWarning = fatigue.percent >= 85;
-    view.todayText = QStringLiteral("今日 ") + formatDuration(todaySeconds);
-    view.continuousText = QStringLiteral("连续 ") +
-                          QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) +
-                          QStringLiteral(" 分钟");
+    view.todayText = Texts::tr("今日 ") + formatDuration(todaySeconds);
+    view.continuousText =
+        Texts::tr("连续 ") + QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) + Texts::tr(" 分钟");
     view.movieMode = settings.movieMode;
     return view;
 }

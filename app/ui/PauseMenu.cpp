@@ -3,7 +3,18 @@
 
 #include "AppState.h"
 
+#include <QCoreApplication>
 #include <QMenu>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PauseMenu)
+};
+
+} // namespace
 
 void PauseMenu::addActions(QMenu* menu, AppState& state)
 {
@@ -13,8 +24,7 @@ void PauseMenu::addActions(QMenu* menu, AppState& state)
         action->setObjectName(name);
         QObject::connect(action, &QAction::triggered, menu, pause);
     };
-    add(QStringLiteral("pauseHalfAnHour"), QStringLiteral("30 分钟"), [&state] { state.pauseReminders(30min); });
-    add(QStringLiteral("pauseAnHour"), QStringLiteral("1 小时"), [&state] { state.pauseReminders(60min); });
-    add(QStringLiteral("pauseUntilTomorrow"), QStringLiteral("直到明天"),
-        [&state] { state.pauseRemindersUntilTomorrow(); });
+    add(QStringLiteral("pauseHalfAnHour"), Texts::tr("30 分钟"), [&state] { state.pauseReminders(30min); });
+    add(QStringLiteral("pauseAnHour"), Texts::tr("1 小时"), [&state] { state.pauseReminders(60min); });
+    add(QStringLiteral("pauseUntilTomorrow"), Texts::tr("直到明天"), [&state] { state.pauseRemindersUntilTomorrow(); });
 }

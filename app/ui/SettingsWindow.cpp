@@ -22,6 +22,7 @@
 #include "UnifiedWindowChrome.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
@@ -36,6 +37,16 @@
 
 #include <algorithm>
 #include <utility>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
+
+} // namespace
 
 using SettingsLayout::addRow;
 
@@ -57,7 +68,7 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
     , m_services(std::move(services))
 {
     setObjectName(QStringLiteral("settings"));
-    setWindowTitle(QStringLiteral("Tavrin 设置"));
+    setWindowTitle(Texts::tr("Tavrin 设置"));
     UnifiedWindowChrome::apply(this, m_services.appearance);
 
     auto* scroll = new QScrollArea(this);
@@ -102,41 +113,38 @@ void SettingsWindow::buildSections(QWidget* content)
     page->setSpacing(26);
     const Appearance& appearance = m_services.appearance;
 
-    QVBoxLayout* launch = SettingsLayout::addSection(page, QStringLiteral("启动"), appearance);
-    addSwitch(launch, QStringLiteral("launchAtStartup"), QStringLiteral("开机时启动"), &AppSettings::launchAtStartup);
+    QVBoxLayout* launch = SettingsLayout::addSection(page, Texts::tr("启动"), appearance);
+    addSwitch(launch, QStringLiteral("launchAtStartup"), Texts::tr("开机时启动"), &AppSettings::launchAtStartup);
 
-    QVBoxLayout* statusBar = SettingsLayout::addSection(page, QStringLiteral("状态栏"), appearance);
-    addSwitch(statusBar, QStringLiteral("showStatusBarIcon"), QStringLiteral("显示状态栏图标"),
+    QVBoxLayout* statusBar = SettingsLayout::addSection(page, Texts::tr("状态栏"), appearance);
+    addSwitch(statusBar, QStringLiteral("showStatusBarIcon"), Texts::tr("显示状态栏图标"),
               &AppSettings::showStatusBarIcon);
-    addSwitch(statusBar, QStringLiteral("showTodayInStatusBar"), QStringLiteral("在状态栏中显示今日时长"),
+    addSwitch(statusBar, QStringLiteral("showTodayInStatusBar"), Texts::tr("在状态栏中显示今日时长"),
               &AppSettings::showTodayInStatusBar);
 
-    QVBoxLayout* dock = SettingsLayout::addSection(page, QStringLiteral("程序坞"), appearance);
-    addSwitch(dock, QStringLiteral("showDockIcon"), QStringLiteral("显示程序坞图标"), &AppSettings::showDockIcon);
+    QVBoxLayout* dock = SettingsLayout::addSection(page, Texts::tr("程序坞"), appearance);
+    addSwitch(dock, QStringLiteral("showDockIcon"), Texts::tr("显示程序坞图标"), &AppSettings::showDockIcon);
 
-    QVBoxLayout* notices = SettingsLayout::addSection(page, QStringLiteral("通知"), appearance);
-    addSwitch(notices, QStringLiteral("notificationEnabled"), QStringLiteral("通知提醒"),
-              &AppSettings::notificationEnabled);
+    QVBoxLayout* notices = SettingsLayout::addSection(page, Texts::tr("通知"), appearance);
+    addSwitch(notices, QStringLiteral("notificationEnabled"), Texts::tr("通知提醒"), &AppSettings::notificationEnabled);
     m_reminderStyle = picker(&AppSettings::reminderStyle, 132);
     m_rows.insert(QStringLiteral("reminderStyle"),
-                  {addRow(notices, QStringLiteral("提醒方式"), m_reminderStyle), m_reminderStyle});
-    addSwitch(notices, QStringLiteral("notifyBeforeOverlay"), QStringLiteral("在全屏弹窗出现前通知提醒"),
+                  {addRow(notices, Texts::tr("提醒方式"), m_reminderStyle), m_reminderStyle});
+    addSwitch(notices, QStringLiteral("notifyBeforeOverlay"), Texts::tr("在全屏弹窗出现前通知提醒"),
               &AppSettings::notifyBeforeOverlay);
-    addSwitch(notices, QStringLiteral("startBreakAtPause"), QStringLiteral("在我停手时开始休息"),
+    addSwitch(notices, QStringLiteral("startBreakAtPause"), Texts::tr("在我停手时开始休息"),
               &AppSettings::startBreakAtPause);
-    addSwitch(notices, QStringLiteral("playSoundOnEnd"), QStringLiteral("休息结束时播放声音"),
-              &AppSettings::playSoundOnEnd);
-    addSwitch(notices, QStringLiteral("showSkipButton"), QStringLiteral("在全屏弹窗中展示跳过按钮"),
+    addSwitch(notices, QStringLiteral("playSoundOnEnd"), Texts::tr("休息结束时播放声音"), &AppSettings::playSoundOnEnd);
+    addSwitch(notices, QStringLiteral("showSkipButton"), Texts::tr("在全屏弹窗中展示跳过按钮"),
               &AppSettings::showSkipButton);
-    addSwitch(notices, QStringLiteral("guideDuringBreak"), QStringLiteral("休息时跟练"),
-              &AppSettings::guideDuringBreak);
-    addRow(notices, QStringLiteral("不适合我的动作"), excludedMovesButton());
+    addSwitch(notices, QStringLiteral("guideDuringBreak"), Texts::tr("休息时跟练"), &AppSettings::guideDuringBreak);
+    addRow(notices, Texts::tr("不适合我的动作"), excludedMovesButton());
     m_postpone = new QComboBox;
     m_postpone->setFont(TavrinFont::make(13));
     m_postpone->setFixedWidth(132);
-    m_postpone->setAccessibleName(QStringLiteral("推迟时长"));
+    m_postpone->setAccessibleName(Texts::tr("推迟时长"));
     for (const qint64 minutes : AppSettings::kPostponeChoices) {
-        m_postpone->addItem(QString::number(minutes) + QStringLiteral(" 分钟"), QVariant::fromValue(minutes));
+        m_postpone->addItem(QString::number(minutes) + Texts::tr(" 分钟"), QVariant::fromValue(minutes));
     }
     connect(m_postpone, &QComboBox::activated, this, [this](int index) {
         const qint64 minutes = m_postpone->itemData(index).toLongLong();
@@ -149,26 +157,25 @@ void SettingsWindow::buildSections(QWidget* content)
         const QSignalBlocker blocker(m_postpone);
         m_postpone->setCurrentIndex(m_postpone->findData(QVariant::fromValue(settings.postponeMinutes)));
     });
-    m_rows.insert(QStringLiteral("postponeMinutes"),
-                  {addRow(notices, QStringLiteral("推迟时长"), m_postpone), m_postpone});
+    m_rows.insert(QStringLiteral("postponeMinutes"), {addRow(notices, Texts::tr("推迟时长"), m_postpone), m_postpone});
     m_background = picker(&AppSettings::overlayBackground, 90);
-    m_upload = smallButton(QStringLiteral("上传"));
+    m_upload = smallButton(Texts::tr("上传"));
     connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
-    m_test = smallButton(QStringLiteral("测试"));
+    m_test = smallButton(Texts::tr("测试"));
     // Starts a break exactly as "rest now" does: on a later turn of the event loop.
     connect(m_test, &QPushButton::clicked, this, [this] { m_state.requestBreak(); });
     m_refreshers.append([this](const AppSettings& settings) {
         m_upload->setEnabled(settings.overlayBackground == OverlayBackgroundStyle::custom);
     });
-    addRow(notices, QStringLiteral("全屏弹窗背景"), SettingsLayout::group({m_background, m_upload, m_test}));
+    addRow(notices, Texts::tr("全屏弹窗背景"), SettingsLayout::group({m_background, m_upload, m_test}));
 
-    QVBoxLayout* rules = SettingsLayout::addSection(page, QStringLiteral("规则"), appearance);
+    QVBoxLayout* rules = SettingsLayout::addSection(page, Texts::tr("规则"), appearance);
     auto* messageBlock = new QVBoxLayout;
     messageBlock->setSpacing(8);
     messageBlock->addWidget(
-        new ToneLabel(QStringLiteral("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
+        new ToneLabel(Texts::tr("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
     m_breakMessage = new FieldLineEdit(appearance, QMargins(12, 9, 12, 9));
-    m_breakMessage->setPlaceholderText(QStringLiteral("你已经持续工作 45 分钟啦"));
+    m_breakMessage->setPlaceholderText(Texts::tr("你已经持续工作 45 分钟啦"));
     m_breakMessage->setMaxLength(static_cast<int>(AppSettings::kMaximumBreakMessageLength));
     connect(m_breakMessage, &QLineEdit::textEdited, this, [this](const QString& text) {
         change([text](AppSettings settings) {
@@ -187,27 +194,27 @@ void SettingsWindow::buildSections(QWidget* content)
     m_workMinutes = numberField(SettingsBindings::workMinutes, SettingsBindings::withWorkMinutes);
     m_restMinutes = numberField(SettingsBindings::restMinutes, SettingsBindings::withRestMinutes);
     m_restSeconds = numberField(SettingsBindings::restSeconds, SettingsBindings::withRestSeconds);
-    addRow(rules, QStringLiteral("规则"),
-           SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("工作")), m_workMinutes,
-                                  SettingsLayout::groupText(QStringLiteral("分后，休息")), m_restMinutes,
-                                  SettingsLayout::groupText(QStringLiteral("分")), m_restSeconds,
-                                  SettingsLayout::groupText(QStringLiteral("秒"))}));
+    addRow(rules, Texts::tr("规则"),
+           SettingsLayout::group({SettingsLayout::groupText(Texts::tr("工作")), m_workMinutes,
+                                  SettingsLayout::groupText(Texts::tr("分后，休息")), m_restMinutes,
+                                  SettingsLayout::groupText(Texts::tr("分")), m_restSeconds,
+                                  SettingsLayout::groupText(Texts::tr("秒"))}));
     m_nagMinutes = numberField(SettingsBindings::nagMinutes, SettingsBindings::withNagMinutes);
-    QWidget* nag = SettingsLayout::group({SettingsLayout::groupText(QStringLiteral("100% 时每隔")), m_nagMinutes,
-                                          SettingsLayout::groupText(QStringLiteral("分钟提醒"))});
-    m_rows.insert(QStringLiteral("nagIntervalSeconds"), {addRow(rules, QStringLiteral("通知间隔"), nag), nag});
+    QWidget* nag = SettingsLayout::group({SettingsLayout::groupText(Texts::tr("100% 时每隔")), m_nagMinutes,
+                                          SettingsLayout::groupText(Texts::tr("分钟提醒"))});
+    m_rows.insert(QStringLiteral("nagIntervalSeconds"), {addRow(rules, Texts::tr("通知间隔"), nag), nag});
     m_refreshers.append([this](const AppSettings& settings) { enableRows(settings); });
 
     addCaptionedSwitch(
-        rules, QStringLiteral("movieMode"), QStringLiteral("会议/观影模式"),
-        QStringLiteral("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
+        rules, QStringLiteral("movieMode"), Texts::tr("会议/观影模式"),
+        Texts::tr("开启后暂停统计，会议、观影期间不累计疲劳值与工作时长"),
         [](const AppSettings& settings) { return settings.movieMode; },
         [](const AppSettings& settings, bool on) { return settings.withMovieMode(on); });
 
-    QVBoxLayout* quiet = SettingsLayout::addSection(page, QStringLiteral("免打扰"), appearance);
+    QVBoxLayout* quiet = SettingsLayout::addSection(page, Texts::tr("免打扰"), appearance);
     addCaptionedSwitch(
-        quiet, QStringLiteral("quietDuringCalls"), QStringLiteral("麦克风或摄像头使用中时推迟休息"),
-        QStringLiteral("其他程序录音或使用摄像头时，休息等结束 2 分钟后再开始，最多推迟 60 分钟"),
+        quiet, QStringLiteral("quietDuringCalls"), Texts::tr("麦克风或摄像头使用中时推迟休息"),
+        Texts::tr("其他程序录音或使用摄像头时，休息等结束 2 分钟后再开始，最多推迟 60 分钟"),
         [](const AppSettings& settings) { return settings.quietDuringCalls; },
         [](AppSettings settings, bool on) {
             settings.quietDuringCalls = on;
@@ -216,12 +223,12 @@ void SettingsWindow::buildSections(QWidget* content)
     // Where the session cannot tell, the switch says so rather than promise a quiet it cannot keep.
     const BusySignal::Coverage coverage = m_state.fullScreenCoverage();
     const QString fullScreenCaption =
-        coverage == BusySignal::Coverage::nothing ? QStringLiteral("当前会话无法得知前台窗口是否全屏，此项不可用")
+        coverage == BusySignal::Coverage::nothing ? Texts::tr("当前会话无法得知前台窗口是否全屏，此项不可用")
         : coverage == BusySignal::Coverage::x11WindowsOnly
-            ? QStringLiteral("Wayland 会话中只能识别 X11 应用的全屏窗口，原生 Wayland 窗口无法得知")
-            : QStringLiteral("演示、视频等全屏时，休息等退出全屏 2 分钟后再开始，最多推迟 60 分钟");
+            ? Texts::tr("Wayland 会话中只能识别 X11 应用的全屏窗口，原生 Wayland 窗口无法得知")
+            : Texts::tr("演示、视频等全屏时，休息等退出全屏 2 分钟后再开始，最多推迟 60 分钟");
     SwitchToggle* fullScreen = addCaptionedSwitch(
-        quiet, QStringLiteral("quietDuringFullScreen"), QStringLiteral("前台窗口全屏时推迟休息"), fullScreenCaption,
+        quiet, QStringLiteral("quietDuringFullScreen"), Texts::tr("前台窗口全屏时推迟休息"), fullScreenCaption,
         [](const AppSettings& settings) { return settings.quietDuringFullScreen; },
         [](AppSettings settings, bool on) {
             settings.quietDuringFullScreen = on;
@@ -229,17 +236,17 @@ void SettingsWindow::buildSections(QWidget* content)
         });
     fullScreen->setEnabled(coverage != BusySignal::Coverage::nothing);
 
-    QVBoxLayout* look = SettingsLayout::addSection(page, QStringLiteral("外观"), appearance);
+    QVBoxLayout* look = SettingsLayout::addSection(page, Texts::tr("外观"), appearance);
     m_theme = picker(&AppSettings::theme, 132);
-    addRow(look, QStringLiteral("主题"), m_theme);
+    addRow(look, Texts::tr("主题"), m_theme);
 
-    QVBoxLayout* other = SettingsLayout::addSection(page, QStringLiteral("其他"), appearance);
+    QVBoxLayout* other = SettingsLayout::addSection(page, Texts::tr("其他"), appearance);
     m_contact = new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));
     m_contact->setFont(TavrinFont::make(13));
     m_contact->setTextFormat(Qt::RichText);
     m_contact->setOpenExternalLinks(true);
     m_contact->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    addRow(other, QStringLiteral("联系开发者"), m_contact);
+    addRow(other, Texts::tr("联系开发者"), m_contact);
     page->addStretch(1);
 }
 
@@ -317,7 +324,7 @@ QPushButton* SettingsWindow::excludedMovesButton()
             action->setChecked(settings.excludedMoves.contains(action->data().toString()));
             leftOut += action->isChecked() ? 1 : 0;
         }
-        button->setText(leftOut == 0 ? QStringLiteral("无") : QStringLiteral("已排除 %1 个").arg(leftOut));
+        button->setText(leftOut == 0 ? Texts::tr("无") : Texts::tr("已排除 %1 个").arg(leftOut));
     });
     return button;
 }
@@ -411,7 +418,7 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
         m_chooser->raise();
         return m_chooser;
     }
-    auto* dialog = new QFileDialog(this, QStringLiteral("选择全屏弹窗的背景图片"));
+    auto* dialog = new QFileDialog(this, Texts::tr("选择全屏弹窗的背景图片"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     // One filter, all the pictures Qt can read, chosen from the start: per-type filters hid PNG and JPEG
@@ -420,10 +427,10 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
     }
-    const QString allImages = QStringLiteral("图片 (%1)").arg(patterns.join(u' '));
+    const QString allImages = Texts::tr("图片 (%1)").arg(patterns.join(u' '));
     dialog->setNameFilter(allImages);
     dialog->selectNameFilter(allImages);
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("文件名"));
+    dialog->setLabelText(QFileDialog::FileName, Texts::tr("文件名"));
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
         if (!path.isEmpty()) {
@@ -438,11 +445,11 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
 void SettingsWindow::useBackgroundImage(const QString& chosenPath)
 {
     if (const auto reason = BackgroundImport::refusal(chosenPath)) {
-        m_services.log.log(BackgroundImport::kFailure, chosenPath + QStringLiteral("：") + *reason);
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                    QStringLiteral("无法用这个文件作为全屏弹窗的背景"), QMessageBox::NoButton, this);
+        m_services.log.log(BackgroundImport::kFailure, chosenPath + Texts::tr("：") + *reason);
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), Texts::tr("无法用这个文件作为全屏弹窗的背景"),
+                                    QMessageBox::NoButton, this);
         box->setInformativeText(*reason);
-        box->addButton(QStringLiteral("好的"), QMessageBox::AcceptRole);
+        box->addButton(Texts::tr("好的"), QMessageBox::AcceptRole);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
         box->open();

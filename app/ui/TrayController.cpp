@@ -7,8 +7,19 @@
 #include "MenuBarPanel.h"
 #include "ReminderStatus.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QIcon>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TrayController)
+};
+
+} // namespace
 
 TrayController::TrayController(AppState& state, QObject* parent)
     : QObject(parent)
@@ -35,8 +46,7 @@ TrayController::~TrayController()
 
 QString TrayController::tooltip(bool showToday, double todaySeconds, const QString& reminderStatus)
 {
-    QString text =
-        showToday ? QStringLiteral("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
+    QString text = showToday ? Texts::tr("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
     if (!reminderStatus.isEmpty()) {
         text += u'\n' + reminderStatus;
     }

@@ -4,16 +4,27 @@
 #include "TavrinFont.h"
 #include "ThemeColors.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UsageChart)
+};
+
+} // namespace
+
 UsageChart::UsageChart(QWidget* parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("今日疲劳曲线"));
+    setAccessibleName(Texts::tr("今日疲劳曲线"));
     setMinimumHeight(240);
     setMouseTracking(true);
     setFont(TavrinFont::make(11, QFont::Medium));
@@ -97,9 +108,7 @@ void UsageChart::mouseMoveEvent(QMouseEvent* event)
         const auto index = static_cast<qsizetype>(std::lround((event->position().x() - layout.curve[0].x()) / step));
         if (index >= 0 && index < m_points.size()) {
             const UsagePoint& point = m_points[index];
-            text = QStringLiteral("%1:00 · 疲劳 %2%")
-                       .arg(point.hour, 2, 10, QLatin1Char('0'))
-                       .arg(std::lround(point.value));
+            text = Texts::tr("%1:00 · 疲劳 %2%").arg(point.hour, 2, 10, QLatin1Char('0')).arg(std::lround(point.value));
         }
     }
     ChartPlot::showTip(this, event->globalPosition().toPoint(), text);
