@@ -1,8 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuidedMoves.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GuidedMoves)
+};
+
+} // namespace
 
 namespace GuidedMoves {
 
@@ -23,14 +34,14 @@ const std::vector<Move>& library()
 {
     static const std::vector<Move> moves{
         {QStringLiteral("chin-tuck"),
-         QStringLiteral("收下巴"),
-         QStringLiteral("目视前方，下巴水平向后收，做出双下巴，停 3 秒再放松，不痛为度"),
+         Texts::tr("收下巴"),
+         Texts::tr("目视前方，下巴水平向后收，做出双下巴，停 3 秒再放松，不痛为度"),
          6,
          true,
          {{0, {}}, {0.3, {.tuck = 1}}, {0.8, {.tuck = 1}}, {1, {}}}},
         {QStringLiteral("side-bend"),
-         QStringLiteral("侧屈颈部"),
-         QStringLiteral("耳朵缓慢靠向肩膀，肩膀不耸起，两侧各停 3 秒，不痛为度"),
+         Texts::tr("侧屈颈部"),
+         Texts::tr("耳朵缓慢靠向肩膀，肩膀不耸起，两侧各停 3 秒，不痛为度"),
          12,
          false,
          {{0, {}},
@@ -41,8 +52,8 @@ const std::vector<Move>& library()
           {0.92, tilted(28)},
           {1, {}}}},
         {QStringLiteral("turn"),
-         QStringLiteral("左右转头"),
-         QStringLiteral("在舒适范围内缓慢转头看向一侧，回正后再看向另一侧，切忌快速甩头"),
+         Texts::tr("左右转头"),
+         Texts::tr("在舒适范围内缓慢转头看向一侧，回正后再看向另一侧，切忌快速甩头"),
          10,
          false,
          {{0, {}},
@@ -53,38 +64,38 @@ const std::vector<Move>& library()
           {0.9, turned(0.8)},
           {1, {}}}},
         {QStringLiteral("shoulder-roll"),
-         QStringLiteral("向后绕肩"),
-         QStringLiteral("双肩向上、向后、再向下慢慢画圈，打开胸廓，呼吸放松"),
+         Texts::tr("向后绕肩"),
+         Texts::tr("双肩向上、向后、再向下慢慢画圈，打开胸廓，呼吸放松"),
          4,
          false,
          {{0, {}}, {1, {.roll = 1}}}},
         {QStringLiteral("shrug"),
-         QStringLiteral("耸肩放松"),
-         QStringLiteral("双肩缓缓耸向耳朵，停 2 秒，再让肩膀自然落下，释放斜方肌紧张"),
+         Texts::tr("耸肩放松"),
+         Texts::tr("双肩缓缓耸向耳朵，停 2 秒，再让肩膀自然落下，释放斜方肌紧张"),
          5,
          false,
          {{0, {}}, {0.35, {.shrug = 1}}, {0.7, {.shrug = 1}}, {0.8, {}}, {1, {}}}},
         {QStringLiteral("blade-squeeze"),
-         QStringLiteral("夹紧肩胛"),
-         QStringLiteral("手肘向后下方带，肩胛骨向中间夹紧，停 3 秒，挺胸但不仰头"),
+         Texts::tr("夹紧肩胛"),
+         Texts::tr("手肘向后下方带，肩胛骨向中间夹紧，停 3 秒，挺胸但不仰头"),
          6,
          true,
          {{0, {}}, {0.3, {.squeeze = 1}}, {0.8, {.squeeze = 1}}, {1, {}}}},
         {QStringLiteral("chest-open"),
-         QStringLiteral("扩胸打开"),
-         QStringLiteral("双臂向两侧打开、略向后展，感到胸前舒展即可，停 5 秒"),
+         Texts::tr("扩胸打开"),
+         Texts::tr("双臂向两侧打开、略向后展，感到胸前舒展即可，停 5 秒"),
          8,
          false,
          {{0, {}}, {0.3, {.open = 1}}, {0.85, {.open = 1}}, {1, {}}}},
         {QStringLiteral("chin-down"),
-         QStringLiteral("低头拉伸"),
-         QStringLiteral("下巴慢慢靠向胸口，感到颈后轻微拉伸即可，停 5 秒，不痛为度"),
+         Texts::tr("低头拉伸"),
+         Texts::tr("下巴慢慢靠向胸口，感到颈后轻微拉伸即可，停 5 秒，不痛为度"),
          8,
          true,
          {{0, {}}, {0.3, {.nod = 1}}, {0.85, {.nod = 1}}, {1, {}}}},
         {QStringLiteral("diagonal"),
-         QStringLiteral("斜向拉伸"),
-         QStringLiteral("头向一侧斜下方低，像看向腋下，两侧各停 3 秒，动作轻柔，不痛为度"),
+         Texts::tr("斜向拉伸"),
+         Texts::tr("头向一侧斜下方低，像看向腋下，两侧各停 3 秒，动作轻柔，不痛为度"),
          12,
          false,
          {{0, {}},

@@ -46,7 +46,7 @@ OverlayContent BreakOverlayPresenter::content() const
                                return !m_excludedMoves.contains(move.id);
                            });
     return {format(m_remaining),
-            OverlayTips::kTips[static_cast<std::size_t>(m_tipIndex)],
+            OverlayTips::tip(static_cast<std::size_t>(m_tipIndex)),
             progress(m_remaining, m_duration),
             elapsed >= kKeysIgnoredSeconds,
             m_guide,

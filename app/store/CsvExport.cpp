@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 #include <sys/stat.h>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvExport)
+};
+
+} // namespace
 
 namespace {
 
@@ -43,7 +54,7 @@ QByteArray CsvExport::encode(const Table& table)
 bool CsvExport::write(const QString& folder, const QList<Table>& tables, QString* error)
 {
     if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("无法创建文件夹 %1").arg(folder);
+        *error = Texts::tr("无法创建文件夹 %1").arg(folder);
         return false;
     }
     for (const Table& table : tables) {
@@ -53,7 +64,7 @@ bool CsvExport::write(const QString& folder, const QList<Table>& tables, QString
         struct stat info
         {};
         if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-            *error = QStringLiteral("%1 不是普通文件（可能是链接），不会覆盖").arg(path);
+            *error = Texts::tr("%1 不是普通文件（可能是链接），不会覆盖").arg(path);
             return false;
         }
         QSaveFile file(path);
@@ -61,7 +72,7 @@ bool CsvExport::write(const QString& folder, const QList<Table>& tables, QString
         // Unbuffered: through its buffer QSaveFile would commit a file cut short (a full disk) as complete.
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||
             !file.commit()) {
-            *error = QStringLiteral("无法写入 %1：%2").arg(file.fileName(), file.errorString());
+            *error = Texts::tr("无法写入 %1：%2").arg(file.fileName(), file.errorString());
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "PrivateFiles.h"
 #include "SystemLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimeZone>
 
@@ -16,6 +17,16 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UsageDatabase)
+};
+
+} // namespace
 
 namespace {
 
@@ -134,7 +145,7 @@ void UsageDatabase::open(const QString& path, Access access)
         if (sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             m_db = db;
         } else {
-            m_log.log(kOpenFailed, path + QStringLiteral("：") + QString::fromUtf8(sqlite3_errmsg(db)));
+            m_log.log(kOpenFailed, path + Texts::tr("：") + QString::fromUtf8(sqlite3_errmsg(db)));
             sqlite3_close(db);
         }
         return;
@@ -148,9 +159,9 @@ void UsageDatabase::open(const QString& path, Access access)
     // A read-only file opens without an error but could never take a write: treat it as not openable
     // rather than failing (and logging) at every flush.
     if (result != SQLITE_OK || sqlite3_db_readonly(db, "main") == 1) {
-        m_log.log(kOpenFailed, path + QStringLiteral("：") +
+        m_log.log(kOpenFailed, path + Texts::tr("：") +
                                    (result != SQLITE_OK ? QString::fromUtf8(sqlite3_errmsg(db))
-                                                        : QStringLiteral("文件或其文件夹只读，无法写入")));
+                                                        : Texts::tr("文件或其文件夹只读，无法写入")));
         sqlite3_close(db);
         return;
     }
@@ -216,14 +227,14 @@ void UsageDatabase::close()
 
 QString UsageDatabase::lastError() const
 {
-    return m_db ? m_lastError : m_path + QStringLiteral("：无法打开（详见系统日志）");
+    return m_db ? m_lastError : m_path + Texts::tr("：无法打开（详见系统日志）");
 }
 
 void UsageDatabase::logSqliteError(const QString& message)
 {
     // The same failure comes back at every flush: say it once with the file, again when it changes, and
     // otherwise once an hour.
-    const QString detail = m_path + QStringLiteral("：") + QString::fromUtf8(sqlite3_errmsg(m_db));
+    const QString detail = m_path + Texts::tr("：") + QString::fromUtf8(sqlite3_errmsg(m_db));
     const std::chrono::milliseconds now = m_clock.steady();
     if (detail == m_lastError && m_lastErrorMessage == message && m_lastErrorAt &&
         now - *m_lastErrorAt < std::chrono::hours(1)) {
@@ -461,7 +472,7 @@ QList<CsvExport::Table> UsageDatabase::exportTables()
 bool UsageDatabase::exportCsv(const QString& folder, QString* error)
 {
     if (!m_db) {
-        *error = QStringLiteral("无法读取使用记录数据库（详见系统日志）");
+        *error = Texts::tr("无法读取使用记录数据库（详见系统日志）");
         return false;
     }
     return CsvExport::write(folder, exportTables(), error);
