@@ -15,6 +15,7 @@
 #include "DesktopIntegrations.h"
 #include "FullScreenWindowMonitor.h"
 #include "IdleSourceFactory.h"
+#include "OwnTranslation.h"
 #include "PlatformPlugin.h"
 #include "PlatformSystemEvents.h"
 #include "PortalColorScheme.h"
@@ -65,7 +66,7 @@ int main(int argc, char* argv[])
     if (arguments.size() > 1) {
         QCoreApplication app(argc, argv);
         QtTranslations::install();
-        QtTranslations::installTavrin();
+        OwnTranslation::install(QStringLiteral("tavrin"));
         return CommandLine::run(arguments);
     }
     PlatformPlugin::choose();
@@ -89,7 +90,7 @@ int main(int argc, char* argv[])
     if (!QtTranslations::install()) {
         log.log(QStringLiteral("Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文"), QString());
     }
-    QtTranslations::installTavrin();
+    OwnTranslation::install(QStringLiteral("tavrin"));
     if (AppFonts::install()) {
         // Controls that set no font of their own (menus, tooltips, dialogs) draw from it too.
         QApplication::setFont(TavrinFont::make(13));

@@ -5,6 +5,7 @@
 #include "WidgetConfiguration.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -41,14 +42,42 @@ std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const
 // "45 分钟", or "1 分 30 秒" when there are leftover seconds.
 QString durationText(qint64 seconds);
 
-inline const QString kEmptyTitle = WidgetConfiguration::displayName;
-inline const QString kLargeTitle = WidgetConfiguration::displayName;
-inline const QString kEmptyMessage = QStringLiteral("打开 Tavrin 应用后\n这里会显示实时数据");
-inline const QString kWorkedTitle = QStringLiteral("今日已工作");
-inline const QString kUntilBreakTitle = QStringLiteral("距离下次休息");
-inline const QString kPausedUntilTitle = QStringLiteral("提醒暂停至");
-inline const QString kRingCaption = QStringLiteral("疲劳值");
-inline const QString kWorkTileCaption = QStringLiteral("工作时长设定");
-inline const QString kRestTileCaption = QStringLiteral("休息时长设定");
+// The widget's own words, translated where they are shown.
+inline QString emptyTitle()
+{
+    return WidgetConfiguration::displayName();
+}
+inline QString largeTitle()
+{
+    return WidgetConfiguration::displayName();
+}
+inline QString emptyMessage()
+{
+    return QCoreApplication::translate("StatusViewLogic", "打开 Tavrin 应用后\n这里会显示实时数据");
+}
+inline QString workedTitle()
+{
+    return QCoreApplication::translate("StatusViewLogic", "今日已工作");
+}
+inline QString untilBreakTitle()
+{
+    return QCoreApplication::translate("StatusViewLogic", "距离下次休息");
+}
+inline QString pausedUntilTitle()
+{
+    return QCoreApplication::translate("StatusViewLogic", "提醒暂停至");
+}
+inline QString ringCaption()
+{
+    return QCoreApplication::translate("StatusViewLogic", "疲劳值");
+}
+inline QString workTileCaption()
+{
+    return QCoreApplication::translate("StatusViewLogic", "工作时长设定");
+}
+inline QString restTileCaption()
+{
+    return QCoreApplication::translate("StatusViewLogic", "休息时长设定");
+}
 
 } // namespace StatusViewLogic

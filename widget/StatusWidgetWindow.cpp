@@ -47,7 +47,7 @@ StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, Scheduler& scheduler
     , m_settings(settings)
     , m_scheduler(scheduler)
 {
-    setWindowTitle(WidgetConfiguration::displayName);
+    setWindowTitle(WidgetConfiguration::displayName());
     setObjectName(WidgetConfiguration::kind);
     m_translucent = WindowHints::compositorRunning();
     setAttribute(Qt::WA_TranslucentBackground, m_translucent);
@@ -148,8 +148,8 @@ void StatusWidgetWindow::moveEvent(QMoveEvent* event)
 void StatusWidgetWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addSection(WidgetConfiguration::displayName);
-    QAction* about = menu.addAction(WidgetConfiguration::description);
+    menu.addSection(WidgetConfiguration::displayName());
+    QAction* about = menu.addAction(WidgetConfiguration::description());
     about->setEnabled(false);
     menu.addSeparator();
     auto* sizes = new QActionGroup(&menu);

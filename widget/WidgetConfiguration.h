@@ -3,6 +3,7 @@
 
 #include "WidgetSharedStore.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -17,13 +18,20 @@ enum class Family
 };
 
 inline const QString kind = WidgetSharedStore::widgetKind;
-inline const QString displayName = QStringLiteral("当前工作状态");
-inline const QString description = QStringLiteral("疲劳值、今日工作时长与下次休息倒计时。");
+inline QString displayName()
+{
+    return QCoreApplication::translate("WidgetConfiguration", "当前工作状态");
+}
+inline QString description()
+{
+    return QCoreApplication::translate("WidgetConfiguration", "疲劳值、今日工作时长与下次休息倒计时。");
+}
 inline constexpr std::array<Family, 2> supportedFamilies{Family::medium, Family::large};
 
 inline QString familyTitle(Family family)
 {
-    return family == Family::large ? QStringLiteral("大尺寸") : QStringLiteral("中尺寸");
+    return family == Family::large ? QCoreApplication::translate("WidgetConfiguration", "大尺寸")
+                                   : QCoreApplication::translate("WidgetConfiguration", "中尺寸");
 }
 
 } // namespace WidgetConfiguration

@@ -2,6 +2,7 @@
 // tavrin-widget: the desktop widget. It reads the snapshot that tavrin writes and never talks to it
 // otherwise; tavrin's ReloadTimelines signal tells it when to read again.
 
+#include "OwnTranslation.h"
 #include "PlatformPlugin.h"
 #include "PrivateFiles.h"
 #include "QtScheduler.h"
@@ -34,12 +35,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
-    QApplication::setApplicationDisplayName(WidgetConfiguration::displayName);
+    OwnTranslation::install(QStringLiteral("tavrin-widget"));
+    QApplication::setApplicationDisplayName(WidgetConfiguration::displayName());
     QApplication::setStyle(QStringLiteral("Fusion"));
     WidgetFonts::install();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(WidgetConfiguration::description);
+    parser.setApplicationDescription(WidgetConfiguration::description());
     parser.addHelpOption();
     const QCommandLineOption preview(QStringLiteral("preview"),
                                      Texts::tr("显示小组件库中的预览（尚无数据时显示示例）。"));

@@ -6,7 +6,18 @@
 #include "Scheduler.h"
 #include "StatusReport.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
+
+namespace {
+
+// The words of this file, for translation; Chinese is the source language.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ControlAdaptor)
+};
+
+} // namespace
 
 ControlAdaptor::ControlAdaptor(QObject* object, AppState& state, Actions actions, Scheduler& scheduler,
                                const Clock& clock)
@@ -42,7 +53,7 @@ void ControlAdaptor::BreakNow()
 void ControlAdaptor::Pause(uint minutes, const QDBusMessage& message)
 {
     if (minutes < 1 || minutes > kLongestPauseMinutes) {
-        refuse(message, QStringLiteral("暂停时长须在 1 到 %1 分钟之间").arg(kLongestPauseMinutes));
+        refuse(message, Texts::tr("暂停时长须在 1 到 %1 分钟之间").arg(kLongestPauseMinutes));
         return;
     }
     m_state.pauseReminders(std::chrono::minutes(minutes));
@@ -72,9 +83,8 @@ void ControlAdaptor::OpenWindow(const QString& which, const QDBusMessage& messag
     } else {
         refuse(
             message,
-            QStringLiteral("没有这个窗口：%1（可用 %2）")
-                .arg(which,
-                     QStringList(WindowNames::kNames.begin(), WindowNames::kNames.end()).join(QStringLiteral("、"))));
+            Texts::tr("没有这个窗口：%1（可用 %2）")
+                .arg(which, QStringList(WindowNames::kNames.begin(), WindowNames::kNames.end()).join(Texts::tr("、"))));
     }
 }
 

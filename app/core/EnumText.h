@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
 #include <array>
 #include <optional>
 
-// Enumerations of this project carry a text raw value that is both their stored form and, where shown,
-// their display text; some also have a separate display title. Each enumeration lists its cases once, in
-// declaration order, by specialising EnumTraits; the functions below answer every question from that list.
+// Enumerations of this project carry a text raw value, their stored form; those that are shown have a
+// display title, marked for translation (QT_TRANSLATE_NOOP("EnumText", …)) and translated when asked for. Each
+// enumeration lists its cases once, in declaration order, by specialising EnumTraits; the functions below answer every
+// question from that list.
 template <typename E>
 struct EnumCase
 {
     E value;
     const char16_t* rawValue;
-    const char16_t* title = nullptr;
+    const char* title = nullptr;
 };
 
 template <typename E>
@@ -38,7 +40,8 @@ QString title(E value)
 {
     for (const auto& entry : EnumTraits<E>::cases) {
         if (entry.value == value) {
-            return QStringView(entry.title ? entry.title : entry.rawValue).toString();
+            return entry.title ? QCoreApplication::translate("EnumText", entry.title)
+                               : QStringView(entry.rawValue).toString();
         }
     }
     return {};

@@ -14,7 +14,7 @@ template <>
 struct EnumTraits<OverlayBackgroundStyle>
 {
     static constexpr std::array<EnumCase<OverlayBackgroundStyle>, 2> cases{{
-        {OverlayBackgroundStyle::defaultStyle, u"default", u"默认"},
-        {OverlayBackgroundStyle::custom, u"custom", u"自定义"},
+        {OverlayBackgroundStyle::defaultStyle, u"default", QT_TRANSLATE_NOOP("EnumText", "默认")},
+        {OverlayBackgroundStyle::custom, u"custom", QT_TRANSLATE_NOOP("EnumText", "自定义")},
     }};
 };

@@ -14,7 +14,7 @@ template <>
 struct EnumTraits<ReminderStyle>
 {
     static constexpr std::array<EnumCase<ReminderStyle>, 2> cases{{
-        {ReminderStyle::fullscreen, u"fullscreen", u"全屏弹窗"},
-        {ReminderStyle::banner, u"banner", u"通知横幅"},
+        {ReminderStyle::fullscreen, u"fullscreen", QT_TRANSLATE_NOOP("EnumText", "全屏弹窗")},
+        {ReminderStyle::banner, u"banner", QT_TRANSLATE_NOOP("EnumText", "通知横幅")},
     }};
 };

@@ -15,8 +15,8 @@ template <>
 struct EnumTraits<ThemeMode>
 {
     static constexpr std::array<EnumCase<ThemeMode>, 3> cases{{
-        {ThemeMode::system, u"system", u"跟随系统"},
-        {ThemeMode::light, u"light", u"浅色"},
-        {ThemeMode::dark, u"dark", u"深色"},
+        {ThemeMode::system, u"system", QT_TRANSLATE_NOOP("EnumText", "跟随系统")},
+        {ThemeMode::light, u"light", QT_TRANSLATE_NOOP("EnumText", "浅色")},
+        {ThemeMode::dark, u"dark", QT_TRANSLATE_NOOP("EnumText", "深色")},
     }};
 };

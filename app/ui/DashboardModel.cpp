@@ -61,12 +61,12 @@ QString aboutText(const QString& version, const QString& dataFolder)
 {
     return Texts::tr("版本 ") + (version.isEmpty() ? Texts::tr("未知") : version) +
            Texts::tr("\n许可证：GNU GPL 3.0 或更高版本\n数据保存在：") + dataFolder + QStringLiteral("\n\n") +
-           QStringLiteral("· 持续工作会累积疲劳值，达到规则时长会弹出全屏休息提醒。\n"
-                          "· 锁屏 / 睡眠 / 完成休息后疲劳值下降。\n"
-                          "· 开启会议/观影模式后，会议、观影期间不累计疲劳值与工作时长。\n"
-                          "· 可在设置中调整规则、提醒方式与主题。\n"
-                          "\n"
-                          "联系开发者：") +
+           Texts::tr("· 持续工作会累积疲劳值，达到规则时长会弹出全屏休息提醒。\n"
+                     "· 锁屏 / 睡眠 / 完成休息后疲劳值下降。\n"
+                     "· 开启会议/观影模式后，会议、观影期间不累计疲劳值与工作时长。\n"
+                     "· 可在设置中调整规则、提醒方式与主题。\n"
+                     "\n"
+                     "联系开发者：") +
            kContactAddress;
 }
 

@@ -3,12 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
-#include <QStandardPaths>
 #include <QTranslator>
-
-#include <utility>
-
 namespace QtTranslations {
 
 bool install()
@@ -25,24 +20,6 @@ bool install()
     QCoreApplication::installTranslator(loaded);
     translator = loaded;
     return true;
-}
-
-void installTavrin()
-{
-    static bool tried = false;
-    if (std::exchange(tried, true)) {
-        return;
-    }
-    const QStringList folders = QStandardPaths::locateAll(
-        QStandardPaths::GenericDataLocation, QStringLiteral("tavrin/translations"), QStandardPaths::LocateDirectory);
-    for (const QString& folder : folders) {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QLocale(), QStringLiteral("tavrin"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return;
-        }
-        delete translator;
-    }
 }
 
 } // namespace QtTranslations

@@ -9,9 +9,4 @@ namespace QtTranslations {
 // stay English.
 bool install();
 
-// Tavrin's own texts are written in Chinese, in tr(). A translation of them for the person's languages
-// (tavrin_en.qm, …) is loaded from the data folders' tavrin/translations, once, when one is installed.
-// Without one (as with every Tavrin today) the texts stay as written.
-void installTavrin();
-
 } // namespace QtTranslations
