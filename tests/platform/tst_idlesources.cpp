@@ -412,15 +412,18 @@ private slots:
         full->waitForFinished();
         QTRY_VERIFY_WITH_TIMEOUT(!monitor.isBusy(), 30000);
 
+        // Tavrin's own full-screen window in front of another program's frees the user; the other program in
+        // front again holds breaks back again. (Qt makes the window full screen before mapping it, so it is
+        // never in front without being full screen.)
+        askForFullScreen(normalId, true);
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.isBusy(), 30000);
         changes.clear();
         QRasterWindow own;
         own.showFullScreen();
-        QVERIFY(QTest::qWaitForWindowActive(&own, 30000));
-        own.close(); // the focus goes back to the other program
-        QTRY_COMPARE_WITH_TIMEOUT(activeWindow(), normalId, 30000);
-        askForFullScreen(normalId, true); // busy, and only now
+        QTRY_VERIFY_WITH_TIMEOUT(!monitor.isBusy(), 30000);
+        own.close();
         QTRY_VERIFY_WITH_TIMEOUT(monitor.isBusy(), 30000);
-        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.size(), 2);
         // The last window goes: openbox leaves _NET_ACTIVE_WINDOW naming it, and a window that is gone is not
         // full screen.
         normal->kill();
