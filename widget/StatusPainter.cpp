@@ -59,11 +59,11 @@ void StatusPainter::paintEmpty(const QRectF& content)
     const QFont messageFont = TavrinFont::make(12);
     const qreal titleHeight = QFontMetricsF(titleFont).height();
     const qreal lineHeight = QFontMetricsF(messageFont).height();
-    const QStringList lines = emptyMessage().split(u'\n');
+    const QStringList lines = text(kEmptyMessage).split(u'\n');
     const qreal total = titleHeight + 8 + lineHeight * lines.size();
     qreal y = content.center().y() - total / 2;
-    drawCentredText(QRectF(content.left(), y, content.width(), titleHeight), emptyTitle(), titleFont,
-                    WidgetTheme::primary());
+    drawCentredText(QRectF(content.left(), y, content.width(), titleHeight), WidgetConfiguration::displayName(),
+                    titleFont, WidgetTheme::primary());
     y += titleHeight + 8;
     for (const QString& line : lines) {
         drawCentredText(QRectF(content.left(), y, content.width(), lineHeight), line, messageFont,
@@ -82,7 +82,7 @@ void StatusPainter::paintMedium(const QRectF& content, const WidgetSnapshot& sna
     const QPointF blocks(ring.right() + 18, content.center().y() - blocksHeight / 2);
     const qreal width = content.right() - blocks.x();
     const qreal first =
-        paintInfoBlock(blocks, width, workedTitle(), snapshot.workedText(), WidgetTheme::primary(), true);
+        paintInfoBlock(blocks, width, text(kWorkedTitle), snapshot.workedText(), WidgetTheme::primary(), true);
     const auto [nextTitle, nextValue] = nextBreakBlock(snapshot, date);
     paintInfoBlock(blocks + QPointF(0, first + 10), width, nextTitle, nextValue, WidgetTheme::breakGreen(), true);
 
@@ -109,8 +109,8 @@ void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snap
     const qreal secondSpacer = 12 + extra;
 
     qreal y = content.top();
-    drawText(QPointF(content.left(), y + (headerHeight - QFontMetricsF(headerFont).height()) / 2), largeTitle(),
-             headerFont, WidgetTheme::primary());
+    drawText(QPointF(content.left(), y + (headerHeight - QFontMetricsF(headerFont).height()) / 2),
+             WidgetConfiguration::displayName(), headerFont, WidgetTheme::primary());
     paintBadge(QPointF(content.right(), y + (headerHeight - badgeExtent.height()) / 2), badge);
     y += headerHeight + firstSpacer;
 
@@ -120,15 +120,16 @@ void StatusPainter::paintLarge(const QRectF& content, const WidgetSnapshot& snap
     const QPointF blocks(ring.right() + 22, ring.center().y() - blocksHeight / 2);
     const qreal width = content.right() - blocks.x();
     const qreal first =
-        paintInfoBlock(blocks, width, workedTitle(), snapshot.workedText(), WidgetTheme::primary(), false);
+        paintInfoBlock(blocks, width, text(kWorkedTitle), snapshot.workedText(), WidgetTheme::primary(), false);
     const auto [nextTitle, nextValue] = nextBreakBlock(snapshot, date);
     paintInfoBlock(blocks + QPointF(0, first + 14), width, nextTitle, nextValue, WidgetTheme::breakGreen(), false);
     y += ringSize + secondSpacer;
 
     const qreal tileWidth = (content.width() - 10) / 2;
-    paintTile(QRectF(content.left(), y, tileWidth, tileHeight), durationText(snapshot.workSeconds), workTileCaption());
+    paintTile(QRectF(content.left(), y, tileWidth, tileHeight), durationText(snapshot.workSeconds),
+              text(kWorkTileCaption));
     paintTile(QRectF(content.left() + tileWidth + 10, y, tileWidth, tileHeight), durationText(snapshot.restSeconds),
-              restTileCaption());
+              text(kRestTileCaption));
 }
 
 void StatusPainter::paintRing(const QRectF& frame, double percent, qreal lineWidth)
@@ -168,8 +169,8 @@ void StatusPainter::paintRing(const QRectF& frame, double percent, qreal lineWid
     const qreal top = circle.center().y() - (numberHeight + captionHeight) / 2;
     drawCentredText(QRectF(frame.left(), top, frame.width(), numberHeight), ringNumber(percent), numberFont,
                     WidgetTheme::primary(), true);
-    drawCentredText(QRectF(frame.left(), top + numberHeight, frame.width(), captionHeight), ringCaption(), captionFont,
-                    WidgetTheme::secondary());
+    drawCentredText(QRectF(frame.left(), top + numberHeight, frame.width(), captionHeight), text(kRingCaption),
+                    captionFont, WidgetTheme::secondary());
 }
 
 qreal StatusPainter::infoBlockHeight(bool compact) const

@@ -68,11 +68,11 @@ QString minutesUntilBreakText(const WidgetSnapshot& snapshot)
 std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
 {
     if (!snapshot.isPaused(entryDate)) {
-        return {untilBreakTitle(), minutesUntilBreakText(snapshot)};
+        return {text(kUntilBreakTitle), minutesUntilBreakText(snapshot)};
     }
     // In the person's own time: entry dates are in UTC.
     const QDateTime now = entryDate.toLocalTime();
-    return {pausedUntilTitle(), ClockTime::relative(QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil), now)};
+    return {text(kPausedUntilTitle), ClockTime::relative(QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil), now)};
 }
 
 QString durationText(qint64 seconds)

@@ -42,42 +42,19 @@ std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const
 // "45 分钟", or "1 分 30 秒" when there are leftover seconds.
 QString durationText(qint64 seconds);
 
-// The widget's own words, translated where they are shown.
-inline QString emptyTitle()
+// The widget's own words: marked for translation here, translated where they are shown (text()).
+inline constexpr const char* kEmptyMessage =
+    QT_TRANSLATE_NOOP("StatusViewLogic", "打开 Tavrin 应用后\n这里会显示实时数据");
+inline constexpr const char* kWorkedTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "今日已工作");
+inline constexpr const char* kUntilBreakTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "距离下次休息");
+inline constexpr const char* kPausedUntilTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "提醒暂停至");
+inline constexpr const char* kRingCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "疲劳值");
+inline constexpr const char* kWorkTileCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "工作时长设定");
+inline constexpr const char* kRestTileCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "休息时长设定");
+
+inline QString text(const char* words)
 {
-    return WidgetConfiguration::displayName();
-}
-inline QString largeTitle()
-{
-    return WidgetConfiguration::displayName();
-}
-inline QString emptyMessage()
-{
-    return QCoreApplication::translate("StatusViewLogic", "打开 Tavrin 应用后\n这里会显示实时数据");
-}
-inline QString workedTitle()
-{
-    return QCoreApplication::translate("StatusViewLogic", "今日已工作");
-}
-inline QString untilBreakTitle()
-{
-    return QCoreApplication::translate("StatusViewLogic", "距离下次休息");
-}
-inline QString pausedUntilTitle()
-{
-    return QCoreApplication::translate("StatusViewLogic", "提醒暂停至");
-}
-inline QString ringCaption()
-{
-    return QCoreApplication::translate("StatusViewLogic", "疲劳值");
-}
-inline QString workTileCaption()
-{
-    return QCoreApplication::translate("StatusViewLogic", "工作时长设定");
-}
-inline QString restTileCaption()
-{
-    return QCoreApplication::translate("StatusViewLogic", "休息时长设定");
+    return QCoreApplication::translate("StatusViewLogic", words);
 }
 
 } // namespace StatusViewLogic

@@ -44,7 +44,7 @@ void UsageRecorder::recordBreak(const QDateTime& startedAt, const QDateTime& end
     // A break put off counts as one that did not happen (skipped), and says why.
     PendingBreak pending{startedAt, endedAt, outcome != BreakOutcome::completed, outcome == BreakOutcome::postponed,
                          rawValue(trigger)};
-    if (m_pendingBreaks.empty() && store(pending)) {
+    if (m_pendingBreaks.empty() && write(pending)) {
         return;
     }
     // Kept for the next flush, in order; a store that never comes back does not make the list grow forever.
@@ -55,7 +55,7 @@ void UsageRecorder::recordBreak(const QDateTime& startedAt, const QDateTime& end
     m_pendingBreaks.push_back(std::move(pending));
 }
 
-bool UsageRecorder::store(const PendingBreak& pending)
+bool UsageRecorder::write(const PendingBreak& pending)
 {
     return m_store.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.postponed, pending.trigger);
 }
@@ -63,7 +63,7 @@ bool UsageRecorder::store(const PendingBreak& pending)
 bool UsageRecorder::flush()
 {
     while (!m_pendingBreaks.empty()) {
-        if (!store(m_pendingBreaks.front())) {
+        if (!write(m_pendingBreaks.front())) {
             setStoreProblem(m_store.lastError());
             return false;
         }

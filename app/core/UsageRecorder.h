@@ -74,7 +74,7 @@ private:
         QString trigger;
     };
 
-    bool store(const PendingBreak& pending);
+    bool write(const PendingBreak& pending);
     void setStoreProblem(std::optional<QString> problem);
     // What waits to be stored, for a log line: day, hours, seconds and breaks.
     QString pendingSummary() const;

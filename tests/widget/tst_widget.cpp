@@ -316,7 +316,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("color");
         QTest::addColumn<QString>("next");
-        const QString countdown = StatusViewLogic::untilBreakTitle();
+        const QString countdown = StatusViewLogic::text(StatusViewLogic::kUntilBreakTitle);
         QTest::newRow("181 s old") << snapshot(Mode::resting, 10, 181) << "未在统计" << WidgetTheme::secondary()
                                    << countdown;
         QTest::newRow("180 s old, resting")
@@ -347,7 +347,8 @@ private slots:
         QFETCH(QString, next);
         QVERIFY(StatusViewLogic::status(stored, kNow) == (StatusViewLogic::BadgeInfo{text, color}));
         const auto [title, value] = StatusViewLogic::nextBreakBlock(stored, kNow);
-        QCOMPARE(title == StatusViewLogic::untilBreakTitle() ? title : title + u' ' + value, next);
+        QCOMPARE(title == StatusViewLogic::text(StatusViewLogic::kUntilBreakTitle) ? title : title + u' ' + value,
+                 next);
     }
 
     void theHostSwitchesAtEntryDatesAndReadsOnlyWhenAsked()
