@@ -31,10 +31,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-} // namespace
-
-namespace {
-
 constexpr int kCallTimeoutMs = 5000;
 
 // Prints the running Tavrin's status once, then again on every StatusChanged, until Tavrin goes away.

@@ -26,10 +26,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(StatusWidgetWindow)
 };
 
-} // namespace
-
-namespace {
-
 const QString kFamilyKey = QStringLiteral("family");
 const QString kPositionKey = QStringLiteral("position");
 constexpr qreal kCornerRadius = 22;

@@ -20,10 +20,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(StatusReport)
 };
 
-} // namespace
-
-namespace {
-
 QString modeName(FatigueMode mode)
 {
     switch (mode) {
@@ -39,7 +35,9 @@ QString modeName(FatigueMode mode)
 
 QString modeText(const QString& mode)
 {
-    return mode == u"working" ? Texts::tr("工作中") : mode == u"resting" ? Texts::tr("休息中") : Texts::tr("空闲");
+    return ReminderStatus::modeText(mode == u"working"   ? FatigueMode::working
+                                    : mode == u"resting" ? FatigueMode::resting
+                                                         : FatigueMode::idle);
 }
 
 } // namespace

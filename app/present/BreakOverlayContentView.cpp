@@ -23,10 +23,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(BreakOverlayContentView)
 };
 
-} // namespace
-
-namespace {
-
 QColor white(qreal alpha)
 {
     return QColor::fromRgbF(1, 1, 1, static_cast<float>(alpha));

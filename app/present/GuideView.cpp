@@ -19,10 +19,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(GuideView)
 };
 
-} // namespace
-
-namespace {
-
 constexpr QSize kSize(620, 250);
 constexpr qreal kFigureWidth = 220;
 

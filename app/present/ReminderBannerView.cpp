@@ -25,10 +25,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(ReminderBannerView)
 };
 
-} // namespace
-
-namespace {
-
 // The action: a capsule in the accent colour with white text.
 class CapsuleButton final : public QAbstractButton
 {

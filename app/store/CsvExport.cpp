@@ -16,10 +16,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CsvExport)
 };
 
-} // namespace
-
-namespace {
-
 QString field(const QString& value)
 {
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r')) {

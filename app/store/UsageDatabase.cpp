@@ -26,10 +26,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(UsageDatabase)
 };
 
-} // namespace
-
-namespace {
-
 const QString kOpenFailed = QStringLiteral("Tavrin: 打开 SQLite 失败：");
 const QString kExecFailed = QStringLiteral("Tavrin: SQLite exec 失败：");
 const QString kPrepareFailed = QStringLiteral("Tavrin: SQLite prepare 失败：");

@@ -65,3 +65,16 @@ QString ReminderStatus::nextBreak(const AppState& state)
     }
     return minutesUntilBreak(state.minutesUntilBreak());
 }
+
+QString ReminderStatus::modeText(FatigueMode mode)
+{
+    switch (mode) {
+    case FatigueMode::working:
+        return Texts::tr("工作中");
+    case FatigueMode::resting:
+        return Texts::tr("休息中");
+    case FatigueMode::idle:
+        break;
+    }
+    return Texts::tr("空闲");
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BreakScheduler.h"
+#include "FatigueMode.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,5 +25,7 @@ QString nextBreak(const AppState& state);
 QString startsAtPause();
 QString postponed(const QDateTime& until, const QDateTime& now);
 QString minutesUntilBreak(qint64 minutes);
+// The fatigue mode as the panel and tavrin --status say it: "工作中", "休息中", "空闲".
+QString modeText(FatigueMode mode);
 
 } // namespace ReminderStatus

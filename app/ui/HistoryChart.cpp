@@ -21,10 +21,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(HistoryChart)
 };
 
-} // namespace
-
-namespace {
-
 const QColor kPeakColour(0xFF, 0x95, 0x00);
 constexpr double kLeft = 40;
 constexpr double kRight = 44;

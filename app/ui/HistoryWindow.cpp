@@ -34,10 +34,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
 };
 
-} // namespace
-
-namespace {
-
 HistoryModel::Today todayOf(const AppState& state)
 {
     const AppState::Hourly peaks = state.chartFatigue();

@@ -30,10 +30,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(MenuBarPanel)
 };
 
-} // namespace
-
-namespace {
-
 QIcon symbol(const QString& name, const QColor& color, qreal ratio)
 {
     return QIcon(SymbolIcon::pixmap(name, QSize(16, 16), color, ratio));

@@ -2,6 +2,7 @@
 #include "PanelView.h"
 
 #include "FormatDuration.h"
+#include "ReminderStatus.h"
 #include "WholeNumbers.h"
 
 #include <QCoreApplication>
@@ -16,26 +17,13 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(PanelView)
 };
 
-QString modeName(FatigueMode mode)
-{
-    switch (mode) {
-    case FatigueMode::working:
-        return Texts::tr("工作中");
-    case FatigueMode::resting:
-        return Texts::tr("休息中");
-    case FatigueMode::idle:
-        break;
-    }
-    return Texts::tr("空闲");
-}
-
 } // namespace
 
 PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, const AppSettings& settings)
 {
     PanelView view;
     view.title = QStringLiteral("Tavrin Kelomar");
-    view.modeText = modeName(fatigue.mode);
+    view.modeText = ReminderStatus::modeText(fatigue.mode);
     view.badgeText = QString::number(WholeNumbers::rounded(fatigue.percent)) + u'%';
     view.barValue = static_cast<int>(std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100));
     view.barWarning = fatigue.percent >= 85;
