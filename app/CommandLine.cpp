@@ -177,9 +177,6 @@ int printStatus(const Invocation& invocation)
 
 int watchStatus(const Invocation& invocation)
 {
-    if (!isRunning()) {
-        return invocation.failed(Texts::tr("Tavrin 没有在运行"));
-    }
     // A watch listens before it asks, so that no change between the answer and the first signal is lost,
     // and it ends with Tavrin: a status bar restarts it (waybar: restart-interval).
     StatusWatch printer(invocation.out);
