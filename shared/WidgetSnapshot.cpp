@@ -8,6 +8,7 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <utility>
 
 qint64 WidgetSnapshot::minutesUntilBreak() const
 {
@@ -35,6 +36,29 @@ bool WidgetSnapshot::isStale(const QDateTime& at) const
 bool WidgetSnapshot::isPaused(const QDateTime& at) const
 {
     return pausedUntil && at.toSecsSinceEpoch() < *pausedUntil;
+}
+
+ReminderState WidgetSnapshot::reminder() const
+{
+    ReminderState state;
+    state.meeting = meeting;
+    state.breakEndsAt = breakEndsAt;
+    state.pausedUntil = pausedUntil;
+    state.postponedUntil = postponedUntil;
+    state.breakAtPauseBy = breakAtPauseBy;
+    state.quiet = quietReason;
+    state.minutesUntilBreak = minutesUntilBreak();
+    return state;
+}
+
+void WidgetSnapshot::setReminder(const ReminderState& reminder)
+{
+    meeting = reminder.meeting;
+    breakEndsAt = reminder.breakEndsAt;
+    pausedUntil = reminder.pausedUntil;
+    postponedUntil = reminder.postponedUntil;
+    breakAtPauseBy = reminder.breakAtPauseBy;
+    quietReason = reminder.quiet;
 }
 
 QString WidgetSnapshot::modeRawValue(Mode mode)
@@ -71,8 +95,24 @@ QByteArray WidgetSnapshot::toJson() const
         {QStringLiteral("restSeconds"), restSeconds},
         {QStringLiteral("updatedAt"), static_cast<double>(updatedAt.toMSecsSinceEpoch()) / 1000.0},
     };
-    if (pausedUntil) {
-        object.insert(QStringLiteral("pausedUntil"), *pausedUntil);
+    const std::pair<const char*, const std::optional<qint64>*> instants[] = {
+        {"pausedUntil", &pausedUntil},
+        {"postponedUntil", &postponedUntil},
+        {"breakEndsAt", &breakEndsAt},
+        {"breakAtPauseBy", &breakAtPauseBy},
+    };
+    for (const auto& [name, value] : instants) {
+        if (*value) {
+            object.insert(QLatin1StringView(name), **value);
+        }
+    }
+    if (quietReason) {
+        object.insert(QStringLiteral("quietReason"), *quietReason == ReminderState::Quiet::call
+                                                         ? QStringLiteral("call")
+                                                         : QStringLiteral("fullScreen"));
+    }
+    if (meeting) {
+        object.insert(QStringLiteral("meeting"), true);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -113,8 +153,28 @@ std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
         std::abs(updated) > kLimitSeconds) {
         return std::nullopt;
     }
-    // Optional and later than the others: a value that is not whole seconds is no pause, not a bad file.
-    const auto paused = JsonValues::toInt64(object.value(QLatin1StringView("pausedUntil")));
     const QDateTime updatedAt = QDateTime::fromMSecsSinceEpoch(std::llround(updated * 1000.0), Qt::UTC);
-    return WidgetSnapshot{*fatigue, *mode, *continuous, *today, *work, *rest, updatedAt, paused};
+    WidgetSnapshot snapshot{.fatiguePercent = *fatigue,
+                            .mode = *mode,
+                            .continuousWorkSeconds = *continuous,
+                            .todaySeconds = *today,
+                            .workSeconds = *work,
+                            .restSeconds = *rest,
+                            .updatedAt = updatedAt};
+    // Optional and later than the others: a value of the wrong kind is read as absent, not as a bad file.
+    const auto instant = [&object](const char* name) {
+        return JsonValues::toInt64(object.value(QLatin1StringView(name)));
+    };
+    snapshot.pausedUntil = instant("pausedUntil");
+    snapshot.postponedUntil = instant("postponedUntil");
+    snapshot.breakEndsAt = instant("breakEndsAt");
+    snapshot.breakAtPauseBy = instant("breakAtPauseBy");
+    const QString quiet = object.value(QLatin1StringView("quietReason")).toString();
+    if (quiet == u"call") {
+        snapshot.quietReason = ReminderState::Quiet::call;
+    } else if (quiet == u"fullScreen") {
+        snapshot.quietReason = ReminderState::Quiet::fullScreen;
+    }
+    snapshot.meeting = object.value(QLatin1StringView("meeting")).toBool(false);
+    return snapshot;
 }

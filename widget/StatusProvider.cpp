@@ -9,8 +9,13 @@ namespace StatusProvider {
 
 const WidgetSnapshot& sample()
 {
-    static const WidgetSnapshot snapshot{68.0, WidgetSnapshot::Mode::working,   1620.0,      15960.0, 2700,
-                                         300,  QDateTime::currentDateTimeUtc(), std::nullopt};
+    static const WidgetSnapshot snapshot{.fatiguePercent = 68.0,
+                                         .mode = WidgetSnapshot::Mode::working,
+                                         .continuousWorkSeconds = 1620.0,
+                                         .todaySeconds = 15960.0,
+                                         .workSeconds = 2700,
+                                         .restSeconds = 300,
+                                         .updatedAt = QDateTime::currentDateTimeUtc()};
     return snapshot;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusViewLogic.h"
 
-#include "ClockTime.h"
 #include "WholeNumbers.h"
 #include "WidgetTheme.h"
 
@@ -34,12 +33,16 @@ BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
     if (snapshot.isStale(entryDate)) {
         return {Texts::tr("未在统计"), WidgetTheme::secondary()};
     }
-    if (snapshot.mode == WidgetSnapshot::Mode::resting) {
+    // The panel's words: a break on screen, meeting mode, a pause, a break put off or held back. A snapshot
+    // of a Tavrin that did not say when its break ends still says that it rests.
+    const ReminderState reminder = snapshot.reminder();
+    const ReminderState::Kind kind = reminder.kind(entryDate);
+    if (kind == ReminderState::Kind::inBreak ||
+        (snapshot.mode == WidgetSnapshot::Mode::resting && kind != ReminderState::Kind::meeting)) {
         return {Texts::tr("休息中"), WidgetTheme::breakGreen()};
     }
-    // Counting goes on during a pause, but no break will come: that is what the user needs to know.
-    if (snapshot.isPaused(entryDate)) {
-        return {Texts::tr("提醒已暂停"), WidgetTheme::secondary()};
+    if (kind != ReminderState::Kind::countdown) {
+        return {reminder.badge(entryDate), WidgetTheme::secondary()};
     }
     if (snapshot.mode == WidgetSnapshot::Mode::idle) {
         return {Texts::tr("空闲中"), WidgetTheme::statusTeal()};
@@ -60,19 +63,11 @@ double ringProgress(double percent)
     return std::min(std::max(percent / 100.0, 0.003), 1.0);
 }
 
-QString minutesUntilBreakText(const WidgetSnapshot& snapshot)
-{
-    return QString::number(snapshot.minutesUntilBreak()) + Texts::tr(" 分钟");
-}
-
 std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate)
 {
-    if (!snapshot.isPaused(entryDate)) {
-        return {text(kUntilBreakTitle), minutesUntilBreakText(snapshot)};
-    }
     // In the person's own time: entry dates are in UTC.
-    const QDateTime now = entryDate.toLocalTime();
-    return {text(kPausedUntilTitle), ClockTime::relative(QDateTime::fromSecsSinceEpoch(*snapshot.pausedUntil), now)};
+    const ReminderState::Block block = snapshot.reminder().block(entryDate.toLocalTime());
+    return {block.title, block.value};
 }
 
 QString durationText(qint64 seconds)

@@ -36,8 +36,8 @@ BadgeInfo status(const WidgetSnapshot& snapshot, const QDateTime& entryDate);
 QString ringNumber(double percent);
 // The drawn fraction of the ring: at least a small cap at 0 %, at most the full circle.
 double ringProgress(double percent);
-QString minutesUntilBreakText(const WidgetSnapshot& snapshot);
-// The second block: the minutes until the next break, or while reminders are paused, when the pause ends.
+// The second block: what the panel says of the next break, as a caption over a value ("距离下次休息" over
+// "12 分钟", "提醒暂停至" over "14:30").
 std::pair<QString, QString> nextBreakBlock(const WidgetSnapshot& snapshot, const QDateTime& entryDate);
 // "45 分钟", or "1 分 30 秒" when there are leftover seconds.
 QString durationText(qint64 seconds);
@@ -46,8 +46,6 @@ QString durationText(qint64 seconds);
 inline constexpr const char* kEmptyMessage =
     QT_TRANSLATE_NOOP("StatusViewLogic", "打开 Tavrin 应用后\n这里会显示实时数据");
 inline constexpr const char* kWorkedTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "今日已工作");
-inline constexpr const char* kUntilBreakTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "距离下次休息");
-inline constexpr const char* kPausedUntilTitle = QT_TRANSLATE_NOOP("StatusViewLogic", "提醒暂停至");
 inline constexpr const char* kRingCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "疲劳值");
 inline constexpr const char* kWorkTileCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "工作时长设定");
 inline constexpr const char* kRestTileCaption = QT_TRANSLATE_NOOP("StatusViewLogic", "休息时长设定");

@@ -12,7 +12,8 @@ class AppState;
 // returns and StatusChanged carries, and what tavrin --status prints.
 //
 // Members: mode (working|resting|idle), fatiguePercent, todaySeconds, continuousWorkSeconds,
-// minutesUntilBreak (to the end of a postponement while there is one), pausedUntil (seconds since 1970,
+// minutesUntilBreak (to the end of a postponement while there is one), breakEndsAt (seconds since 1970, while a
+// break is on screen), pausedUntil (the same,
 // only while paused), postponedUntil (the same, while a break that was put off waits), breakAtPauseBy (the
 // same: when a due break that waits for the person to pause comes at the latest), meeting, quietReason
 // (call or fullScreen, only while a break waits), and for waybar's custom module text, tooltip, class (working,

@@ -99,7 +99,7 @@ void AppState::tick()
     }
     endPauseIfOver(now);
     m_breaks.evaluate();
-    m_services.publisher.publish(m_fatigue, m_todaySeconds, settings().rule, settings().pausedUntil, now);
+    m_services.publisher.publish(m_fatigue, m_todaySeconds, settings().rule, reminderState(), now);
     emit tickFinished();
 }
 

@@ -6,6 +6,7 @@
 #include "BusySignal.h"
 #include "FatigueEngine.h"
 #include "LocalCalendar.h"
+#include "ReminderState.h"
 #include "SettingsStore.h"
 #include "TaskHandle.h"
 #include "UsageRecorder.h"
@@ -93,12 +94,10 @@ public:
     std::optional<QDateTime> remindersPausedUntil() const;
     // The time now in the calendar's zone, for texts that say when something ends.
     QDateTime localNow() const;
-    // When a break that was put off comes back, in local time, while it waits.
-    std::optional<QDateTime> breakPostponedUntil() const;
-    // While a due break waits for the person to pause: when it comes at the latest, in local time.
-    std::optional<QDateTime> breakWaitsForPauseUntil() const;
     // Whole minutes, rounded up, until the next break: the end of a postponement, or of the work period.
     qint64 minutesUntilBreak() const;
+    // What Tavrin is doing about the next break, in the facts that every surface turns into the same words.
+    ReminderState reminderState() const;
     // What the full-screen watch can see in this session, for the settings to say.
     BusySignal::Coverage fullScreenCoverage() const;
     // Why a due break waits, if it does.

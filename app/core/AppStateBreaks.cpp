@@ -72,24 +72,6 @@ QDateTime AppState::localNow() const
     return m_services.clock.now().toTimeZone(m_services.calendar.timeZone());
 }
 
-std::optional<QDateTime> AppState::breakPostponedUntil() const
-{
-    const auto wait = m_breaks.postponedFor();
-    if (!wait) {
-        return std::nullopt;
-    }
-    return localNow().addMSecs(wait->count());
-}
-
-std::optional<QDateTime> AppState::breakWaitsForPauseUntil() const
-{
-    const auto left = m_breaks.pauseWaitLeft();
-    if (!left) {
-        return std::nullopt;
-    }
-    return localNow().addMSecs(left->count());
-}
-
 double AppState::secondsSinceInput()
 {
     return m_services.activity.idleTime();
@@ -102,6 +84,19 @@ qint64 AppState::minutesUntilBreak() const
         seconds = static_cast<double>(wait->count()) / 1000.0;
     }
     return WholeNumbers::roundedUp(seconds / 60.0);
+}
+
+ReminderState AppState::reminderState() const
+{
+    ReminderState state;
+    state.meeting = settings().movieMode;
+    if (remindersPaused()) {
+        state.pausedUntil = settings().pausedUntil;
+    }
+    m_breaks.describe(state);
+    state.minutesUntilBreak = WholeNumbers::roundedUp(
+        std::max(static_cast<double>(settings().rule.workSeconds) - m_fatigue.continuousWork, 0.0) / 60.0);
+    return state;
 }
 
 void AppState::endPauseIfOver(const QDateTime& now)

@@ -130,7 +130,9 @@ void BreakScheduler::beginBreak(BreakTrigger trigger)
 void BreakScheduler::postpone(BreakTrigger trigger)
 {
     m_postponedTrigger = trigger;
-    m_postponedUntil = m_services.clock.steady() + std::chrono::minutes(m_owner.settings().postponeMinutes);
+    const std::chrono::minutes length(m_owner.settings().postponeMinutes);
+    m_postponedUntil = m_services.clock.steady() + length;
+    m_postponedUntilDate = m_services.clock.now().toSecsSinceEpoch() + std::chrono::seconds(length).count();
     // It comes back when the postponement ends, whatever the reminder interval.
     m_lastNag.reset();
 }
@@ -177,7 +179,8 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
 void BreakScheduler::waitForPause(BreakTrigger trigger, const QDateTime& noticeShownAt)
 {
     m_isSchedulingOverlay = true;
-    m_pauseWait = PauseWait{trigger, m_services.clock.steady() + kLongestWaitForPause};
+    m_pauseWait = PauseWait{trigger, m_services.clock.steady() + kLongestWaitForPause,
+                            m_services.clock.now().toSecsSinceEpoch() + kLongestWaitForPause.count()};
     QPointer<BreakScheduler> self(this);
     BannerPresenting::Actions actions;
     // Still the notice's choice: put the break off.
@@ -234,6 +237,27 @@ std::optional<std::chrono::milliseconds> BreakScheduler::pauseWaitLeft() const
         return std::nullopt;
     }
     return std::max(m_pauseWait->until - m_services.clock.steady(), std::chrono::milliseconds(0));
+}
+
+void BreakScheduler::describe(ReminderState& state) const
+{
+    state.breakEndsAt.reset();
+    if (m_running) {
+        state.breakEndsAt = m_running->startedAt.toSecsSinceEpoch() + m_running->restSeconds;
+    }
+    state.postponedUntil.reset();
+    if (postponedFor()) {
+        state.postponedUntil = m_postponedUntilDate;
+    }
+    state.breakAtPauseBy.reset();
+    if (m_pauseWait) {
+        state.breakAtPauseBy = m_pauseWait->untilDate;
+    }
+    state.quiet.reset();
+    if (m_waitReason) {
+        state.quiet =
+            *m_waitReason == QuietReason::call ? ReminderState::Quiet::call : ReminderState::Quiet::fullScreen;
+    }
 }
 
 void BreakScheduler::showBannerReminder(BreakTrigger trigger)
@@ -311,6 +335,10 @@ void BreakScheduler::presentOverlay(BreakTrigger trigger)
         if (outcome == BreakOutcome::postponed) {
             self->m_owner.restoreFatigue(running.fatigue);
             self->postpone(trigger);
+        } else {
+            // A break that ran is the rest that a break put off was waiting for.
+            self->m_postponedUntil.reset();
+            self->m_postponedTrigger.reset();
         }
         self->m_owner.breakEnded(startedAt, outcome, trigger, true);
     });

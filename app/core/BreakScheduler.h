@@ -5,6 +5,7 @@
 #include "BreakOptions.h"
 #include "BreakTrigger.h"
 #include "FatigueState.h"
+#include "ReminderState.h"
 #include "TaskHandle.h"
 
 #include <QDateTime>
@@ -100,6 +101,10 @@ public:
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
     // How long a break that was put off still waits; nothing once it is due again.
     std::optional<std::chrono::milliseconds> postponedFor() const;
+    // Fills in what breaks say of the reminder's state: when the break on screen ends, when one put off comes
+    // back, when one that waits for a pause comes at the latest, and what holds a due one back. Each instant is
+    // fixed when its wait begins, so that it reads the same from tick to tick.
+    void describe(ReminderState& state) const;
     // While the overlay waits for the person to pause: how long until it comes at the latest.
     std::optional<std::chrono::milliseconds> pauseWaitLeft() const;
     // Why a due break waits, from the moment it is held until it comes (through the two minutes' grace).
@@ -126,6 +131,8 @@ private:
     Services m_services;
     std::optional<std::chrono::milliseconds> m_lastNag; // absent: the distant past
     std::optional<std::chrono::milliseconds> m_postponedUntil;
+    // The same on the wall clock, in seconds since 1970, for the words.
+    qint64 m_postponedUntilDate = 0;
     // What brought the break that was put off: it comes back as itself.
     std::optional<BreakTrigger> m_postponedTrigger;
     std::optional<std::chrono::milliseconds> m_heldSince;
@@ -136,6 +143,7 @@ private:
     {
         BreakTrigger trigger;
         std::chrono::milliseconds until;
+        qint64 untilDate;
     };
     // From the end of the notice until the person pauses, or the wait ends otherwise.
     std::optional<PauseWait> m_pauseWait;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FatigueState.h"
+#include "ReminderState.h"
 #include "RuleConfig.h"
 
 #include <QDateTime>
@@ -13,7 +14,7 @@ class SnapshotPublishing
 {
 public:
     virtual ~SnapshotPublishing() = default;
-    // pausedUntil: the end of a pause of reminders (seconds since 1970), if there is one.
+    // reminder: what Tavrin is doing about the next break, for the widget to say what the panel says.
     virtual void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                         std::optional<qint64> pausedUntil, const QDateTime& now) = 0;
+                         const ReminderState& reminder, const QDateTime& now) = 0;
 };

@@ -94,15 +94,15 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
     rule->addStretch(1);
     page->addLayout(rule);
 
-    connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshFigures);
-    connect(&m_state, &AppState::todaySecondsChanged, this, &DashboardWindow::refreshFigures);
-    connect(&m_state, &AppState::yesterdaySecondsChanged, this, &DashboardWindow::refreshFigures);
-    // The current hour's point is live fatigue, so the chart follows every tick.
-    connect(&m_state, &AppState::fatigueChanged, this, &DashboardWindow::refreshChart);
-    connect(&m_state, &AppState::hourlyFatigueChanged, this, &DashboardWindow::refreshChart);
+    // Once a tick, when every figure has its value for that second. The current hour's point is live fatigue,
+    // so the chart follows every tick.
+    connect(&m_state, &AppState::tickFinished, this, [this] {
+        refreshFigures();
+        refreshChart();
+        refreshReminderStatus();
+    });
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &DashboardWindow::refreshRule);
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &DashboardWindow::refreshReminderStatus);
-    connect(&m_state, &AppState::breakWaitReasonChanged, this, &DashboardWindow::refreshReminderStatus);
     refreshReminderStatus();
     refreshFigures();
     refreshChart();
@@ -226,7 +226,8 @@ void DashboardWindow::refreshRule()
 
 void DashboardWindow::refreshReminderStatus()
 {
-    const QString text = ReminderStatus::text(m_state);
-    m_reminderStatus->setText(text);
-    m_reminderStatus->setVisible(!text.isEmpty());
+    const QString text = ReminderStatus::nextBreak(m_state);
+    if (m_reminderStatus->text() != text) {
+        m_reminderStatus->setText(text);
+    }
 }

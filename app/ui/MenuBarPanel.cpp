@@ -180,11 +180,16 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(quitShortcut, &QAction::triggered, qApp, &QCoreApplication::quit);
     addAction(quitShortcut);
 
-    for (auto signal : {&AppState::fatigueChanged, &AppState::todaySecondsChanged, &AppState::breakWaitReasonChanged,
-                        &AppState::storeProblemChanged}) {
-        connect(&m_state, signal, this, &MenuBarPanel::refresh);
-    }
-    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &MenuBarPanel::refresh);
+    // Once a tick, when every figure has its value for that second, and at once for what the person changes;
+    // a hidden panel is brought up to date when it is shown.
+    const auto refreshShown = [this] {
+        if (isVisible()) {
+            refresh();
+        }
+    };
+    connect(&m_state, &AppState::tickFinished, this, refreshShown);
+    connect(&m_state, &AppState::storeProblemChanged, this, refreshShown);
+    connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, refreshShown);
     refresh();
 }
 
@@ -208,6 +213,12 @@ QLabel* MenuBarPanel::figure(QHBoxLayout* row, const QString& name)
     row->addWidget(icon);
     row->addWidget(text);
     return text;
+}
+
+void MenuBarPanel::showEvent(QShowEvent* event)
+{
+    refresh();
+    QFrame::showEvent(event);
 }
 
 void MenuBarPanel::changeEvent(QEvent* event)
@@ -259,6 +270,7 @@ void MenuBarPanel::refresh()
 
 void MenuBarPanel::popUp(const QRect& anchor)
 {
+    refresh();
     adjustSize();
     const QScreen* screen = QApplication::screenAt(anchor.center());
     const QRect area = screen ? screen->availableGeometry() : QApplication::primaryScreen()->availableGeometry();

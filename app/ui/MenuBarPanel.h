@@ -15,8 +15,8 @@ class QPushButton;
 
 // The panel under the tray icon: the state at a glance (mode, fatigue badge and bar, today's time,
 // continuous work, why no break comes) and the everyday actions: rest now, meeting/film mode, pause or
-// resume reminders, the dashboard, the history, the settings, quit (Ctrl+Q). It follows AppState while shown and keeps
-// no state of its own.
+// resume reminders, the dashboard, the history, the settings, quit (Ctrl+Q). It follows AppState's ticks while
+// shown and keeps no state of its own.
 class MenuBarPanel final : public QFrame
 {
     Q_OBJECT
@@ -47,6 +47,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void refresh();

@@ -35,7 +35,6 @@ TrayController::TrayController(AppState& state, QObject* parent)
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &TrayController::refresh);
     // The minutes to the next break change with every tick; the tooltip is set only when its text changes.
     connect(&m_state, &AppState::tickFinished, this, &TrayController::refresh);
-    connect(&m_state, &AppState::breakWaitReasonChanged, this, &TrayController::refresh);
     refresh();
 }
 

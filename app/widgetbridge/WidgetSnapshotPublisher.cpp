@@ -50,30 +50,60 @@ QString WidgetSnapshotPublisher::fingerprint(const WidgetSnapshot& snapshot)
                        QString::number(snapshot.minutesUntilBreak()),
                        WidgetSnapshot::modeRawValue(snapshot.mode),
                        QString::number(snapshot.workSeconds),
-                       QString::number(snapshot.restSeconds),
-                       snapshot.pausedUntil ? QString::number(*snapshot.pausedUntil) : QString()}
+                       QString::number(snapshot.restSeconds)}
         .join(u'|');
 }
 
-void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                                      std::optional<qint64> pausedUntil, const QDateTime& now)
+QString WidgetSnapshotPublisher::reminderFingerprint(const WidgetSnapshot& snapshot)
 {
-    const WidgetSnapshot snapshot{fatigue.percent,
-                                  snapshotMode(fatigue.mode),
-                                  fatigue.continuousWork,
-                                  todaySeconds,
-                                  rule.workSeconds,
-                                  rule.restSeconds,
-                                  now,
-                                  pausedUntil};
+    const ReminderState reminder = snapshot.reminder();
+    const ReminderState::Kind kind = reminder.kind(snapshot.updatedAt);
+    std::optional<qint64> instant;
+    switch (kind) {
+    case ReminderState::Kind::inBreak:
+        instant = reminder.breakEndsAt;
+        break;
+    case ReminderState::Kind::waitingForPause:
+        instant = reminder.breakAtPauseBy;
+        break;
+    case ReminderState::Kind::paused:
+        instant = reminder.pausedUntil;
+        break;
+    case ReminderState::Kind::postponed:
+        instant = reminder.postponedUntil;
+        break;
+    case ReminderState::Kind::meeting:
+    case ReminderState::Kind::heldByCall:
+    case ReminderState::Kind::heldByFullScreen:
+    case ReminderState::Kind::countdown:
+        break;
+    }
+    const QString name = QString::number(static_cast<int>(kind));
+    return instant ? name + u'@' + QString::number(*instant) : name;
+}
+
+void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
+                                      const ReminderState& reminder, const QDateTime& now)
+{
+    WidgetSnapshot snapshot{.fatiguePercent = fatigue.percent,
+                            .mode = snapshotMode(fatigue.mode),
+                            .continuousWorkSeconds = fatigue.continuousWork,
+                            .todaySeconds = todaySeconds,
+                            .workSeconds = rule.workSeconds,
+                            .restSeconds = rule.restSeconds,
+                            .updatedAt = now};
+    snapshot.setReminder(reminder);
     const QString print = fingerprint(snapshot);
+    const QString state = reminderFingerprint(snapshot);
     const std::chrono::milliseconds steady = m_clock.steady();
     const bool unchanged = m_lastFingerprint && *m_lastFingerprint == print;
     // Nobody at the computer: fatigue easing off is written with the minute's write, not on its own, so that
     // an idle Tavrin writes the snapshot once a minute and nothing else.
     const bool idle = snapshot.mode == WidgetSnapshot::Mode::idle;
-    const bool reload = !unchanged && atLeastSecondsSince(m_lastReload, steady, kMinReloadIntervalSeconds) &&
-                        (!idle || atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds));
+    const bool stateChanged = m_lastReminder != state;
+    const bool reload =
+        stateChanged || (!unchanged && atLeastSecondsSince(m_lastReload, steady, kMinReloadIntervalSeconds) &&
+                         (!idle || atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds)));
     if (!reload && !atLeastSecondsSince(m_lastWrite, steady, kMaxWriteIntervalSeconds)) {
         return;
     }
@@ -83,6 +113,7 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
     }
     // A failed write is tried again at the next visible change or a minute later, not every second.
     m_lastWrite = steady;
+    m_lastReminder = state;
     if (reload) {
         m_lastFingerprint = print;
         m_lastReload = steady;

@@ -488,10 +488,10 @@ private slots:
                     atBreak = app.state().fatigue();
                 }
                 QVERIFY2(shown() == step.mid(1), qPrintable(where + QStringLiteral(": ") + shown()));
-                QCOMPARE(app.state().breakWaitsForPauseUntil().has_value(), shown() == u"waiting");
+                QCOMPARE(app.state().reminderState().breakAtPauseBy.has_value(), shown() == u"waiting");
             } else if (step == u"?paused" || step == u"?running") {
                 QVERIFY2(app.state().remindersPaused() == (step == u"?paused"), qPrintable(where));
-                QCOMPARE(app.publisher.pausedUntil.has_value(), step == u"?paused");
+                QCOMPARE(app.publisher.reminder.pausedUntil.has_value(), step == u"?paused");
             } else if (step.startsWith(u'?')) {
                 const auto reason = app.state().breakWaitReason();
                 const QString text = reason ? QStringList{"call", "screen"}.at(int(*reason)) : QStringLiteral("-");

@@ -58,12 +58,12 @@ struct AppStateFixture
     struct RecordingPublisher final : SnapshotPublishing
     {
         int calls = 0;
-        std::optional<qint64> pausedUntil;
-        void publish(const FatigueState&, double, const RuleConfig&, std::optional<qint64> paused,
+        ReminderState reminder;
+        void publish(const FatigueState&, double, const RuleConfig&, const ReminderState& state,
                      const QDateTime&) override
         {
             ++calls;
-            pausedUntil = paused;
+            reminder = state;
         }
     };
 

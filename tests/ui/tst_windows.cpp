@@ -26,6 +26,7 @@
 #include "ThemeColors.h"
 #include "TrayController.h"
 #include "UsageChart.h"
+#include "WidgetSnapshot.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,8 +119,8 @@ private slots:
         QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
         QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);
         QVERIFY(!app.storedSettings().pausedUntil);
-        QVERIFY(dashboard.reminderStatusLabel()->isHidden());
         QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
+        QCOMPARE(dashboard.reminderStatusLabel()->text(), panel.reminderStatusLabel()->text());
 
         // A store that refuses: the panel says so, the reason in its tooltip, until it takes the usage again.
         app.usage.failWrites = true;
@@ -547,6 +548,64 @@ private slots:
         QCOMPARE(window.chart()->topHours(), 2);
     }
 
+    // One state, one line: the panel, the dashboard, --status, the status bars' tooltip and the widget's snapshot
+    // (written and read back) say the same in every state, and each state says its own.
+    void everySurfaceSaysTheSameLineInEveryState()
+    {
+        AppStateFixture app;
+        AppSettings quiet = app.state().settings();
+        quiet.quietDuringCalls = true;
+        app.state().settingsStore().setSettings(quiet);
+        MenuBarPanel panel(app.state());
+        panel.show();
+        DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
+        const auto says = [&](ReminderState::Kind kind, const QString& line) {
+            const QDateTime now = app.state().localNow();
+            const QVariantMap status = StatusReport::of(app.state());
+            WidgetSnapshot snapshot;
+            snapshot.setReminder(app.publisher.reminder);
+            const auto widget = WidgetSnapshot::fromJson(snapshot.toJson());
+            QCOMPARE(app.state().reminderState().kind(now), kind);
+            QCOMPARE(panel.reminderStatusLabel()->text(), line);
+            QCOMPARE(dashboard.reminderStatusLabel()->text(), line);
+            QVERIFY(StatusReport::line(status, now).endsWith(u" · " + line));
+            QVERIFY(status.value("tooltip").toString().endsWith(u'\n' + line));
+            QVERIFY(widget && widget->reminder().kind(now) == kind);
+            if (kind != ReminderState::Kind::countdown) {
+                QCOMPARE(widget->reminder().line(now), line);
+            }
+        };
+        using Kind = ReminderState::Kind;
+        app.work(20min + 30s);
+        says(Kind::countdown, "距离休息 25 分钟");
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(true));
+        app.work(1s);
+        says(Kind::meeting, "会议/观影模式，暂停计时和提醒");
+        app.state().settingsStore().setSettings(app.state().settings().withMovieMode(false));
+        app.state().pauseReminders(30min);
+        app.work(1s);
+        says(Kind::paused, "提醒已暂停，至 09:50");
+        app.state().resumeReminders();
+        app.calls.setBusy(true);
+        app.work(25min);
+        says(Kind::heldByCall, "通话中，休息已推迟");
+        app.calls.setBusy(false);
+        for (int second = 0; second < 600 && !app.bannerWindow.shown; ++second) {
+            app.work(1s); // the two minutes' grace, then the notice
+        }
+        app.bannerWindow.action();
+        app.work(1s);
+        says(Kind::postponed,
+             QStringLiteral("已推迟，%1 再提醒").arg(app.state().localNow().addSecs(299).toString("HH:mm")));
+        app.state().requestBreak();
+        app.work(1s);
+        says(Kind::inBreak, "休息中，还剩 3 分钟");
+        app.work(2min + 1s);
+        says(Kind::inBreak, "休息中，还剩 1 分钟");
+        app.work(1min);
+        says(Kind::countdown, "距离休息 45 分钟");
+    }
+
     // What tavrin --status and the status bars get, beside what the panel shows at the same moment; sent
     // on the bus at most once a second however often AppState notifies.
     void theStatusRecordAgreesWithThePanel()
@@ -554,6 +613,7 @@ private slots:
         AppStateFixture app;
         app.work(20min + 30s);
         MenuBarPanel panel(app.state());
+        panel.show();
         QVariantMap status = StatusReport::of(app.state());
         QCOMPARE(status.value("text").toString(), panel.view().badgeText);
         QCOMPARE(QStringLiteral("今日 ") + formatDuration(status.value("todaySeconds").toDouble()),
@@ -621,10 +681,13 @@ private slots:
 
         // Until when a pause lasts, beside today.
         const QDateTime now(QDate(2026, 3, 2), QTime(2, 20), Qt::UTC);
-        const QStringList ends{ReminderStatus::text(now.addSecs(3600), {}, now),
-                               ReminderStatus::text(now.addDays(1), {}, now),
-                               ReminderStatus::text(QDateTime(QDate(2026, 3, 3), QTime(0, 0), Qt::UTC), {}, now),
-                               ReminderStatus::text(now.addDays(2), {}, now)};
+        QStringList ends;
+        for (const QDateTime& end :
+             {now.addSecs(3600), now.addDays(1), QDateTime(QDate(2026, 3, 3), QTime(0, 0), Qt::UTC), now.addDays(2)}) {
+            ReminderState paused;
+            paused.pausedUntil = end.toSecsSinceEpoch();
+            ends.append(paused.line(now));
+        }
         QCOMPARE(ends, (QStringList{"提醒已暂停，至 03:20", "提醒已暂停，至明天 02:20", "提醒已暂停，至明天",
                                     "提醒已暂停，至 3月4日 02:20"}));
     }

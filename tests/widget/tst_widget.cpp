@@ -32,7 +32,13 @@ const QDateTime kUpdated = QDateTime::fromMSecsSinceEpoch(1'796'000'000'123, Qt:
 
 WidgetSnapshot sample()
 {
-    return {42.5, WidgetSnapshot::Mode::working, 1234.5, 3725.25, 2700, 180, kUpdated, std::nullopt};
+    return {.fatiguePercent = 42.5,
+            .mode = WidgetSnapshot::Mode::working,
+            .continuousWorkSeconds = 1234.5,
+            .todaySeconds = 3725.25,
+            .workSeconds = 2700,
+            .restSeconds = 180,
+            .updatedAt = kUpdated};
 }
 
 QByteArray withMember(const char* name, const QJsonValue& value)
@@ -62,7 +68,13 @@ const QDateTime kNow = QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
 
 WidgetSnapshot snapshot(Mode mode, double percent = 68, qint64 ageSeconds = 0, qint64 workSeconds = 2700)
 {
-    return {percent, mode, 1620, 15960, workSeconds, 300, kNow.addSecs(-ageSeconds), std::nullopt};
+    return {.fatiguePercent = percent,
+            .mode = mode,
+            .continuousWorkSeconds = 1620,
+            .todaySeconds = 15960,
+            .workSeconds = workSeconds,
+            .restSeconds = 300,
+            .updatedAt = kNow.addSecs(-ageSeconds)};
 }
 
 } // namespace
@@ -84,7 +96,7 @@ private:
     // Publishes once, as a tick does; true when the file was rewritten.
     bool publish(const FatigueState& fatigue, const RuleConfig& rule = RuleConfig())
     {
-        m_publisher->publish(fatigue, 3725, rule, std::nullopt, m_clock.now());
+        m_publisher->publish(fatigue, 3725, rule, ReminderState(), m_clock.now());
         const auto stored = WidgetSharedStore::load(m_path);
         return stored && stored->updatedAt == m_clock.now();
     }
@@ -213,9 +225,15 @@ private slots:
         QVERIFY2(publish(working(42.6), RuleConfig{1800, 300, QString()}), "a new rule is a visible change");
         QCOMPARE(m_reloader.kinds.size(), 3);
         m_clock.advance(25s);
-        m_publisher->publish(working(42.6), 3725, RuleConfig{1800, 300, QString()}, 1'800'000'000, m_clock.now());
+        ReminderState paused;
+        paused.pausedUntil = 1'800'000'000;
+        m_publisher->publish(working(42.6), 3725, RuleConfig{1800, 300, QString()}, paused, m_clock.now());
         QCOMPARE(WidgetSharedStore::load(m_path)->pausedUntil, std::optional<qint64>(1'800'000'000));
         QCOMPARE(m_reloader.kinds.size(), 4);
+        // What the person changes is no drifting figure: a resume a second later reaches the widget at once.
+        m_clock.advance(1s);
+        QVERIFY(publish(working(42.6), RuleConfig{1800, 300, QString()}));
+        QCOMPARE(m_reloader.kinds.size(), 5);
 
         // Nobody at the computer: fatigue easing off every second is written once a minute, no more.
         QList<int> idleWrites;
@@ -274,7 +292,7 @@ private slots:
         WidgetSnapshotPublisher publisher(m_reloader, m_log, m_clock,
                                           m_dir.filePath(QStringLiteral("blocked/widget-snapshot.json")));
         for (int second = 0; second < 130; ++second) {
-            publisher.publish(working(42), 3725, RuleConfig(), std::nullopt, m_clock.now());
+            publisher.publish(working(42), 3725, RuleConfig(), ReminderState(), m_clock.now());
             m_clock.advance(1s);
         }
         QCOMPARE(m_log.count(WidgetSharedStore::kSaveFailed), 3); // at the start, then once a minute
@@ -316,7 +334,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("color");
         QTest::addColumn<QString>("next");
-        const QString countdown = StatusViewLogic::text(StatusViewLogic::kUntilBreakTitle);
+        const QString countdown = QStringLiteral("距离下次休息");
         QTest::newRow("181 s old") << snapshot(Mode::resting, 10, 181) << "未在统计" << WidgetTheme::secondary()
                                    << countdown;
         QTest::newRow("180 s old, resting")
@@ -347,8 +365,7 @@ private slots:
         QFETCH(QString, next);
         QVERIFY(StatusViewLogic::status(stored, kNow) == (StatusViewLogic::BadgeInfo{text, color}));
         const auto [title, value] = StatusViewLogic::nextBreakBlock(stored, kNow);
-        QCOMPARE(title == StatusViewLogic::text(StatusViewLogic::kUntilBreakTitle) ? title : title + u' ' + value,
-                 next);
+        QCOMPARE(title == QStringLiteral("距离下次休息") ? title : title + u' ' + value, next);
     }
 
     void theHostSwitchesAtEntryDatesAndReadsOnlyWhenAsked()
