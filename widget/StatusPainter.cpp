@@ -39,6 +39,7 @@ QSizeF StatusPainter::familySize(WidgetConfiguration::Family family)
 
 void StatusPainter::paint(const QRectF& bounds, const StatusEntry& entry, WidgetConfiguration::Family family)
 {
+    m_texts.clear();
     const QRectF content = bounds.adjusted(kPadding, kPadding, -kPadding, -kPadding);
     switch (layoutFor(entry, family)) {
     case Layout::empty:
@@ -197,7 +198,7 @@ qreal StatusPainter::paintInfoBlock(const QPointF& topLeft, qreal width, const Q
             shown = QFontMetricsF(valueFont).elidedText(value, Qt::ElideRight, width);
         }
     }
-    drawText(QPointF(topLeft.x(), valueTop), shown, valueFont, valueColor, true);
+    drawText(QPointF(topLeft.x(), valueTop), shown, valueFont, WidgetTheme::readable(valueColor), true);
     return infoBlockHeight(compact);
 }
 
@@ -217,7 +218,7 @@ QRectF StatusPainter::paintBadge(const QPointF& topRight, const BadgeInfo& info)
     m_painter.drawRoundedRect(rect, rect.height() / 2, rect.height() / 2);
     m_painter.setBrush(info.color);
     m_painter.drawEllipse(QRectF(rect.left() + 10, rect.center().y() - 3, 6, 6));
-    drawText(QPointF(rect.left() + 22, rect.top() + 5), info.text, font, info.color);
+    drawText(QPointF(rect.left() + 22, rect.top() + 5), info.text, font, WidgetTheme::readable(info.color));
     return rect;
 }
 
@@ -254,6 +255,7 @@ void StatusPainter::drawText(const QPointF& topLeft, const QString& text, const 
         m_painter.drawRoundedRect(bar, bar.height() / 3, bar.height() / 3);
         return;
     }
+    m_texts.append({text, QRectF(topLeft, QSizeF(textWidth(text, font, tabular), metrics.height())), color, font});
     m_painter.setPen(color);
     if (tabular) {
         TabularText::draw(m_painter, topLeft, text, font);

@@ -5,7 +5,9 @@
 #include "StatusViewLogic.h"
 #include "WidgetConfiguration.h"
 
+#include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRectF>
 
 class QPainter;
@@ -18,12 +20,23 @@ class StatusPainter
 public:
     static constexpr qreal kPadding = 16;
 
+    // A text as drawn: its words, where, in which colour and font.
+    struct DrawnText
+    {
+        QString text;
+        QRectF rect;
+        QColor color;
+        QFont font;
+    };
+
     StatusPainter(QPainter& painter, bool redacted);
 
     void paint(const QRectF& bounds, const StatusEntry& entry, WidgetConfiguration::Family family);
 
     // The window size of each family.
     static QSizeF familySize(WidgetConfiguration::Family family);
+    // Every text of the last paint, in drawing order.
+    const QList<DrawnText>& texts() const { return m_texts; }
 
 private:
     void paintEmpty(const QRectF& content);
@@ -51,4 +64,5 @@ private:
 
     QPainter& m_painter;
     bool m_redacted;
+    QList<DrawnText> m_texts;
 };

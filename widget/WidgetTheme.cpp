@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetTheme.h"
 
+#include <cmath>
+
 namespace WidgetTheme {
 
 namespace {
@@ -65,12 +67,28 @@ QColor primary()
 
 QColor secondary()
 {
-    return QColor(0, 0, 0, 128);
+    // 4.5 : 1 on the card and on its tiles.
+    return QColor(0, 0, 0, 150);
 }
 
 QColor red()
 {
     return QColor(255, 59, 48);
+}
+
+QColor readable(QColor color)
+{
+    // WCAG's relative luminance; text wants 4.5 : 1 against what it stands on, here the card or a pill of the
+    // colour's own faint tint, which takes about a tenth off against white.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    constexpr double kAgainstWhite = 5.2;
+    for (int step = 0; step < 40 && 1.05 / (luminance(color) + 0.05) < kAgainstWhite; ++step) {
+        color = color.darker(106);
+    }
+    return color;
 }
 
 QColor containerBackground()

@@ -20,5 +20,8 @@ QColor primary();
 QColor secondary();
 QColor red();
 QColor containerBackground();
+// The colour darkened, if need be, to be read as small text on the card: the dots and the ring keep the colour,
+// the words take this.
+QColor readable(QColor color);
 
 } // namespace WidgetTheme

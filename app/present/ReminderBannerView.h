@@ -31,8 +31,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void tintSubtitle();
+
     QAbstractButton* m_action = nullptr;
     QAbstractButton* m_secondaryAction = nullptr;
     QAbstractButton* m_close = nullptr;

@@ -165,10 +165,7 @@ void HistoryWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // A style sheet reads palette() once: set it again so that the switch follows a light/dark change.
     if (event->type() == QEvent::PaletteChange && m_export) { // not yet built while the chrome is applied
-        for (QAbstractButton* button : m_periods->buttons()) {
-            button->setStyleSheet(button->styleSheet());
-        }
-        m_export->setStyleSheet(m_export->styleSheet());
+        ThemeColors::reapplyStyleSheets(this);
     }
 }
 

@@ -224,8 +224,10 @@ void MenuBarPanel::showEvent(QShowEvent* event)
 void MenuBarPanel::changeEvent(QEvent* event)
 {
     QFrame::changeEvent(event);
-    // The symbols are pictures in the text colour: draw them again for a new appearance.
+    // The symbols are pictures in the text colour, and the rows' style sheets fixed their text colour when they
+    // were set: both again for a new appearance.
     if (event->type() == QEvent::PaletteChange) {
+        ThemeColors::reapplyStyleSheets(this);
         for (const auto& tint : m_tints) {
             tint();
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ThemeColors.h"
 
+#include <QWidget>
+
 #include "Appearance.h"
 
 namespace ThemeColors {
@@ -61,7 +63,7 @@ QColor fieldBackground(const Appearance& appearance)
 
 QColor accent(const QPalette& palette)
 {
-    return palette.color(QPalette::Highlight);
+    return palette.color(QPalette::Link);
 }
 
 QColor primaryText(const QPalette& palette)
@@ -71,7 +73,18 @@ QColor primaryText(const QPalette& palette)
 
 QColor secondaryText(const QPalette& palette)
 {
-    return withAlpha(palette.color(QPalette::WindowText), 0.6);
+    return withAlpha(palette.color(QPalette::WindowText), kSecondaryAlpha);
+}
+
+void reapplyStyleSheets(QWidget* root)
+{
+    // A style sheet resolves palette(...) and the text colour when it is set: set again, it takes the palette in
+    // force now.
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->styleSheet().isEmpty()) {
+            widget->setStyleSheet(widget->styleSheet());
+        }
+    }
 }
 
 QColor withAlpha(QColor color, double alpha)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppStateFixture.h"
 #include "BackgroundImport.h"
+#include "BannerTexts.h"
+#include "BreakOverlayContentView.h"
 #include "ControlAdaptor.h"
 #include "DashboardCards.h"
 #include "DashboardModel.h"
@@ -11,10 +13,14 @@
 #include "HistoryWindow.h"
 #include "MenuBarPanel.h"
 #include "NumberField.h"
+#include "OverlayBackground.h"
+#include "OverlayTextLabel.h"
+#include "OverlayTips.h"
 #include "PanelView.h"
 #include "Patience.h"
 #include "QtTranslations.h"
 #include "RecordingSystemLog.h"
+#include "ReminderBannerView.h"
 #include "ReminderStatus.h"
 #include "SettingsBindings.h"
 #include "SettingsWindow.h"
@@ -23,6 +29,8 @@
 #include "TavrinApp.h"
 #include "TestFiles.h"
 #include "TestPictures.h"
+#include "TextContrast.h"
+#include "ThemeAppearance.h"
 #include "ThemeColors.h"
 #include "TrayController.h"
 #include "UsageChart.h"
@@ -546,6 +554,79 @@ private slots:
         QCOMPARE(window.report().days.back().activeSeconds, 65.0);
         QCOMPARE(window.queries(), 2);
         QCOMPARE(window.chart()->topHours(), 2);
+    }
+
+    // Every text of every window, both banners, the overlay and the panel, in both themes, against what lies
+    // behind it as drawn. The light theme is in force when the windows are built, as at a start before the
+    // desktop's preference has been read; the dark one comes as a live switch.
+    void everyTextIsReadableInBothThemes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void everyTextIsReadableInBothThemes()
+    {
+        QFETCH(bool, dark);
+        QApplication::setPalette(ThemeAppearance::lightPalette());
+        AppStateFixture app;
+        app.work(20min);
+        app.state().pauseReminders(30min);
+        MenuBarPanel panel(app.state());
+        DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
+        SettingsWindow settings(app.state(), settingsServices(app));
+        HistoryWindow history(
+            app.state(), {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()), app.defaults});
+        QMessageBox* about = dashboard.showAbout();
+        const OverlayBackground background = OverlayBackground::load(std::nullopt, QSize(960, 1080));
+        BreakOptions options;
+        options.message = QStringLiteral("站起来活动一下");
+        options.postponeMinutes = 5;
+        BreakOverlayContentView overlay(options, background, {}, {}, {});
+        OverlayContent content;
+        content.countdown = QStringLiteral("02:59");
+        content.tip = OverlayTips::tip(0);
+        content.guideOffered = true;
+        overlay.showContent(content);
+        overlay.resize(960, 1080);
+        QList<QWidget*> windows{&dashboard, &settings, &history, about, &overlay};
+        std::vector<std::unique_ptr<ReminderBannerView>> banners;
+        for (const BannerNotice& notice : {BannerNotice{BannerNotice::Kind::breakComing, 10, {}},
+                                           BannerNotice{BannerNotice::Kind::breakDue, 0, QStringLiteral("起来走走")}}) {
+            banners.push_back(std::make_unique<ReminderBannerView>(
+                BannerTexts::content(notice), [] {}, [] {}, [] {}));
+            windows.append(banners.back().get());
+        }
+        for (QWidget* window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        // Last, since a popup closes when another window comes up.
+        panel.popUp(QRect(600, 0, 20, 20));
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        windows.prepend(&panel);
+        app.appearance.mode = dark ? ThemeMode::dark : ThemeMode::light;
+        QApplication::setPalette(dark ? ThemeAppearance::darkPalette() : ThemeAppearance::lightPalette());
+        QCoreApplication::processEvents();
+        const TextContrast::TextAccess overlayText = [](QWidget* widget, const std::optional<QString>& words) {
+            auto* label = dynamic_cast<OverlayTextLabel*>(widget);
+            if (label && words) {
+                label->setText(*words);
+            }
+            return label ? std::optional(label->text()) : std::nullopt;
+        };
+        QStringList faint;
+        for (QWidget* window : windows) {
+            for (const QString& text : TextContrast::faintTexts(window, overlayText)) {
+                faint.append(window->metaObject()->className() + QStringLiteral(": ") + text);
+            }
+            window->grab().save(QStringLiteral("contrast-%1-%2-%3.png")
+                                    .arg(windows.indexOf(window))
+                                    .arg(window->metaObject()->className(), dark ? "dark" : "light"));
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
+        QApplication::setPalette(ThemeAppearance::lightPalette());
     }
 
     // One state, one line: the panel, the dashboard, --status, the status bars' tooltip and the widget's snapshot

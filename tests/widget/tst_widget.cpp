@@ -2,10 +2,12 @@
 #include "FakeClock.h"
 #include "ManualScheduler.h"
 #include "RecordingSystemLog.h"
+#include "StatusPainter.h"
 #include "StatusProvider.h"
 #include "StatusViewLogic.h"
 #include "StatusWidgetWindow.h"
 #include "TestFiles.h"
+#include "TextContrast.h"
 #include "TimelineHost.h"
 #include "WidgetReloader.h"
 #include "WidgetSharedStore.h"
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -355,6 +358,55 @@ private slots:
         paused.mode = Mode::idle;
         paused.pausedUntil = kNow.toSecsSinceEpoch();
         QTest::newRow("pause just over") << paused << "空闲中" << WidgetTheme::statusTeal() << countdown;
+        // The panel's states, from the snapshot's later members.
+        WidgetSnapshot later = snapshot(Mode::working, 100);
+        later.postponedUntil = kNow.addSecs(300).toSecsSinceEpoch();
+        QTest::newRow("postponed") << later << "已推迟" << WidgetTheme::secondary() << "已推迟，再提醒于 10:05";
+        later.mode = Mode::resting;
+        later.breakEndsAt = kNow.addSecs(150).toSecsSinceEpoch();
+        QTest::newRow("in a break") << later << "休息中" << WidgetTheme::breakGreen() << "休息中，还剩 3 分钟";
+        later.breakEndsAt.reset();
+        later.meeting = true;
+        QTest::newRow("meeting") << later << "会议/观影模式" << WidgetTheme::secondary() << "会议/观影模式 暂停计时";
+    }
+
+    // Every text the widget draws, in every state, against the card behind it as painted.
+    void everyTextOfTheWidgetIsReadable_data() { theBadgeFollowsStalenessThenMode_data(); }
+
+    void everyTextOfTheWidgetIsReadable()
+    {
+        QFETCH(WidgetSnapshot, stored);
+        QStringList faint;
+        for (const auto family : {WidgetConfiguration::Family::medium, WidgetConfiguration::Family::large}) {
+            QImage card(StatusPainter::familySize(family).toSize(), QImage::Format_ARGB32);
+            card.fill(WidgetTheme::containerBackground());
+            QPainter painter(&card);
+            painter.setRenderHint(QPainter::Antialiasing);
+            StatusPainter drawn(painter, false);
+            drawn.paint(card.rect(), StatusEntry{kNow, stored, false}, family);
+            painter.end();
+            card.save(QStringLiteral("widget-%1-%2.png").arg(QTest::currentDataTag()).arg(int(family)));
+            for (const StatusPainter::DrawnText& text : drawn.texts()) {
+                // Behind the text: the colour most of its box shows.
+                QHash<QRgb, int> counts;
+                const QRect box = text.rect.toAlignedRect().intersected(card.rect());
+                for (int y = box.top(); y <= box.bottom(); ++y) {
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        ++counts[card.pixel(x, y)];
+                    }
+                }
+                const QColor behind = QColor::fromRgb(
+                    std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; }).key());
+                const double alpha = text.color.alphaF();
+                const QColor shown = QColor::fromRgbF(text.color.redF() * alpha + behind.redF() * (1 - alpha),
+                                                      text.color.greenF() * alpha + behind.greenF() * (1 - alpha),
+                                                      text.color.blueF() * alpha + behind.blueF() * (1 - alpha));
+                if (TextContrast::ratio(shown, behind) < TextContrast::needed(text.font)) {
+                    faint.append(QStringLiteral("'%1': %2").arg(text.text).arg(TextContrast::ratio(shown, behind)));
+                }
+            }
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral("; "))));
     }
 
     void theBadgeFollowsStalenessThenMode()
