@@ -16,6 +16,7 @@
 #include "FullScreenWindowMonitor.h"
 #include "IdleSourceFactory.h"
 #include "OwnTranslation.h"
+#include "PlatformMessages.h"
 #include "PlatformPlugin.h"
 #include "PlatformSystemEvents.h"
 #include "PortalColorScheme.h"
@@ -100,6 +101,9 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtScheduler scheduler;
     SettingsUserDefaults defaults;
+    if (defaults.problem()) {
+        log.log(PlatformMessages::kSettingsFileUnusable, *defaults.problem());
+    }
     const LocalCalendar calendar;
     PlatformSystemEvents events(log);
 

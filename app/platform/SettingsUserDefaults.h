@@ -3,10 +3,16 @@
 
 #include "UserDefaults.h"
 
+#include <QHash>
 #include <QSettings>
 
+#include <memory>
+#include <optional>
+
 // The user defaults on QSettings("Tavrin", "Tavrin"): the INI file $XDG_CONFIG_HOME/Tavrin/Tavrin.conf.
-// Every write is synced at once and the file is kept private to its owner.
+// Every write is synced at once and the file is kept private to its owner. Anything but a regular file at that
+// path (a FIFO that would block the first read for good, a folder, a device) is not opened at all: the values
+// then live in memory for this run, and problem() says why.
 class SettingsUserDefaults final : public UserDefaults
 {
 public:
@@ -18,10 +24,16 @@ public:
     void setData(const QString& key, const QByteArray& value) override;
     void remove(const QString& key) override;
 
-    QString fileName() const { return m_settings.fileName(); }
+    const QString& fileName() const { return m_path; }
+    // Why the file is not used, naming it; nothing while it is.
+    const std::optional<QString>& problem() const { return m_problem; }
 
 private:
     void sync();
 
-    mutable QSettings m_settings;
+    QString m_path;
+    // Absent while the file is not used.
+    std::unique_ptr<QSettings> m_settings;
+    std::optional<QString> m_problem;
+    QHash<QString, QByteArray> m_inMemory;
 };

@@ -83,6 +83,8 @@ constexpr const char* kSelectBreaks = "SELECT started_at, skipped, postponed FRO
 constexpr const char* kSelectAllUsage =
     "SELECT day, hour, active_seconds, fatigue_peak FROM usage_hourly ORDER BY day, hour";
 constexpr const char* kSelectBreakColumns = "SELECT name FROM pragma_table_info('break_events') ORDER BY cid";
+constexpr const char* kSelectNewest =
+    "SELECT (SELECT MAX(day) FROM usage_hourly), (SELECT MAX(started_at) FROM break_events)";
 constexpr const char* kPruneUsage = "DELETE FROM usage_hourly WHERE day < ?1";
 constexpr const char* kPruneBreaks = "DELETE FROM break_events WHERE started_at < ?1";
 
@@ -360,11 +362,37 @@ QString UsageDatabase::isoTimestamp(const QDateTime& instant)
     return instant.toUTC().toString(Qt::ISODate);
 }
 
+std::optional<QDateTime> UsageDatabase::newestRecord()
+{
+    std::optional<QDateTime> newest;
+    withStatement(kSelectNewest, [&](sqlite3_stmt* statement) {
+        if (sqlite3_step(statement) != SQLITE_ROW) {
+            return;
+        }
+        const auto text = [statement](int column) {
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
+        };
+        // The end of the newest day of usage, and the newest break.
+        const QDate day = QDate::fromString(text(0), QStringLiteral("yyyy-MM-dd"));
+        for (const QDateTime& at :
+             {QDateTime(day, QTime(23, 59, 59), m_calendar.timeZone()), QDateTime::fromString(text(1), Qt::ISODate)}) {
+            if (at.isValid() && (!newest || at > *newest)) {
+                newest = at;
+            }
+        }
+    });
+    return newest;
+}
+
 void UsageDatabase::prune(const QDateTime& now)
 {
+    // Ninety days back from now, or from the newest record if that is older: a clock set far ahead, once,
+    // must not take the whole history with it. (After a long absence the rows then go at the next start.)
+    const std::optional<QDateTime> newest = newestRecord();
+    const QDateTime anchor = newest && *newest < now ? *newest : now;
     // Ninety calendar days back at the same local time: across a daylight-saving change that is not
     // 90 × 24 hours, and the day of the cutoff itself is kept.
-    const QDateTime cutoff = m_calendar.addDays(now, -kRetentionDays);
+    const QDateTime cutoff = m_calendar.addDays(anchor, -kRetentionDays);
     if (!cutoff.isValid()) {
         return;
     }
@@ -413,12 +441,14 @@ std::vector<UsageHistory::Break> UsageDatabase::breaksStarted(const QDateTime& f
     return breaks;
 }
 
-QList<CsvExport::Table> UsageDatabase::exportTables()
+std::optional<QList<CsvExport::Table>> UsageDatabase::exportTables()
 {
+    // Every statement must run to its end: a file that is not a database, or lacks a table, exports nothing.
+    bool whole = true;
     CsvExport::Table usage{QStringLiteral("usage.csv"), kUsageColumns, {}};
     CsvExport::Table breaks{QStringLiteral("breaks.csv"), kBreakColumnsFirst, {}};
     // The known columns first, in their documented order, then any that a later version added.
-    withStatement(kSelectBreakColumns, [&](sqlite3_stmt* statement) {
+    whole &= withStatement(kSelectBreakColumns, [&](sqlite3_stmt* statement) {
         while (sqlite3_step(statement) == SQLITE_ROW) {
             const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
             if (name != u"id" && !breaks.header.contains(name)) {
@@ -426,15 +456,20 @@ QList<CsvExport::Table> UsageDatabase::exportTables()
             }
         }
     });
-    const auto readRows = [this](const QByteArray& sql, CsvExport::Table& table) {
-        withStatement(sql.constData(), [&](sqlite3_stmt* statement) {
-            while (sqlite3_step(statement) == SQLITE_ROW) {
+    const auto readRows = [this, &whole](const QByteArray& sql, CsvExport::Table& table) {
+        whole &= withStatement(sql.constData(), [&](sqlite3_stmt* statement) {
+            int result = SQLITE_ROW;
+            while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
                 QStringList row;
                 for (int column = 0; column < sqlite3_column_count(statement); ++column) {
                     row.append(
                         QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column))));
                 }
                 table.rows.append(row);
+            }
+            if (result != SQLITE_DONE) {
+                logSqliteError(kStepFailed);
+                whole = false;
             }
         });
     };
@@ -462,7 +497,10 @@ QList<CsvExport::Table> UsageDatabase::exportTables()
             }
         }
     }
-    return {usage, breaks};
+    if (!whole) {
+        return std::nullopt;
+    }
+    return QList<CsvExport::Table>{usage, breaks};
 }
 
 bool UsageDatabase::exportCsv(const QString& folder, QString* error)
@@ -471,5 +509,10 @@ bool UsageDatabase::exportCsv(const QString& folder, QString* error)
         *error = Texts::tr("无法读取使用记录数据库（详见系统日志）");
         return false;
     }
-    return CsvExport::write(folder, exportTables(), error);
+    const auto tables = exportTables();
+    if (!tables) {
+        *error = Texts::tr("无法读取使用记录数据库 %1").arg(m_lastError.isEmpty() ? m_path : m_lastError);
+        return false;
+    }
+    return CsvExport::write(folder, *tables, error);
 }

@@ -83,7 +83,8 @@ public:
     // Every row of both tables as they are stored; a database that could not be opened exports nothing.
     bool exportCsv(const QString& folder, QString* error) override;
     // The two tables with their header rows (only those when the database is closed or empty).
-    QList<CsvExport::Table> exportTables();
+    // Nothing when the file cannot be read to its end.
+    std::optional<QList<CsvExport::Table>> exportTables();
 
     // Timestamps of break_events: UTC, whole seconds, "Z" designator.
     static QString isoTimestamp(const QDateTime& instant);
@@ -92,6 +93,8 @@ private:
     void open(const QString& path, Access access);
     void createSchema();
     void prune(const QDateTime& now);
+    // The end of the newest day of usage or the newest break, whichever is later; nothing while empty.
+    std::optional<QDateTime> newestRecord();
     void close();
     bool exec(const char* sql);
     // Prepares the statement, hands it to the body and finalizes it. Does nothing when closed or when

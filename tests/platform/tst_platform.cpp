@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -123,6 +125,29 @@ private slots:
         // A hand-edited text value is not a settings record.
         QVERIFY(TestFiles::write(ini, "[General]\nTavrin.AppSettings=hello\n"));
         QVERIFY(!SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")));
+    }
+
+    // A FIFO would block the first read for good; it, and a folder, are left as they are, and the values
+    // live for the run.
+    void anythingButARegularFileAtTheSettingsPathIsNotOpened_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("fifo") << true;
+        QTest::newRow("folder") << false;
+    }
+
+    void anythingButARegularFileAtTheSettingsPathIsNotOpened()
+    {
+        QFETCH(bool, fifo);
+        const QString ini = m_root->filePath(QStringLiteral("Tavrin.conf"));
+        QVERIFY(fifo ? ::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0 : QDir().mkdir(ini));
+        SettingsUserDefaults defaults(ini);
+        QVERIFY(defaults.problem() && defaults.problem()->contains(ini));
+        QVERIFY(!defaults.data(QStringLiteral("Tavrin.AppSettings")));
+        defaults.setData(QStringLiteral("Tavrin.AppSettings"), "{}");
+        QCOMPARE(defaults.data(QStringLiteral("Tavrin.AppSettings")), std::optional(QByteArray("{}")));
+        const QFileInfo after(ini);
+        QVERIFY(fifo ? !after.isFile() && !after.isDir() : after.isDir());
     }
 
     void aFileWhereAFolderShouldBeIsLeftAlone()

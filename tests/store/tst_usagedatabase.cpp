@@ -260,6 +260,28 @@ private slots:
                  QStringList{QStringLiteral("b")});
     }
 
+    // A start with the clock 400 days ahead, then one with the right time: every real row is still there.
+    void aClockSetFarAheadCostsNoHistory()
+    {
+        {
+            UsageDatabase db(path(), m_log, m_clock);
+            QVERIFY(db.addUsage(kDay, 9, 60, 10));
+            QVERIFY(db.addUsage(QStringLiteral("2026-01-10"), 9, 60, 10));
+            QVERIFY(db.recordBreak(utc("2026-01-10T09:00:00Z"), utc("2026-01-10T09:03:00Z"), false, false, "a"));
+        }
+        const QDateTime ahead = m_clock.now().addDays(400);
+        {
+            FakeClock wrong(ahead);
+            UsageDatabase db(path(), m_log, wrong);
+            QVERIFY(db.addUsage(LocalCalendar(QTimeZone::utc()).dayKey(ahead), 9, 60, 10));
+        }
+        const QString days = QStringLiteral("SELECT day FROM usage_hourly ORDER BY day");
+        QCOMPARE(DatabaseRows::read(path(), days).size(), 3);
+        UsageDatabase db(path(), m_log, m_clock);
+        QCOMPARE(DatabaseRows::read(path(), days).size(), 3);
+        QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT trigger FROM break_events")), QStringList{"a"});
+    }
+
     void aFileThatCannotBeUsedIsLeftExactlyAsItWas_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -286,6 +308,28 @@ private slots:
         // Logged once at opening, not at every use.
         QVERIFY(!m_log.lines.isEmpty() && m_log.lines.size() <= 5);
         QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Tavrin: ")));
+    }
+
+    // The export as the command runs it, of a file that holds no history: it says so with the file, and writes
+    // nothing, not even the header rows.
+    void anUnreadableDatabaseExportsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("garbage") << QByteArray("somebody's notes\n").repeated(300);
+        QTest::newRow("zero bytes") << QByteArray();
+    }
+
+    void anUnreadableDatabaseExportsNothing()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(TestFiles::write(path(), content));
+        UsageDatabase reader(path(), m_log, m_clock, LocalCalendar(), UsageDatabase::Access::readOnly);
+        const QString folder = m_dir->filePath(QStringLiteral("export"));
+        QString error;
+        QVERIFY(!reader.exportCsv(folder, &error));
+        QVERIFY2(error.contains(path()), qPrintable(error));
+        QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+        QCOMPARE(TestFiles::read(path()), content);
     }
 
     void filesArePrivateWhateverTheUmask()
