@@ -113,7 +113,9 @@ void BreakOverlayContentView::showContent(const OverlayContent& content)
     m_tipHeader->setVisible(!guiding);
     m_tip->setVisible(!guiding);
     m_guide->setVisible(guiding);
-    m_guideButton->setVisible(content.guideOffered);
+    // One pill starts the guided moves and, while they run, stops them.
+    m_guideButton->setText(guiding ? Texts::tr("停止跟练") : Texts::tr("跟练颈肩操"));
+    m_guideButton->setVisible(content.guideOffered || guiding);
     for (PillButton* button : {m_skip, m_postpone, m_guideButton}) {
         if (button) {
             button->setFocusPolicy(content.keysReady ? Qt::TabFocus : Qt::NoFocus);

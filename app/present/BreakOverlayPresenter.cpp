@@ -116,7 +116,12 @@ void BreakOverlayPresenter::show(const BreakOptions& options, Completion complet
         },
         [self] {
             if (self) {
-                self->startGuide();
+                // The same pill starts the moves and stops them; stopped, the tips come back.
+                if (self->m_guide) {
+                    self->m_guide.reset();
+                } else {
+                    self->startGuide();
+                }
                 self->m_windows.update(self->content());
             }
         });

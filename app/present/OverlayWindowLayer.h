@@ -22,7 +22,7 @@ struct OverlayContent
     // windows animate in between). Without them the tip shows.
     std::optional<GuidedMoves::Routine> guide;
     double guideSeconds = 0;
-    // The control that starts them is offered.
+    // The control that starts them is offered (while they run, the same control stops them).
     bool guideOffered = false;
 
     bool operator==(const OverlayContent&) const = default;

@@ -126,6 +126,8 @@ void QtOverlayWindowLayer::followGuide()
 {
     m_sinceUpdate.start();
     if (!m_content.guide) {
+        // Stopped, or never started: no frames to draw.
+        m_frames.reset();
         return;
     }
     if (m_animated && !m_frames) {

@@ -18,6 +18,7 @@
 #include "OverlayTips.h"
 #include "PanelView.h"
 #include "Patience.h"
+#include "PillButton.h"
 #include "QtTranslations.h"
 #include "RecordingSystemLog.h"
 #include "ReminderBannerView.h"
@@ -554,6 +555,74 @@ private slots:
         QCOMPARE(window.report().days.back().activeSeconds, 65.0);
         QCOMPARE(window.queries(), 2);
         QCOMPARE(window.chart()->topHours(), 2);
+    }
+
+    // Which pills a break offers, as the overlay draws them: by what brought the break, the skip setting,
+    // the guided moves' setting and the time left; and the guide's pill stops what it started.
+    void theBreaksPillsFollowOneTable_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("skip");
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<int>("secondsIn");
+        QTest::addColumn<QStringList>("pills");
+        const QString skip = QStringLiteral("跳过休息");
+        const QString later = QStringLiteral("推迟 5 分钟");
+        const QString start = QStringLiteral("跟练颈肩操");
+        const QString stop = QStringLiteral("停止跟练");
+        QTest::newRow("work reached") << "work" << true << false << 0 << QStringList{skip, later, start};
+        QTest::newRow("fatigue full") << "fatigue" << true << false << 0 << QStringList{skip, later, start};
+        QTest::newRow("by hand: not put off") << "manual" << true << false << 0 << QStringList{skip, start};
+        QTest::newRow("no skip button: nor putting off") << "work" << false << false << 0 << QStringList{start};
+        QTest::newRow("guided from the start") << "work" << true << true << 0 << QStringList{skip, later, stop};
+        QTest::newRow("too little left to guide") << "work" << true << false << 91 << QStringList{skip, later};
+    }
+
+    void theBreaksPillsFollowOneTable()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, skip);
+        QFETCH(bool, guide);
+        QFETCH(int, secondsIn);
+        QFETCH(QStringList, pills);
+        AppStateFixture app([&](AppSettings& s) {
+            s.rule.workSeconds = 100;
+            s.rule.restSeconds = 100;
+            s.notifyBeforeOverlay = false;
+            s.nagIntervalSeconds = 30;
+            s.showSkipButton = skip;
+            s.guideDuringBreak = guide;
+        });
+        if (trigger == u"manual") {
+            app.state().requestBreak();
+            app.work(1s);
+        } else {
+            app.work(100s);
+            if (trigger == u"fatigue") { // skipped at 100 %, full again within the nag interval
+                app.overlayWindows.skip();
+                app.work(30s);
+            }
+        }
+        QVERIFY(app.overlay.hasWindows());
+        app.work(std::chrono::seconds(secondsIn));
+        const auto shownPills = [&app] {
+            const OverlayBackground background = OverlayBackground::load(std::nullopt, QSize(960, 1080));
+            BreakOverlayContentView view(app.overlayWindows.opened, background, {}, {}, {});
+            view.showContent(app.overlayWindows.shown);
+            QStringList texts;
+            for (const PillButton* pill : view.findChildren<PillButton*>()) {
+                if (pill->isVisibleTo(&view)) {
+                    texts.append(pill->text());
+                }
+            }
+            return texts;
+        };
+        QCOMPARE(shownPills(), pills);
+        if (pills.last() == u"跟练颈肩操" || pills.last() == u"停止跟练") {
+            app.overlayWindows.guide();
+            QCOMPARE(app.overlayWindows.shown.guide.has_value(), !guide);
+            QCOMPARE(shownPills().last(), guide ? QStringLiteral("跟练颈肩操") : QStringLiteral("停止跟练"));
+        }
     }
 
     // Every text of every window, both banners, the overlay and the panel, in both themes, against what lies
