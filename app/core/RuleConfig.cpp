@@ -7,7 +7,9 @@
 
 QString RuleConfig::shownMessage() const
 {
-    if (breakMessage != kDefaultBreakMessage) {
+    // An emptied message would leave the break without a title: it says the default, as the field's
+    // placeholder suggests.
+    if (breakMessage != kDefaultBreakMessage && !breakMessage.trimmed().isEmpty()) {
         return breakMessage;
     }
     const qint64 minutes = std::max<qint64>((workSeconds + 30) / 60, 1);
