@@ -11,7 +11,8 @@ struct BannerNotice
     {
         // The overlay comes in `seconds`; the banner offers to put it off.
         breakComing,
-        // The overlay comes once keyboard and mouse have been still for `seconds`; it offers to put it off.
+        // The overlay comes once keyboard and mouse have been still for `seconds`, and after `latestSeconds` at
+        // the latest; it offers to put it off.
         waitingForPause,
         // A break is due (the banner style): `message`, with a break now or later.
         breakDue,
@@ -21,6 +22,7 @@ struct BannerNotice
     qint64 seconds = 0;
     // The break's message, as the settings give it.
     QString message;
+    qint64 latestSeconds = 0;
 
     bool operator==(const BannerNotice&) const = default;
 };

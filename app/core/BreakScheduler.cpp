@@ -160,15 +160,24 @@ void BreakScheduler::showNotice(BreakTrigger trigger)
             self->m_owner.breakEnded(shownAt, BreakOutcome::postponed, trigger, false);
         }
     };
-    m_services.banner.show({BannerNotice::Kind::breakComing, kNotice.count(), {}},
-                           static_cast<double>(kNoticeShownFor.count()), std::move(actions));
+    // Before a wait for the person's pause the notice stays until the wait's banner takes its place, so that
+    // the screen is never without one; before the overlay it is gone a second early.
+    const bool waitFollows = m_owner.settings().startBreakAtPause;
+    m_services.banner.show(
+        {BannerNotice::Kind::breakComing, kNotice.count(), {}},
+        static_cast<double>((waitFollows ? kNotice + std::chrono::seconds(1) : kNoticeShownFor).count()),
+        std::move(actions));
     m_notice = m_services.scheduler.runAfter(kNotice, this, [this, trigger, shownAt] {
         m_isSchedulingOverlay = false;
+        const bool waiting = m_owner.settings().startBreakAtPause && !m_services.overlay.hasWindows();
+        if (!waiting && m_services.banner.isShown()) {
+            m_services.banner.dismiss();
+        }
         // A manual break that started during the notice is the break.
         if (m_services.overlay.hasWindows()) {
             return;
         }
-        if (m_owner.settings().startBreakAtPause) {
+        if (waiting) {
             waitForPause(trigger, shownAt);
         } else {
             presentOverlay(trigger);
@@ -191,8 +200,9 @@ void BreakScheduler::waitForPause(BreakTrigger trigger, const QDateTime& noticeS
             self->m_owner.breakEnded(noticeShownAt, BreakOutcome::postponed, trigger, false);
         }
     };
-    m_services.banner.show({BannerNotice::Kind::waitingForPause, kPauseBeforeBreak.count(), {}},
-                           static_cast<double>(kLongestWaitForPause.count()), std::move(actions));
+    m_services.banner.show(
+        {BannerNotice::Kind::waitingForPause, kPauseBeforeBreak.count(), {}, kLongestWaitForPause.count()},
+        static_cast<double>(kLongestWaitForPause.count()), std::move(actions));
     checkForPause();
 }
 

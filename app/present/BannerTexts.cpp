@@ -19,8 +19,10 @@ BannerContent BannerTexts::content(const BannerNotice& notice)
         return {Texts::tr("即将进入全屏休息"), Texts::tr("%1 秒后开始，放松一下颈椎").arg(notice.seconds),
                 Texts::tr("稍后提醒"), std::nullopt};
     case BannerNotice::Kind::waitingForPause:
-        return {Texts::tr("停手后开始休息"), Texts::tr("键盘和鼠标停下 %1 秒后开始").arg(notice.seconds),
-                Texts::tr("稍后提醒"), std::nullopt};
+        return {
+            Texts::tr("停手后开始休息"),
+            Texts::tr("键盘和鼠标停下 %1 秒后开始，最迟 %2 分钟后").arg(notice.seconds).arg(notice.latestSeconds / 60),
+            Texts::tr("稍后提醒"), std::nullopt};
     case BannerNotice::Kind::breakDue:
         break;
     }
