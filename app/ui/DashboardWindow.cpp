@@ -181,9 +181,14 @@ QMessageBox* DashboardWindow::showAbout()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(DashboardModel::kAboutTitle);
     box->setText(DashboardModel::kAboutTitle);
-    box->setInformativeText(
-        DashboardModel::aboutText(QCoreApplication::applicationVersion(), DataPaths::applicationFolder()));
     box->setFont(TavrinFont::make(13));
+    // A long data path is cut in its middle rather than run past the box's edge; the whole path in the tooltip.
+    const QString folder = DataPaths::applicationFolder();
+    const QString shownFolder = QFontMetrics(box->font()).elidedText(folder, Qt::ElideMiddle, kAboutPathWidth);
+    box->setInformativeText(DashboardModel::aboutText(QCoreApplication::applicationVersion(), shownFolder));
+    if (shownFolder != folder) {
+        box->setToolTip(folder);
+    }
     if (const auto& logo = AppAssets::logo()) {
         box->setIconPixmap(logo->scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     } else {

@@ -30,6 +30,8 @@ class DashboardWindow final : public QWidget
 public:
     static constexpr QSize kMinimumSize{920, 680};
     static constexpr QSize kDefaultSize{1120, 780};
+    // The widest the data path in the about box grows.
+    static constexpr int kAboutPathWidth = 360;
 
     DashboardWindow(AppState& state, const Appearance& appearance, const Clock& clock,
                     LocalCalendar calendar = LocalCalendar(), QWidget* parent = nullptr);

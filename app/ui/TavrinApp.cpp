@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -65,6 +66,26 @@ void placeOver(QWidget* window, const QWidget* dashboard)
     window->move(placed.topLeft());
 }
 
+// A window opened on its own: whole on one monitor (the pointer's, else the primary), at its size where that
+// fits with room for the frame, smaller down to its minimum where it does not, and centred there.
+void placeOnOneScreen(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    constexpr int kFrameRoom = 32;
+    window->resize(
+        window->size().boundedTo(area.size() - QSize(kFrameRoom, kFrameRoom)).expandedTo(window->minimumSize()));
+    QRect placed(QPoint(0, 0), window->size());
+    placed.moveCenter(area.center());
+    window->move(placed.topLeft());
+}
+
 } // namespace
 
 TavrinApp::TavrinApp(AppState& state, Services services, QObject* parent)
@@ -104,9 +125,11 @@ DashboardWindow* TavrinApp::openDashboard()
         connect(m_dashboard, &DashboardWindow::settingsRequested, this, &TavrinApp::openSettings);
         connect(m_dashboard, &DashboardWindow::historyRequested, this, &TavrinApp::openHistory);
         adoptWindow(m_dashboard, this, false);
-        // Where the user left it, else the default size where the window manager puts it.
-        if (const auto geometry = m_services.defaults.data(kDashboardGeometryKey)) {
-            m_dashboard->restoreGeometry(*geometry);
+        // Where the user left it, else whole on one monitor: left to the window manager, a window as wide as
+        // the dashboard may open across two.
+        const auto geometry = m_services.defaults.data(kDashboardGeometryKey);
+        if (!geometry || !m_dashboard->restoreGeometry(*geometry)) {
+            placeOnOneScreen(m_dashboard);
         }
         m_dashboard->installEventFilter(this);
     }

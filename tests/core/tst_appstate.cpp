@@ -406,7 +406,8 @@ private slots:
         // After the notice, the overlay waits for the first 3 s without input, a minute at the most.
         QTest::newRow("at a pause: typing for 2.5 s after the notice, then still")
             << "at pause"
-            << "work 60 =notice work 9.5 =notice work 0.5 =waiting work 2.5 still 2.75 =waiting still 0.25 =overlay skip"
+            << "work 60 =notice work 9.5 =notice work 0.5 =waiting work 2.5 still 2.75 =waiting still 0.25 =overlay "
+               "skip"
             << QStringList{"work_reached|1|0|0"};
         QTest::newRow("at a pause: no pause at all, the overlay a minute after the notice")
             << "at pause"

@@ -112,7 +112,12 @@ private:
         m_tavrin.setProcessChannelMode(QProcess::ForwardedChannels);
         m_tavrin.start(QStringLiteral(TAVRIN_PROGRAM));
         QVERIFY(m_tavrin.waitForStarted());
-        QVERIFY(waitForWindow(kDashboard, kPatienceMs));
+        const auto dashboard = waitForWindow(kDashboard, kPatienceMs);
+        QVERIFY(dashboard);
+        // Whole on one of the two monitors, never across their boundary at x = 960.
+        const QRect frame = geometry(*dashboard);
+        QVERIFY2(frame.right() < 960 || frame.left() >= 960,
+                 qPrintable(QStringLiteral("%1 + %2").arg(frame.left()).arg(frame.width())));
     }
 
     // Tavrin quits cleanly on SIGTERM; the widget, which keeps nothing unsaved, simply ends.

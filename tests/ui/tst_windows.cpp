@@ -275,6 +275,18 @@ private slots:
         }
         about->buttons().first()->click();
         QTRY_VERIFY(!dashboard.findChild<QMessageBox*>());
+        // A long data path fits the box, whole in the tooltip.
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        const QByteArray longHome = "/home/someone" + QByteArray("/a-rather-long-folder-name").repeated(6);
+        qputenv("XDG_DATA_HOME", longHome);
+        QMessageBox* longPath = dashboard.showAbout();
+        qputenv("XDG_DATA_HOME", dataHome);
+        QTRY_VERIFY(longPath->isVisible());
+        QCOMPARE(longPath->toolTip(), QString::fromUtf8(longHome + "/Tavrin"));
+        const auto* informative = longPath->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+        QVERIFY(informative && informative->geometry().right() < longPath->width());
+        QVERIFY(informative->sizeHint().width() <= informative->width());
+        longPath->close();
 
         // Without its logo the brand mark draws the disc and capsules, not an empty square.
         const QImage drawn = AppLogoMark(std::nullopt).grab().toImage();
