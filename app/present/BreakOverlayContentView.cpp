@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,6 +127,12 @@ void BreakOverlayContentView::showContent(const OverlayContent& content)
 void BreakOverlayContentView::showGuideFrame(const GuidedMoves::Routine& routine, const GuidedMoves::Frame& frame)
 {
     m_guide->showFrame(routine, frame);
+}
+
+void BreakOverlayContentView::resizeEvent(QResizeEvent* event)
+{
+    m_guide->fitTo(event->size().height());
+    QWidget::resizeEvent(event);
 }
 
 void BreakOverlayContentView::paintEvent(QPaintEvent* event)

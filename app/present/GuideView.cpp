@@ -19,8 +19,14 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(GuideView)
 };
 
-constexpr QSize kSize(620, 250);
-constexpr qreal kFigureWidth = 220;
+// The figure's height at its smallest and largest; between them, a third of the display's height, so that it can
+// be followed from arm's length. Its box is wide enough for arms opened wide, and the whole view stays within
+// the overlay's 900-pixel column. The texts beside it keep their size.
+constexpr int kSmallestFigure = 250;
+constexpr int kLargestFigure = 360;
+constexpr qreal kFigureAspect = 1.3;
+constexpr int kTextWidth = 400;
+constexpr qreal kTextHeight = 194;
 
 QColor white(qreal alpha)
 {
@@ -53,8 +59,19 @@ void drawArm(QPainter& painter, QPointF shoulder, QPointF elbow, QPointF hand)
 GuideView::GuideView(QWidget* parent)
     : QWidget(parent)
 {
-    setFixedSize(kSize);
+    fitTo(0);
     setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void GuideView::fitTo(int displayHeight)
+{
+    const int figure = std::clamp(displayHeight / 3, kSmallestFigure, kLargestFigure);
+    setFixedSize(qRound(figure * kFigureAspect) + 24 + kTextWidth, figure);
+}
+
+qreal GuideView::figureWidth() const
+{
+    return height() * kFigureAspect;
 }
 
 QString GuideView::count(const GuidedMoves::Frame& frame)
@@ -70,7 +87,7 @@ QRectF GuideView::progressTrack() const
 
 QRectF GuideView::textArea() const
 {
-    return {kFigureWidth + 24, 28, width() - kFigureWidth - 24, height() - 56.0};
+    return {figureWidth() + 24, (height() - kTextHeight) / 2, width() - figureWidth() - 24, kTextHeight};
 }
 
 void GuideView::showFrame(const GuidedMoves::Routine& routine, const GuidedMoves::Frame& frame)
@@ -94,7 +111,7 @@ void GuideView::showFrame(const GuidedMoves::Routine& routine, const GuidedMoves
         return;
     }
     if (figure) {
-        update(QRect(0, 0, static_cast<int>(kFigureWidth), height()));
+        update(QRect(0, 0, qCeil(figureWidth()), height()));
     }
     if (line) {
         update(track.adjusted(-1, -2, 1, 2).toAlignedRect());
@@ -114,7 +131,7 @@ void GuideView::paintFigure(QPainter& painter, const QRectF& box, const GuidedMo
     const qreal lift = -0.28 * pose.shrug;
 
     // The neck as a short rounded column from its base, turned by the bend; the head sits on its top.
-    const auto drawNeck = [&](QPointF base, QPointF top) {
+    const auto drawNeck = [&](QPointF base, QPointF top, qreal halfWidth) {
         const QPointF along = top - base;
         const qreal angle = std::atan2(along.y(), along.x()) * 180 / std::numbers::pi;
         painter.save();
@@ -122,7 +139,8 @@ void GuideView::paintFigure(QPainter& painter, const QRectF& box, const GuidedMo
         painter.rotate(angle);
         painter.setPen(outline);
         painter.setBrush(fill);
-        painter.drawRoundedRect(QRectF(-0.1, -0.16, std::hypot(along.x(), along.y()) + 0.1, 0.32), 0.1, 0.1);
+        painter.drawRoundedRect(QRectF(-0.1, -halfWidth, std::hypot(along.x(), along.y()) + 0.1, 2 * halfWidth), 0.1,
+                                0.1);
         painter.restore();
     };
     const auto drawHead = [&](QPointF centre, qreal degrees, qreal width) {
@@ -137,30 +155,52 @@ void GuideView::paintFigure(QPainter& painter, const QRectF& box, const GuidedMo
 
     if (sideView) {
         // Facing right: a chin tuck glides the head back, a nod tips it forward and down, the blades drawn
-        // together bring the elbows back and the chest forward.
+        // together bring the elbow back and the chest forward. A person's profile: a rounded upper back and
+        // chest, a neck as thick as a neck, a head with brow, nose, lips, chin and an ear, and an arm from a
+        // round shoulder.
         const qreal chest = 0.14 * pose.squeeze;
-        QPainterPath body(QPointF(-0.42, 1.85));
-        body.cubicTo(QPointF(-0.5, 1.2), QPointF(-0.55, 0.4), QPointF(-0.3, 0.02 + lift));
-        body.quadTo(QPointF(0.05, -0.1 + lift), QPointF(0.32 + chest, 0.12 + lift));
-        body.cubicTo(QPointF(0.55 + chest, 0.7), QPointF(0.45, 1.4), QPointF(0.38, 1.85));
+        QPainterPath body(QPointF(-0.5, 1.85));
+        body.cubicTo(QPointF(-0.58, 1.2), QPointF(-0.66, 0.45), QPointF(-0.42, 0.12 + lift));
+        body.quadTo(QPointF(-0.22, -0.04 + lift), QPointF(0.08, 0.0 + lift));
+        body.quadTo(QPointF(0.34 + chest, 0.08 + lift), QPointF(0.44 + chest, 0.45));
+        body.cubicTo(QPointF(0.56 + chest, 0.9), QPointF(0.46, 1.4), QPointF(0.4, 1.85));
         painter.setPen(outline);
         painter.setBrush(fill);
         painter.drawPath(body);
-        const QPointF neckTop(0.06 - 0.26 * pose.tuck + 0.12 * pose.nod, -0.5 + 0.08 * pose.nod);
-        drawNeck(QPointF(0.02, 0.0 + lift / 2), neckTop);
-        const qreal nod = 30 * pose.nod;
-        const QPointF centre = neckTop + rotated(QPointF(0.06, -0.5), nod);
-        drawHead(centre, nod, 0.47);
-        // Nose and an eye say which way the face looks; the ear sits behind the middle.
-        painter.setPen(outline);
-        painter.drawLine(centre + rotated(QPointF(0.45, -0.02), nod), centre + rotated(QPointF(0.57, 0.1), nod));
-        painter.setPen(QPen(white(0.92), 0.12, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPoint(centre + rotated(QPointF(0.26, -0.12), nod));
+        // The arm first, so that neck and head stand in front of its shoulder.
+        const QPointF shoulder(-0.1 - chest / 2, 0.44 + lift);
+        const QPointF elbow = lerp(QPointF(-0.04, 1.18), QPointF(-0.62, 0.98), pose.squeeze);
+        const QPointF hand = lerp(QPointF(0.48, 1.52), elbow + QPointF(0.6, -0.16), pose.squeeze);
         painter.setPen(limb);
-        const QPointF shoulder(-0.02 + chest / 2, 0.2 + lift);
-        const QPointF elbow = lerp(QPointF(0.02, 1.05), QPointF(-0.55, 0.85), pose.squeeze);
-        const QPointF hand = lerp(QPointF(0.12, 1.75), elbow + QPointF(0.62, -0.2), pose.squeeze);
         drawArm(painter, shoulder, elbow, hand);
+        painter.setPen(outline);
+        painter.setBrush(fill);
+        painter.drawEllipse(shoulder, 0.17, 0.17);
+        const QPointF neckBase(-0.06, 0.06 + lift / 2);
+        const QPointF neckTop(0.02 - 0.24 * pose.tuck + 0.14 * pose.nod, -0.42 + 0.08 * pose.nod);
+        drawNeck(neckBase, neckTop, 0.2);
+        const qreal nod = 32 * pose.nod;
+        const QPointF centre = neckTop + rotated(QPointF(0.08, -0.42), nod);
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(nod);
+        QPainterPath head(QPointF(-0.12, 0.44));
+        head.cubicTo(QPointF(-0.5, 0.34), QPointF(-0.58, -0.12), QPointF(-0.36, -0.4));
+        head.cubicTo(QPointF(-0.16, -0.62), QPointF(0.3, -0.6), QPointF(0.4, -0.26));
+        head.quadTo(QPointF(0.44, -0.12), QPointF(0.42, -0.06));
+        head.lineTo(QPointF(0.55, 0.1));
+        head.lineTo(QPointF(0.43, 0.15));
+        head.quadTo(QPointF(0.47, 0.22), QPointF(0.43, 0.27));
+        head.quadTo(QPointF(0.45, 0.4), QPointF(0.3, 0.45));
+        head.quadTo(QPointF(0.12, 0.5), QPointF(-0.12, 0.44));
+        painter.setPen(outline);
+        painter.setBrush(fill);
+        painter.drawPath(head);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(-0.1, 0.02), 0.08, 0.12);
+        painter.setPen(QPen(white(0.92), 0.1, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPoint(QPointF(0.26, -0.08));
+        painter.restore();
     } else {
         const qreal roll = pose.roll * 2 * std::numbers::pi;
         // A backward roll seen from the front: up, out as the shoulders go back, down, in as they come round.
@@ -186,7 +226,7 @@ void GuideView::paintFigure(QPainter& painter, const QRectF& box, const GuidedMo
         // The neck bends at its base; the head follows it.
         const qreal tilt = -pose.tilt;
         const QPointF neckTop = rotated(QPointF(0, -0.5 + 0.1 * pose.nod), tilt);
-        drawNeck(QPointF(0, 0.0 + lift / 2), neckTop);
+        drawNeck(QPointF(0, 0.0 + lift / 2), neckTop, 0.18);
         const QPointF centre = neckTop + rotated(QPointF(0, -0.52), tilt);
         drawHead(centre, tilt, 0.44 - 0.04 * std::abs(pose.turn));
         // The face: eyes and nose slide toward the side the head turns to, and down as it nods.
@@ -211,8 +251,8 @@ void GuideView::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (event->rect().left() < kFigureWidth) {
-        paintFigure(painter, QRectF(0, 0, kFigureWidth, height()), m_frame.pose, m_move->sideView);
+    if (event->rect().left() < figureWidth()) {
+        paintFigure(painter, QRectF(0, 0, figureWidth(), height()), m_frame.pose, m_move->sideView);
     }
     const QRectF texts = textArea();
     if (!event->rect().intersects(texts.toAlignedRect())) {

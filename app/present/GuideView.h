@@ -13,6 +13,9 @@ class GuideView final : public QWidget
 public:
     explicit GuideView(QWidget* parent = nullptr);
 
+    // Sized for a display of that height: the figure a third of it, within bounds.
+    void fitTo(int displayHeight);
+
     // Repaints only when something shown changed.
     void showFrame(const GuidedMoves::Routine& routine, const GuidedMoves::Frame& frame);
 
@@ -25,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    qreal figureWidth() const;
     QRectF textArea() const;
     QRectF progressTrack() const;
 

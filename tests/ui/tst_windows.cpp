@@ -269,10 +269,12 @@ private slots:
         auto* about = dashboard.findChild<QMessageBox*>();
         QVERIFY(about && about->isVisible() && !about->iconPixmap().isNull());
         QCOMPARE(about->windowModality(), Qt::WindowModal);
-        for (const QString& said :
-             {QStringLiteral("版本 "), QStringLiteral("GNU GPL 3.0"), DataPaths::applicationFolder()}) {
+        for (const QString& said : {QStringLiteral("版本 "), QStringLiteral("GNU GPL 3.0")}) {
             QVERIFY2(about->informativeText().contains(said), qPrintable(said));
         }
+        // The data folder in the text, or cut there and whole in the tooltip.
+        QVERIFY(about->informativeText().contains(DataPaths::applicationFolder()) ||
+                about->toolTip() == DataPaths::applicationFolder());
         about->buttons().first()->click();
         QTRY_VERIFY(!dashboard.findChild<QMessageBox*>());
         // A long data path fits the box, whole in the tooltip.
