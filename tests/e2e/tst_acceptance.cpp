@@ -6,6 +6,8 @@
 #include "Patience.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "StatusPainter.h"
+#include "StatusReport.h"
 #include "TavrinWindows.h"
 #include "TestFiles.h"
 #include "TestPictures.h"
@@ -18,6 +20,7 @@
 #include <QDBusMetaType>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -50,14 +53,20 @@ QStringList breaks()
                               QStringLiteral("SELECT trigger, skipped, duration_s FROM break_events ORDER BY id"));
 }
 
-// Today's seconds as the running Tavrin counts them, stored or not.
-double countedSeconds()
+// A call of the running Tavrin's own interface.
+QVariant tavrin(const char* method, const QVariantList& arguments = {})
 {
     QDBusMessage call =
         QDBusMessage::createMethodCall(QStringLiteral("org.tavrin.Tavrin"), QStringLiteral("/org/tavrin/Tavrin"),
-                                       QStringLiteral("org.tavrin.Tavrin1"), QStringLiteral("Status"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
-    return qdbus_cast<QVariantMap>(reply.arguments().value(0)).value(QStringLiteral("todaySeconds"), -1).toDouble();
+                                       QStringLiteral("org.tavrin.Tavrin1"), QLatin1StringView(method));
+    call.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(call).arguments().value(0);
+}
+
+// Today's seconds as the running Tavrin counts them, stored or not.
+double countedSeconds()
+{
+    return qdbus_cast<QVariantMap>(tavrin("Status")).value(QStringLiteral("todaySeconds"), -1).toDouble();
 }
 
 double storedSeconds()
@@ -141,6 +150,35 @@ private:
     bool widgetShows(quint64 window, const QColor& badge)
     {
         return TestPictures::countNear(grab(geometry(window)), badge) > 20;
+    }
+
+    // The widget shows the reminder's state that the running Tavrin reports, as this process draws the snapshot
+    // file: the same words as the panel's, to the pixel but for a few.
+    bool widgetSaysWhatTavrinSays(quint64 window, ReminderState::Kind kind)
+    {
+        const auto snapshot = WidgetSharedStore::load(WidgetSharedStore::snapshotPath());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QVariantMap status = qdbus_cast<QVariantMap>(tavrin("Status"));
+        if (!snapshot || snapshot->reminder().kind(now) != kind ||
+            !StatusReport::line(status, now.toLocalTime()).endsWith(snapshot->reminder().line(now.toLocalTime()))) {
+            return false;
+        }
+        const QRect frame = geometry(window);
+        QImage expected(frame.size(), QImage::Format_RGB32);
+        expected.fill(WidgetTheme::containerBackground());
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        StatusPainter(painter, false)
+            .paint(expected.rect(), StatusEntry{now, snapshot, false}, WidgetConfiguration::Family::medium);
+        painter.end();
+        const QImage shown = grab(frame).convertToFormat(QImage::Format_RGB32);
+        int differing = 0;
+        for (int y = 0; y < shown.height() && y < expected.height(); ++y) {
+            for (int x = 0; x < shown.width() && x < expected.width(); ++x) {
+                differing += shown.pixel(x, y) != expected.pixel(x, y);
+            }
+        }
+        return differing < expected.width() * expected.height() / 100;
     }
 
 private slots:
@@ -244,7 +282,7 @@ private slots:
         // again to get it back.
         startTavrin([](AppSettings& s) { s.movieMode = true; });
         QVERIFY(closeWindow(windows(kDashboard).value(0)));
-        QTRY_VERIFY(widgetShows(widget, WidgetTheme::statusTeal()));
+        QTRY_VERIFY(widgetSaysWhatTavrinSays(widget, ReminderState::Kind::meeting));
         QCOMPARE(QProcess::execute(QStringLiteral(TAVRIN_PROGRAM), {}), 0);
         const auto dashboard = waitForWindow(kDashboard);
         QVERIFY(dashboard);
@@ -252,11 +290,56 @@ private slots:
         QElapsedTimer sinceMeeting;
         sinceMeeting.start();
         QVERIFY(closeWindow(*dashboard));
-        QTRY_VERIFY_WITH_TIMEOUT(widgetShows(widget, WidgetTheme::statusOrange()), 30000);
+        QTRY_VERIFY(widgetSaysWhatTavrinSays(widget, ReminderState::Kind::countdown));
         stop(m_tavrin);
         const double stored = storedSeconds();
         QVERIFY2(stored > 0 && stored <= double(sinceMeeting.elapsed()) / 1000 + 1,
                  qPrintable(QString::number(stored)));
+    }
+
+    // What the person changes reaches the widget at the next tick, in the panel's words: meeting mode, a pause
+    // and its end, a break put off from its notice. The widget's rationing of reloads (20 s) would miss this.
+    void theWidgetSaysWhatThePanelSaysAtOnce()
+    {
+        QFile::remove(WidgetSharedStore::snapshotPath());
+        startTavrin([](AppSettings& s) {
+            s.movieMode = true;
+            s.rule.workSeconds = 30;
+        });
+        QVERIFY(closeWindow(windows(kDashboard).value(0)));
+        const quint64 widget = startWidget();
+        QVERIFY(widget);
+        constexpr int kAtOnceMs = 10000;
+        using Kind = ReminderState::Kind;
+        QTRY_VERIFY_WITH_TIMEOUT(widgetSaysWhatTavrinSays(widget, Kind::meeting), kAtOnceMs);
+        tavrin("SetMeeting", {false});
+        QTRY_VERIFY_WITH_TIMEOUT(widgetSaysWhatTavrinSays(widget, Kind::countdown), kAtOnceMs);
+        tavrin("Pause", {30u});
+        QTRY_VERIFY_WITH_TIMEOUT(widgetSaysWhatTavrinSays(widget, Kind::paused), kAtOnceMs);
+        grab(geometry(widget)).save(QStringLiteral("widget-paused.png"));
+        tavrin("Resume");
+        QTRY_VERIFY_WITH_TIMEOUT(widgetSaysWhatTavrinSays(widget, Kind::countdown), kAtOnceMs);
+        // The notice's one button, in the accent colour on its right (its symbol, on the left, is accent too), puts
+        // the break off.
+        const auto notice = waitForWindow(kNotice, 2 * kPatienceMs);
+        QVERIFY(notice);
+        const QRect frame = geometry(*notice);
+        const QImage picture = grab(frame);
+        QRect button;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = picture.width() / 2; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (pixel.blue() > 150 && pixel.red() < 60) {
+                    button |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY(button.isValid());
+        click(frame.topLeft() + button.center());
+        QTRY_VERIFY_WITH_TIMEOUT(widgetSaysWhatTavrinSays(widget, Kind::postponed), kAtOnceMs);
+        grab(geometry(widget)).save(QStringLiteral("widget-postponed.png"));
+        stop(m_widget);
+        stop(m_tavrin);
     }
 
     // Tavrin holds back the machine's sleep until its usage is stored, then lets it go, and takes a new
@@ -342,7 +425,7 @@ private slots:
         QVERIFY(closeWindow(windows(kDashboard).value(0)));
         QCOMPARE(m_tavrin.state(), QProcess::Running);
         QTRY_VERIFY_WITH_TIMEOUT(WidgetSharedStore::load().has_value(), kPatienceMs);
-        QTRY_VERIFY_WITH_TIMEOUT(widgetShows(widget, WidgetTheme::statusOrange()), kPatienceMs);
+        QTRY_VERIFY(widgetSaysWhatTavrinSays(widget, ReminderState::Kind::countdown));
         stop(m_tavrin);
         stop(m_widget);
         // Kept as it was, beside what Tavrin added (where the dashboard was left).
