@@ -16,7 +16,6 @@
 #include "FullScreenWindowMonitor.h"
 #include "IdleSourceFactory.h"
 #include "OwnTranslation.h"
-#include "PlatformMessages.h"
 #include "PlatformPlugin.h"
 #include "PlatformSystemEvents.h"
 #include "PortalColorScheme.h"
@@ -80,6 +79,11 @@ int main(int argc, char* argv[])
     SyslogSystemLog log;
     SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder(), log);
     if (!instance.claim()) {
+        if (const auto& problem = instance.problem()) {
+            // Said on standard error too (the log does both): the person who started it learns why.
+            log.log(QStringLiteral("Tavrin: 无法使用运行锁，未启动："), *problem);
+            return 1;
+        }
         // The running Tavrin opens its dashboard instead.
         return 0;
     }
@@ -101,9 +105,6 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtScheduler scheduler;
     SettingsUserDefaults defaults;
-    if (defaults.problem()) {
-        log.log(PlatformMessages::kSettingsFileUnusable, *defaults.problem());
-    }
     const LocalCalendar calendar;
     PlatformSystemEvents events(log);
 

@@ -2,7 +2,9 @@
 #include "DummyBackends.h"
 #include "PrivateFiles.h"
 #include "RecordingSystemLog.h"
+#include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
+#include "SingleInstance.h"
 #include "SyslogSystemLog.h"
 #include "TestFiles.h"
 #include "XdgAutostartLoginItem.h"
@@ -127,27 +129,77 @@ private slots:
         QVERIFY(!SettingsUserDefaults(ini).data(QStringLiteral("Tavrin.AppSettings")));
     }
 
-    // A FIFO would block the first read for good; it, and a folder, are left as they are, and the values
-    // live for the run.
-    void anythingButARegularFileAtTheSettingsPathIsNotOpened_data()
+    // What stands at the settings path: a dotfile manager's link to a regular file is written through and kept;
+    // anything else that is no regular file is never opened (a FIFO would block the first read for good) nor
+    // replaced, a change then lives for the run and the store says once, with the path, that it is not saved.
+    void theSettingsFileIsWrittenOnlyWhereItIsARegularFile_data()
     {
-        QTest::addColumn<bool>("fifo");
-        QTest::newRow("fifo") << true;
-        QTest::newRow("folder") << false;
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("a link to a regular file") << "link" << true;
+        QTest::newRow("a link to a FIFO") << "link to fifo" << false;
+        QTest::newRow("a dangling link") << "dangling" << false;
+        QTest::newRow("a FIFO") << "fifo" << false;
+        QTest::newRow("a folder") << "folder" << false;
     }
 
-    void anythingButARegularFileAtTheSettingsPathIsNotOpened()
+    void theSettingsFileIsWrittenOnlyWhereItIsARegularFile()
     {
-        QFETCH(bool, fifo);
+        QFETCH(QString, kind);
+        QFETCH(bool, saved);
         const QString ini = m_root->filePath(QStringLiteral("Tavrin.conf"));
-        QVERIFY(fifo ? ::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0 : QDir().mkdir(ini));
+        const QString target = m_root->filePath(QStringLiteral("dotfiles/tavrin.conf"));
+        QDir().mkpath(QFileInfo(target).path());
+        const QByteArray fifo = QFile::encodeName(kind == u"fifo" ? ini : target);
+        QVERIFY(kind == u"folder" ? QDir().mkdir(ini)
+                : kind == u"link"
+                    ? TestFiles::write(target, "[General]\nTavrin.AppSettings=\"{\\\"theme\\\":\\\"dark\\\"}\"\n")
+                : kind.contains(u"fifo") ? ::mkfifo(fifo.constData(), 0600) == 0
+                                         : true);
+        QVERIFY(kind == u"fifo" || kind == u"folder" || QFile::link(target, ini));
+        RecordingSystemLog log;
         SettingsUserDefaults defaults(ini);
-        QVERIFY(defaults.problem() && defaults.problem()->contains(ini));
-        QVERIFY(!defaults.data(QStringLiteral("Tavrin.AppSettings")));
-        defaults.setData(QStringLiteral("Tavrin.AppSettings"), "{}");
-        QCOMPARE(defaults.data(QStringLiteral("Tavrin.AppSettings")), std::optional(QByteArray("{}")));
-        const QFileInfo after(ini);
-        QVERIFY(fifo ? !after.isFile() && !after.isDir() : after.isDir());
+        SettingsStore store(defaults, &log);
+        // A JSON record typed in by hand as plain text is read as the record it is.
+        QCOMPARE(store.settings().theme, saved ? ThemeMode::dark : ThemeMode::system);
+        store.setSettings(store.settings().withMovieMode(true));
+        store.setSettings(store.settings().withMovieMode(false));
+        QCOMPARE(store.saveProblem().has_value(), !saved);
+        QCOMPARE(log.count(SettingsStore::kNotSaved), saved ? 0 : 1);
+        QVERIFY(saved ? QFileInfo(ini).isSymLink() && SettingsUserDefaults(target).data(SettingsStore::kKey)
+                      : store.saveProblem()->contains(ini) && !QFileInfo(target).isFile());
+    }
+
+    // A lock that names no live Tavrin (left empty or garbled by a crash, or naming another host) is taken
+    // over and said so; one that cannot be a lock at all (a folder) is reported, for the start to say why.
+    void aLockThatNamesNoLiveTavrinIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock") << true;
+        QTest::newRow("another host") << QByteArray("1\nTavrin\nsomewhere-else\n") << true;
+        QTest::newRow("a folder") << QByteArray() << false;
+    }
+
+    void aLockThatNamesNoLiveTavrinIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, taken);
+        const QString lock = m_root->filePath(QStringLiteral("tavrin.lock"));
+        QVERIFY(taken ? TestFiles::write(lock, content) : QDir().mkdir(lock));
+        QFile file(lock);
+        // Written a while ago: a lock being written this very moment is left alone.
+        QVERIFY(!taken ||
+                (file.open(QIODevice::ReadWrite) &&
+                 file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime)));
+        file.close();
+        RecordingSystemLog log;
+        SingleInstance instance(QDBusConnection(QStringLiteral("none")), m_root->path(), log);
+        QCOMPARE(instance.claim(), taken);
+        QCOMPARE(instance.problem().has_value(), !taken);
+        QVERIFY(taken ? log.lines.contains(SingleInstance::kStaleLockTakenOver + lock)
+                      : instance.problem()->contains(lock));
     }
 
     void aFileWhereAFolderShouldBeIsLeftAlone()

@@ -6,11 +6,15 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSocketNotifier>
+#include <QSysInfo>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -23,6 +27,7 @@
 namespace {
 
 constexpr int kAskTimeoutMs = 2000;
+constexpr qint64 kFreshLockMs = 2000;
 const QByteArray kReopenCommand = QByteArrayLiteral("reopen\n");
 const QString kSocketName = QStringLiteral("/tavrin.socket");
 
@@ -106,17 +111,50 @@ bool SingleInstance::claimOnBus()
 bool SingleInstance::claimWithLock()
 {
     PrivateFiles::ensureDirectory(m_runtimeFolder);
-    m_lock = std::make_unique<QLockFile>(m_runtimeFolder + QStringLiteral("/tavrin.lock"));
+    const QString path = m_runtimeFolder + QStringLiteral("/tavrin.lock");
+    // A folder, a FIFO or a device can never be a lock, nor be taken over.
+    if (const QFileInfo file(path); file.exists() && !file.isFile()) {
+        m_problem = path + (file.isDir() ? QStringLiteral("：是一个文件夹") : QStringLiteral("：不是普通文件"));
+        return false;
+    }
+    m_lock = std::make_unique<QLockFile>(path);
     // A lock left by a crashed instance is stale once its process is gone; QLockFile checks the PID.
     m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
-        // The owner listens on the socket whichever way it reached the session.
+    bool locked = m_lock->tryLock(0);
+    // A lock QLockFile cannot read (empty or garbled by a crash or power loss) or one naming another host (the
+    // runtime folder is this machine's own) names no live Tavrin: it is taken over.
+    const bool stale = !locked && isStale(path, *m_lock);
+    if (stale && m_lock->removeStaleLockFile()) {
+        locked = m_lock->tryLock(0);
+        if (locked) {
+            m_log.log(kStaleLockTakenOver, path);
+        }
+    }
+    if (!locked) {
+        if (stale || m_lock->error() != QLockFile::LockFailedError) {
+            m_problem = path + QStringLiteral("：无法读写");
+        } else {
+            // The owner listens on the socket whichever way it reached the session.
+            askOwnerOverSocket();
+        }
         m_lock.reset();
-        askOwnerOverSocket();
         return false;
     }
     listen(m_runtimeFolder + kSocketName);
     return true;
+}
+
+bool SingleInstance::isStale(const QString& path, const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application)) {
+        return !host.isEmpty() && host != QSysInfo::machineHostName();
+    }
+    // Unreadable: a lock being written this very moment is empty for an instant, so only an older one is stale.
+    const QFileInfo file(path);
+    return !file.exists() || std::abs(file.lastModified().msecsTo(QDateTime::currentDateTime())) >= kFreshLockMs;
 }
 
 void SingleInstance::listen(const QString& socketPath)

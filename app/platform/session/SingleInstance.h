@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 class QSocketNotifier;
@@ -28,9 +29,14 @@ public:
     SingleInstance(const QDBusConnection& bus, QString runtimeFolder, SystemLog& log, QObject* parent = nullptr);
     ~SingleInstance() override;
 
+    static inline const QString kStaleLockTakenOver =
+        QStringLiteral("Tavrin: 运行锁不属于任何正在运行的 Tavrin，已接管：");
+
     // True when this process is the first instance. False when another one runs: it has been asked to
-    // reopen, and this process should exit.
+    // reopen, and this process should exit; or when the lock cannot be used at all: problem() says why.
     bool claim();
+    // Why the lock cannot be used (the path and the reason), after a claim that failed for it.
+    const std::optional<QString>& problem() const { return m_problem; }
     // Exports the D-Bus adaptors added to this object since claim() (the control interface) beside Reopen.
     void exportAdaptors();
 
@@ -44,6 +50,7 @@ signals:
 private:
     bool claimOnBus();
     bool claimWithLock();
+    static bool isStale(const QString& path, const QLockFile& lock);
     void askOwnerOverSocket();
     void listen(const QString& socketPath);
     void acceptConnections();
@@ -55,4 +62,5 @@ private:
     int m_listener = -1;
     std::unique_ptr<QSocketNotifier> m_listening;
     bool m_ownsName = false;
+    std::optional<QString> m_problem;
 };
