@@ -23,6 +23,20 @@ SettingsStore::SettingsStore(UserDefaults& defaults, SystemLog* log, QObject* pa
             m_unreadable = *stored;
         }
     }
+    checkSaved();
+}
+
+void SettingsStore::checkSaved()
+{
+    const std::optional<QString> problem = m_defaults.writeProblem();
+    if (problem == m_saveProblem) {
+        return;
+    }
+    m_saveProblem = problem;
+    if (problem && m_log) {
+        m_log->log(kNotSaved, *problem);
+    }
+    emit saveProblemChanged();
 }
 
 void SettingsStore::setSettings(const AppSettings& settings)
@@ -54,4 +68,5 @@ void SettingsStore::save(const AppSettings& settings)
         m_unreadable.reset();
     }
     m_defaults.setData(kKey, data);
+    checkSaved();
 }

@@ -24,22 +24,29 @@ public:
     static inline const QString kUnreadableKey = QStringLiteral("Tavrin.AppSettings.unreadable");
     static inline const QString kIgnoredMembers = QStringLiteral("Tavrin: 设置中无法读取的项已忽略，按默认值：");
     static inline const QString kUnreadableKept = QStringLiteral("Tavrin: 设置无法读取，原记录已另存为：");
+    static inline const QString kNotSaved = QStringLiteral("Tavrin: 无法保存设置，更改只在本次运行中有效：");
 
     explicit SettingsStore(UserDefaults& defaults, SystemLog* log = nullptr, QObject* parent = nullptr);
 
     const AppSettings& settings() const { return m_settings; }
     // Replaces the record and tells observers; a record that differs from the current one is saved at once.
     void setSettings(const AppSettings& settings);
+    // Why changes are not saved (the path and the reason); nothing while they are.
+    const std::optional<QString>& saveProblem() const { return m_saveProblem; }
 
 signals:
     void settingsChanged(const AppSettings& settings);
+    void saveProblemChanged();
 
 private:
     void save(const AppSettings& settings);
+    // Takes the defaults' word on the last write: logged once per problem, told when it comes or goes.
+    void checkSaved();
 
     UserDefaults& m_defaults;
     SystemLog* m_log;
     AppSettings m_settings;
     // The stored bytes that did not decode, until they are kept under kUnreadableKey.
     std::optional<QByteArray> m_unreadable;
+    std::optional<QString> m_saveProblem;
 };

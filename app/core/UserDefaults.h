@@ -17,4 +17,6 @@ public:
     // Stores the data under the key, replacing what was there, and makes it durable at once.
     virtual void setData(const QString& key, const QByteArray& value) = 0;
     virtual void remove(const QString& key) = 0;
+    // Why the last write did not reach the disk (the path and the reason); nothing once one has.
+    virtual std::optional<QString> writeProblem() const { return std::nullopt; }
 };

@@ -9,8 +9,6 @@ namespace PlatformMessages {
 inline const QString kNoIdleSource = QStringLiteral("Tavrin: 没有可用的空闲时间来源，按一直在使用计算：");
 inline const QString kIdleSourceFailed = QStringLiteral("Tavrin: 空闲时间来源失效，按一直在使用计算：");
 inline const QString kNoSleepHandling = QStringLiteral("Tavrin: 无法监听系统睡眠：");
-inline const QString kSettingsFileUnusable =
-    QStringLiteral("Tavrin: 设置文件无法使用，本次按默认设置运行，更改不会保存：");
 inline const QString kLoginItemFailed = QStringLiteral("Tavrin: 更新开机启动状态失败 ");
 
 } // namespace PlatformMessages

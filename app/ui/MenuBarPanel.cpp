@@ -101,12 +101,16 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
     m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
     stack->addWidget(m_reminderStatus);
-    // Usage that cannot be stored: said here, the file and the reason in the tooltip.
-    m_storeProblem =
-        new ToneLabel(Texts::tr("无法保存使用记录"), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
-    m_storeProblem->setObjectName(QStringLiteral("storeProblem"));
-    m_storeProblem->hide();
-    stack->addWidget(m_storeProblem);
+    // Usage or settings that cannot be stored: said here, the file and the reason in the tooltip.
+    const auto problemLabel = [stack](const QString& text, const QString& name) {
+        auto* label = new ToneLabel(text, ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
+        label->setObjectName(name);
+        label->hide();
+        stack->addWidget(label);
+        return label;
+    };
+    m_storeProblem = problemLabel(Texts::tr("无法保存使用记录"), QStringLiteral("storeProblem"));
+    m_settingsProblem = problemLabel(Texts::tr("无法保存设置"), QStringLiteral("settingsProblem"));
 
     stack->addWidget(divider());
     auto* actions = new QVBoxLayout;
@@ -190,6 +194,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     connect(&m_state, &AppState::tickFinished, this, refreshShown);
     connect(&m_state, &AppState::storeProblemChanged, this, refreshShown);
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, refreshShown);
+    connect(&m_state.settingsStore(), &SettingsStore::saveProblemChanged, this, refreshShown);
     refresh();
 }
 
@@ -239,12 +244,14 @@ void MenuBarPanel::refresh()
     PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
     view.reminderStatus = ReminderStatus::nextBreak(m_state);
     view.paused = m_state.remindersPaused();
-    const std::optional<QString>& problem = m_state.storeProblem();
-    m_storeProblem->setToolTip(problem.value_or(QString()));
-    if (m_storeProblem->isVisibleTo(this) != problem.has_value()) {
-        m_storeProblem->setVisible(problem.has_value());
-        if (isVisible()) {
-            adjustSize();
+    for (const auto& [label, problem] : {std::pair(m_storeProblem, m_state.storeProblem()),
+                                         std::pair(m_settingsProblem, m_state.settingsStore().saveProblem())}) {
+        label->setToolTip(problem.value_or(QString()));
+        if (label->isVisibleTo(this) != problem.has_value()) {
+            label->setVisible(problem.has_value());
+            if (isVisible()) {
+                adjustSize();
+            }
         }
     }
     if (view == m_view && !m_title->text().isEmpty()) {

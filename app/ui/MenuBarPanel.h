@@ -68,6 +68,7 @@ private:
     QMenu* m_pauseMenu = nullptr;
     QLabel* m_reminderStatus = nullptr;
     QLabel* m_storeProblem = nullptr;
+    QLabel* m_settingsProblem = nullptr;
     QPushButton* m_dashboard = nullptr;
     QPushButton* m_settings = nullptr;
     QPushButton* m_history = nullptr;
