@@ -17,6 +17,7 @@
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <functional>
@@ -135,8 +136,10 @@ int exportHistory(const Invocation& invocation)
 
 int pauseReminders(const Invocation& invocation)
 {
-    bool number = false;
-    const uint minutes = invocation.value.toUInt(&number);
+    // Digits only, as a person writes minutes: no sign, no blanks, no more digits than the longest pause has.
+    static const QRegularExpression kMinutes(QStringLiteral("^[0-9]{1,4}$"));
+    bool number = kMinutes.match(invocation.value).hasMatch();
+    const uint minutes = number ? invocation.value.toUInt(&number) : 0;
     if (invocation.value == u"tomorrow") {
         return asking(QStringLiteral("PauseUntilTomorrow"))(invocation);
     }

@@ -48,4 +48,31 @@ bool restrictToOwner(const QString& path)
     return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
+{
+    // Non-blocking: opening a FIFO for reading would otherwise wait for a writer for good.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::optional<QByteArray> content;
+    struct stat info
+    {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes) {
+        QByteArray data(static_cast<qsizetype>(maxBytes) + 1, Qt::Uninitialized);
+        qsizetype total = 0;
+        ssize_t count = 0;
+        while (total < data.size() &&
+               (count = ::read(fd, data.data() + total, static_cast<size_t>(data.size() - total))) > 0) {
+            total += count;
+        }
+        if (count >= 0 && total <= maxBytes) {
+            data.truncate(total);
+            content = std::move(data);
+        }
+    }
+    ::close(fd);
+    return content;
+}
+
 } // namespace PrivateFiles

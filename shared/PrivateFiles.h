@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // Usage history and settings are personal: every folder Tavrin creates is 0700 and every file it
 // writes is 0600, whatever the umask says.
@@ -15,5 +18,8 @@ bool ensureDirectory(const QString& path);
 bool ensureFile(const QString& path);
 // Restricts an existing file to its owner. True on success.
 bool restrictToOwner(const QString& path);
+// The whole content of a regular file of at most maxBytes (a link to one counts), read without ever blocking:
+// a FIFO, a device or a folder at the path yields nothing at once, as a missing or unreadable file does.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
 
 } // namespace PrivateFiles

@@ -72,9 +72,6 @@ bool WidgetSharedStore::save(const WidgetSnapshot& snapshot, QString* error, con
 
 std::optional<WidgetSnapshot> WidgetSharedStore::load(const QString& path)
 {
-    QFile file(path);
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return WidgetSnapshot::fromJson(file.read(kMaxFileSize + 1));
+    const auto content = PrivateFiles::readRegularFile(path, kMaxFileSize);
+    return content ? WidgetSnapshot::fromJson(*content) : std::nullopt;
 }

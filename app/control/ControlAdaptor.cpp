@@ -81,10 +81,17 @@ void ControlAdaptor::OpenWindow(const QString& which, const QDBusMessage& messag
     if (const auto window = WindowNames::named(which)) {
         m_actions.openWindow(*window);
     } else {
+        // The name as given, cut: an error repeats no megabytes back to the caller.
+        constexpr qsizetype kShownName = 40;
+        QString shown = which;
+        if (shown.size() > kShownName) {
+            shown.truncate(shown.at(kShownName - 1).isHighSurrogate() ? kShownName - 1 : kShownName);
+            shown += u'…';
+        }
         refuse(
             message,
             Texts::tr("没有这个窗口：%1（可用 %2）")
-                .arg(which, QStringList(WindowNames::kNames.begin(), WindowNames::kNames.end()).join(Texts::tr("、"))));
+                .arg(shown, QStringList(WindowNames::kNames.begin(), WindowNames::kNames.end()).join(Texts::tr("、"))));
     }
 }
 

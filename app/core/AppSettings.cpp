@@ -161,6 +161,24 @@ void limitPostponement(qint64& minutes)
     });
 }
 
+// No path a file system takes is longer; a longer one is no path, not one to cut.
+void limitImagePath(std::optional<QString>& path)
+{
+    if (path && path->size() > AppSettings::kMaximumPathLength) {
+        path.reset();
+    }
+}
+
+// Move ids are short words: a longer entry is no id, and no person leaves out more moves than there are, many
+// times over.
+void limitExcludedMoves(QStringList& moves)
+{
+    moves.removeIf([](const QString& id) { return id.size() > AppSettings::kMaximumMoveIdLength; });
+    if (moves.size() > AppSettings::kMaximumExcludedMoves) {
+        moves.resize(AppSettings::kMaximumExcludedMoves);
+    }
+}
+
 using S = AppSettings;
 constexpr auto required = Decoding::required;
 constexpr auto optional = Decoding::optional;
@@ -177,7 +195,8 @@ const std::array kMembers{
     member<&S::playSoundOnEnd, BoolCodec>("playSoundOnEnd", required),
     member<&S::showSkipButton, BoolCodec>("showSkipButton", required),
     member<&S::overlayBackground, EnumCodec<OverlayBackgroundStyle>>("overlayBackground", required),
-    member<&S::overlayBackgroundImagePath, StringCodec>("overlayBackgroundImagePath", required),
+    member<&S::overlayBackgroundImagePath, StringCodec, Writing::always, limitImagePath>("overlayBackgroundImagePath",
+                                                                                         required),
     member<&S::movieMode, BoolCodec>("movieMode", required),
     member<&S::theme, EnumCodec<ThemeMode>>("theme", required),
     member<&S::rule, RuleCodec, Writing::always, limitRule>("rule", required),
@@ -188,7 +207,7 @@ const std::array kMembers{
     member<&S::quietDuringFullScreen, BoolCodec>("quietDuringFullScreen", optional),
     member<&S::startBreakAtPause, BoolCodec>("startBreakAtPause", optional),
     member<&S::guideDuringBreak, BoolCodec>("guideDuringBreak", optional),
-    member<&S::excludedMoves, StringListCodec, Writing::unlessEmpty>("excludedMoves", optional),
+    member<&S::excludedMoves, StringListCodec, Writing::unlessEmpty, limitExcludedMoves>("excludedMoves", optional),
 };
 
 } // namespace

@@ -57,6 +57,9 @@ struct AppSettings
     static constexpr qint64 kMaximumRestSeconds = 60 * 60 + 59;
     static constexpr qint64 kMaximumNagIntervalSeconds = 120 * 60;
     static constexpr qsizetype kMaximumBreakMessageLength = 500;
+    static constexpr qsizetype kMaximumPathLength = 4096;
+    static constexpr qsizetype kMaximumMoveIdLength = 64;
+    static constexpr qsizetype kMaximumExcludedMoves = 64;
     static constexpr std::array<qint64, 5> kPostponeChoices{1, 3, 5, 10, 15};
 
     static const AppSettings& factoryDefaults();

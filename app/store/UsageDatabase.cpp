@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
 
 #include <sqlite3.h>
@@ -139,6 +140,13 @@ void UsageDatabase::open(const QString& path, Access access)
     m_path = path;
     const QByteArray nativePath = QFile::encodeName(path);
     sqlite3* db = nullptr;
+    // SQLite would open a FIFO and wait in it for good: anything but a regular file (or a link to one) is
+    // left alone.
+    if (const QFileInfo file(path); file.exists() && !file.isFile()) {
+        m_log.log(kOpenFailed, path + Texts::tr("：不是普通文件"));
+        m_lastError = path + Texts::tr("：不是普通文件");
+        return;
+    }
     if (access == Access::readOnly) {
         if (sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             m_db = db;
@@ -181,11 +189,15 @@ void UsageDatabase::open(const QString& path, Access access)
 void UsageDatabase::createSchema()
 {
     bool unusable = false;
+    bool created = true;
     for (const char* sql : kSchema) {
-        if (!exec(sql) && isUnusableFile(sqlite3_extended_errcode(m_db))) {
-            unusable = true;
+        if (!exec(sql)) {
+            created = false;
+            unusable = unusable || isUnusableFile(sqlite3_extended_errcode(m_db));
         }
     }
+    // A disk that was full or a file that was locked at the start leaves no tables: the next write tries again.
+    m_schemaReady = created;
     // In WAL mode NORMAL keeps the file consistent through a crash or power loss and only gives up the
     // last commits on a power loss; FULL would wait for the disk on every hour of every flush.
     if (!unusable) {
@@ -282,8 +294,19 @@ bool UsageDatabase::stepWrite(sqlite3_stmt* statement)
     return true;
 }
 
+bool UsageDatabase::ensureSchema()
+{
+    if (m_db && !m_schemaReady) {
+        createSchema();
+    }
+    return m_db && m_schemaReady;
+}
+
 bool UsageDatabase::addUsage(const QString& day, int hour, double seconds, double fatiguePeak)
 {
+    if (!ensureSchema()) {
+        return false;
+    }
     bool written = false;
     withStatement(kUpsertUsage, [&](sqlite3_stmt* statement) {
         bindText(statement, 1, day);
@@ -298,6 +321,9 @@ bool UsageDatabase::addUsage(const QString& day, int hour, double seconds, doubl
 bool UsageDatabase::recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                                 const QString& trigger)
 {
+    if (!ensureSchema()) {
+        return false;
+    }
     bool written = false;
     withStatement(kInsertBreak, [&](sqlite3_stmt* statement) {
         // Whole seconds, halves away from zero.
@@ -505,11 +531,7 @@ std::optional<QList<CsvExport::Table>> UsageDatabase::exportTables()
 
 bool UsageDatabase::exportCsv(const QString& folder, QString* error)
 {
-    if (!m_db) {
-        *error = Texts::tr("无法读取使用记录数据库（详见系统日志）");
-        return false;
-    }
-    const auto tables = exportTables();
+    const auto tables = m_db ? exportTables() : std::nullopt;
     if (!tables) {
         *error = Texts::tr("无法读取使用记录数据库 %1").arg(m_lastError.isEmpty() ? m_path : m_lastError);
         return false;

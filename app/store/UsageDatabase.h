@@ -92,6 +92,8 @@ public:
 private:
     void open(const QString& path, Access access);
     void createSchema();
+    // Creates the tables where the start could not; false while they are missing.
+    bool ensureSchema();
     void prune(const QDateTime& now);
     // The end of the newest day of usage or the newest break, whichever is later; nothing while empty.
     std::optional<QDateTime> newestRecord();
@@ -109,6 +111,7 @@ private:
     const Clock& m_clock;
     LocalCalendar m_calendar;
     sqlite3* m_db = nullptr;
+    bool m_schemaReady = false;
     QString m_path;
     QString m_lastError;
     QString m_lastErrorMessage;

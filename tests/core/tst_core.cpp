@@ -233,6 +233,19 @@ private slots:
         QCOMPARE(defaults.writeCount(), 1); // the test's own
     }
 
+    // A hand-edited list of moves or image path of megabytes is dropped, not kept in memory: no move id or
+    // path is that long.
+    void membersOfMegabytesAreDropped()
+    {
+        const QByteArray huge(10 << 20, 'x');
+        MemoryUserDefaults defaults;
+        defaults.setData(SettingsStore::kKey, R"({"excludedMoves":["chin-tuck",")" + huge +
+                                                  R"("],"overlayBackgroundImagePath":")" + huge + R"("})");
+        const SettingsStore store(defaults);
+        QCOMPARE(store.settings().excludedMoves, QStringList{QStringLiteral("chin-tuck")});
+        QVERIFY(!store.settings().overlayBackgroundImagePath);
+    }
+
     // The break's title: the person's words, else the default with the real work period, also for words
     // that were emptied.
     void theBreaksTitleIsNeverEmpty()

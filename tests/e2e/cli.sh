@@ -32,7 +32,7 @@ setsid -w sh -c 'echo $$ >"$1"; shift; exec "$@"' sh "$sid" "$tavrin" --status >
 ! pgrep -s "$(cat "$sid")" >/dev/null || fail "a command started Tavrin"
 dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
     string:org.tavrin.Tavrin | grep -q 'boolean false' || fail "a command started Tavrin on the bus"
-for bad in "--pause 0" "--pause soon" "--meeting maybe" "--status --quit" "--json" "--frobnicate" "-style"; do
+for bad in "--pause 0" "--pause soon" "--pause +5" "--pause 5e1" "--meeting maybe" "--status --quit" "--json" "--frobnicate" "-style"; do
     # shellcheck disable=SC2086
     "$tavrin" $bad >"$out" 2>&1
     [ $? = 2 ] || fail "'$bad' is not a usage error"
@@ -85,6 +85,11 @@ until_true shown 使用历史 && until_true shown 'Tavrin 设置' || fail "windo
 [ "$(call Pause uint32:0)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "Pause 0 was not refused"
 [ "$(call Pause uint32:4294967295)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a huge pause was not refused"
 [ "$(call OpenWindow string:nothing)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a bad window was not refused"
+# A name of 100 000 characters is named in the error, cut.
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+said=$(dbus-send --session --print-reply --dest=org.tavrin.Tavrin /org/tavrin/Tavrin org.tavrin.Tavrin1.OpenWindow \
+    "string:$long" 2>&1)
+[ "${#said}" -lt 400 ] && [ "${said#*xxxxxxxxxx}" != "$said" ] || fail "the error repeats ${#said} characters"
 kill -0 "$pid" || fail "Tavrin did not survive bad arguments"
 
 # --watch: a line at once, then a line per change and none without one (the counting changes the status

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <thread>
 
 namespace {
@@ -282,6 +284,17 @@ private slots:
         QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT trigger FROM break_events")), QStringList{"a"});
     }
 
+    // A disk full at the first start leaves a file without tables; once there is room, the next write makes
+    // them and is stored.
+    void tablesMissedAtTheStartAreMadeAtTheNextWrite()
+    {
+        auto db =
+            TestFiles::withFileSizeLimit(0, [&] { return std::make_unique<UsageDatabase>(path(), m_log, m_clock); });
+        QVERIFY(db->isOpen() && !db->totalSeconds(kDay)); // no table to read
+        QVERIFY(db->addUsage(kDay, 9, 60, 10));
+        QCOMPARE(db->totalSeconds(kDay), std::optional(60.0));
+    }
+
     void aFileThatCannotBeUsedIsLeftExactlyAsItWas_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -317,19 +330,21 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("garbage") << QByteArray("somebody's notes\n").repeated(300);
         QTest::newRow("zero bytes") << QByteArray();
+        QTest::newRow("a FIFO, which SQLite would wait in") << QByteArray("fifo");
     }
 
     void anUnreadableDatabaseExportsNothing()
     {
         QFETCH(QByteArray, content);
-        QVERIFY(TestFiles::write(path(), content));
+        QVERIFY(content == "fifo" ? ::mkfifo(QFile::encodeName(path()).constData(), 0600) == 0
+                                  : TestFiles::write(path(), content));
         UsageDatabase reader(path(), m_log, m_clock, LocalCalendar(), UsageDatabase::Access::readOnly);
         const QString folder = m_dir->filePath(QStringLiteral("export"));
         QString error;
         QVERIFY(!reader.exportCsv(folder, &error));
         QVERIFY2(error.contains(path()), qPrintable(error));
         QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
-        QCOMPARE(TestFiles::read(path()), content);
+        QCOMPARE(content == "fifo" ? QByteArray("fifo") : TestFiles::read(path()), content);
     }
 
     void filesArePrivateWhateverTheUmask()

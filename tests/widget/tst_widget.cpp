@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(WidgetSnapshot)
 Q_DECLARE_METATYPE(std::optional<WidgetSnapshot>)
 
@@ -286,6 +288,17 @@ private slots:
         QCOMPARE(TestFiles::read(target), QByteArray("mine"));
         QCOMPARE(TestFiles::mode(target), 0644);
         QCOMPARE(m_log.count(WidgetSharedStore::kSaveFailed), 1);
+    }
+
+    // A FIFO where the snapshot belongs reads as no snapshot at once, not as a wait for a writer; Tavrin's
+    // next write replaces it.
+    void aFifoAtTheSnapshotPathIsNoSnapshot()
+    {
+        QDir().mkpath(QFileInfo(m_path).path());
+        QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+        QVERIFY(!WidgetSharedStore::load(m_path));
+        publish(working(42));
+        QVERIFY(WidgetSharedStore::load(m_path));
     }
 
     void aFailingWriteIsLoggedOncePerAttempt()
