@@ -31,6 +31,7 @@
 #include "TavrinApp.h"
 #include "TavrinFont.h"
 #include "ThemeAppearance.h"
+#include "TimeZoneWatch.h"
 #include "UsageDatabase.h"
 #include "WidgetSharedStore.h"
 #include "WidgetSnapshotPublisher.h"
@@ -105,7 +106,13 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtScheduler scheduler;
     SettingsUserDefaults defaults;
-    const LocalCalendar calendar;
+    LocalCalendar calendar;
+    // The calendar's copies share its zone: the watch moves them all when the system's zone changes, unless TZ
+    // in the environment has fixed it.
+    std::optional<TimeZoneWatch> zoneWatch;
+    if (!qEnvironmentVariableIsSet("TZ")) {
+        zoneWatch.emplace(calendar, log);
+    }
     PlatformSystemEvents events(log);
 
     const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);

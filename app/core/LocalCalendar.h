@@ -5,9 +5,13 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <memory>
+
 // Local calendar arithmetic in one place: day keys, the hour of the day and calendar-day steps, all in
 // the time zone the object was made with (the system's zone unless a test gives another). The calendar
 // is Gregorian and day keys use ASCII digits whatever the locale, so keys always sort in date order.
+// Copies share their zone: when the system's zone changes (a laptop that travels), setTimeZone on any copy
+// moves them all, and the day's roll and the hours follow the new local time.
 class LocalCalendar
 {
 public:
@@ -27,8 +31,9 @@ public:
     // "14:30": the local time of day of the instant.
     QString timeOfDay(const QDateTime& instant) const;
 
-    const QTimeZone& timeZone() const { return m_zone; }
+    const QTimeZone& timeZone() const { return *m_zone; }
+    void setTimeZone(const QTimeZone& zone);
 
 private:
-    QTimeZone m_zone;
+    std::shared_ptr<QTimeZone> m_zone;
 };

@@ -116,6 +116,28 @@ private slots:
         QVERIFY(app.state().fatigue().continuousWork >= 15.0);
     }
 
+    // A laptop that travels: just past midnight in Shanghai the zone becomes New York's, where it is 11:00 of the
+    // day before, and back. The day and the hour follow the zone in force, both ways.
+    void theDayAndTheHourFollowAZoneChangedWhileRunning()
+    {
+        AppStateFixture app({}, QDateTime(QDate(2026, 3, 2), QTime(16, 0, 20), Qt::UTC));
+        app.calendar.setTimeZone(QTimeZone("Asia/Shanghai"));
+        app.work(10s);
+        QCOMPARE(app.state().currentDayKey(), kToday.left(8) + QStringLiteral("03"));
+        app.calendar.setTimeZone(QTimeZone("America/New_York"));
+        app.work(30s);
+        QCOMPARE(app.state().currentDayKey(), kToday);
+        QVERIFY(app.state().hourlyUsage()[11] > 0);
+        app.calendar.setTimeZone(QTimeZone("Asia/Shanghai"));
+        app.work(20s);
+        QCOMPARE(app.state().currentDayKey(), kToday.left(8) + QStringLiteral("03"));
+        QCOMPARE(
+            DatabaseRows::read(app.databasePath(),
+                               QStringLiteral("SELECT day || ' ' || hour || ' ' || active_seconds FROM usage_hourly "
+                                              "ORDER BY day")),
+            (QStringList{"2026-03-02 11 30", "2026-03-03 0 30"}));
+    }
+
     // Today's figure is what is stored for the day plus what waits to be stored: after the clock is set back
     // across midnight onto a day already counted, and after a store that did not answer at start.
     void todayIsWhatIsStoredPlusWhatWaits()

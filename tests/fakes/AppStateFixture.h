@@ -92,7 +92,7 @@ struct AppStateFixture
             m_recorder = std::make_unique<UsageRecorder>(usage, defaults, log);
             m_state = std::make_unique<AppState>(AppState::Services{*m_settings, *m_recorder, activity, overlay, banner,
                                                                     publisher, scheduler, clock, log, events, calls,
-                                                                    fullScreen, LocalCalendar(QTimeZone::utc())});
+                                                                    fullScreen, calendar});
         }
         return *m_state;
     }
@@ -149,6 +149,8 @@ struct AppStateFixture
 
     QTemporaryDir dir;
     FakeClock clock;
+    // UTC unless a test moves it; every copy follows.
+    LocalCalendar calendar{QTimeZone::utc()};
     ManualScheduler scheduler{clock};
     RecordingSystemLog log;
     MemoryUserDefaults defaults;

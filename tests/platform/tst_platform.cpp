@@ -7,9 +7,11 @@
 #include "SingleInstance.h"
 #include "SyslogSystemLog.h"
 #include "TestFiles.h"
+#include "TimeZoneWatch.h"
 #include "XdgAutostartLoginItem.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -168,6 +170,30 @@ private slots:
         QCOMPARE(log.count(SettingsStore::kNotSaved), saved ? 0 : 1);
         QVERIFY(saved ? QFileInfo(ini).isSymLink() && SettingsUserDefaults(target).data(SettingsStore::kKey)
                       : store.saveProblem()->contains(ini) && !QFileInfo(target).isFile());
+    }
+
+    // The zone link replaced the way timedatectl replaces it (a new link renamed over the old): the calendar and
+    // its copies follow, both ways, and say so once each.
+    void theCalendarFollowsTheZoneLinkAsItIsReplaced()
+    {
+        const QString localtime = m_root->filePath(QStringLiteral("localtime"));
+        const auto pointAt = [&](const char* zone) {
+            const QString fresh = localtime + QStringLiteral(".new");
+            return QFile::link(QStringLiteral("/usr/share/zoneinfo/") + QLatin1StringView(zone), fresh) &&
+                   ::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(localtime).constData()) == 0;
+        };
+        QVERIFY(pointAt("Asia/Shanghai"));
+        LocalCalendar calendar(QTimeZone("Asia/Shanghai"));
+        const LocalCalendar copy = calendar;
+        RecordingSystemLog log;
+        TimeZoneWatch watch(calendar, log, localtime);
+        QSignalSpy changed(&watch, &TimeZoneWatch::zoneChanged);
+        for (const char* zone : {"America/New_York", "Asia/Shanghai"}) {
+            QVERIFY(pointAt(zone));
+            QTRY_COMPARE(copy.timeZone().id(), QByteArray(zone));
+        }
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(log.count(TimeZoneWatch::kZoneChanged), 2);
     }
 
     // A lock that names no live Tavrin (left empty or garbled by a crash, or naming another host) is taken
