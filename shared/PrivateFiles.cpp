@@ -48,6 +48,15 @@ bool restrictToOwner(const QString& path)
     return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+bool isRegularOrAbsent(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.isSymLink()) {
+        return QFileInfo(file.symLinkTarget()).isFile();
+    }
+    return !file.exists() || file.isFile();
+}
+
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
 {
     // Non-blocking: opening a FIFO for reading would otherwise wait for a writer for good.

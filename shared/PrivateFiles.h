@@ -18,6 +18,9 @@ bool ensureDirectory(const QString& path);
 bool ensureFile(const QString& path);
 // Restricts an existing file to its owner. True on success.
 bool restrictToOwner(const QString& path);
+// True when nothing stands at the path, or a regular file (a link to one counts): what may be opened and replaced.
+// A FIFO, a device, a folder or a link to anything else or to nothing may not.
+bool isRegularOrAbsent(const QString& path);
 // The whole content of a regular file of at most maxBytes (a link to one counts), read without ever blocking:
 // a FIFO, a device or a folder at the path yields nothing at once, as a missing or unreadable file does.
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);

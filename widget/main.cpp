@@ -18,6 +18,10 @@
 #include <QDBusConnection>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
 
 namespace {
 
@@ -48,8 +52,17 @@ int main(int argc, char* argv[])
     parser.addOption(preview);
     parser.process(app);
 
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
-                       QStringLiteral("TavrinWidget"));
+    // Where QSettings("Tavrin", "TavrinWidget") keeps the size and place, looked at before QSettings opens it: in
+    // a FIFO it would wait for good. Anything but a regular file is left alone, and the place is kept for the run.
+    const QString place = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/Tavrin/TavrinWidget.conf");
+    const QTemporaryDir scratch;
+    const bool usable = PrivateFiles::isRegularOrAbsent(place);
+    if (!usable) {
+        std::fprintf(stderr, "tavrin-widget: %s\n",
+                     qPrintable(Texts::tr("%1 不是普通文件，大小和位置只在本次运行中保留").arg(place)));
+    }
+    QSettings settings(usable ? place : scratch.filePath(QStringLiteral("TavrinWidget.conf")), QSettings::IniFormat);
     PrivateFiles::ensureDirectory(QFileInfo(settings.fileName()).absolutePath());
 
     SystemClock clock;

@@ -246,17 +246,6 @@ private slots:
         QVERIFY(!store.settings().overlayBackgroundImagePath);
     }
 
-    // The break's title: the person's words, else the default with the real work period, also for words
-    // that were emptied.
-    void theBreaksTitleIsNeverEmpty()
-    {
-        const QString byDefault = QStringLiteral("你已经持续盯着屏幕 30 分钟啦");
-        for (const QString& message : {RuleConfig::kDefaultBreakMessage, QString(), QStringLiteral("  ")}) {
-            QCOMPARE((RuleConfig{1800, 300, message}.shownMessage()), byDefault);
-        }
-        QCOMPARE((RuleConfig{1800, 300, QStringLiteral("走走")}.shownMessage()), QStringLiteral("走走"));
-    }
-
     void fatigueSteps_data()
     {
         QTest::addColumn<int>("mode");

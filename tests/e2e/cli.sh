@@ -86,9 +86,8 @@ until_true shown 使用历史 && until_true shown 'Tavrin 设置' || fail "windo
 [ "$(call Pause uint32:4294967295)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a huge pause was not refused"
 [ "$(call OpenWindow string:nothing)" = org.tavrin.Tavrin1.Error.InvalidArgument ] || fail "a bad window was not refused"
 # A name of 100 000 characters is named in the error, cut.
-long=$(head -c 100000 /dev/zero | tr '\0' x)
 said=$(dbus-send --session --print-reply --dest=org.tavrin.Tavrin /org/tavrin/Tavrin org.tavrin.Tavrin1.OpenWindow \
-    "string:$long" 2>&1)
+    "string:$(head -c 100000 /dev/zero | tr '\0' x)" 2>&1)
 [ "${#said}" -lt 400 ] && [ "${said#*xxxxxxxxxx}" != "$said" ] || fail "the error repeats ${#said} characters"
 kill -0 "$pid" || fail "Tavrin did not survive bad arguments"
 

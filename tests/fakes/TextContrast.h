@@ -40,22 +40,6 @@ inline double needed(const QFont& font)
     return pixels >= 24 || (pixels >= 19 && font.weight() >= QFont::Bold) ? 3.0 : 4.5;
 }
 
-// The best contrast of a text's pixels against the same pixels without it; 0 where it drew nothing.
-inline double measured(const QImage& with, const QImage& without, const QRect& area)
-{
-    double best = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor text = with.pixelColor(x, y);
-            const QColor behind = without.pixelColor(x, y);
-            if (text != behind) {
-                best = std::max(best, ratio(text, behind));
-            }
-        }
-    }
-    return best;
-}
-
 // Reads or, with a value, sets the words of a widget that draws them itself; nullopt for other widgets.
 using TextAccess = std::function<std::optional<QString>(QWidget*, const std::optional<QString>&)>;
 
@@ -99,8 +83,16 @@ inline QStringList faintTexts(QWidget* window, const TextAccess& custom = {})
         set(text);
         widget->setMinimumSize(minimum);
         widget->setMaximumSize(maximum);
-        const QRect area(widget->mapTo(window, QPoint(0, 0)) * scale, size * scale);
-        const double contrast = measured(with, without, area.intersected(with.rect()));
+        // The best contrast of the text's pixels against the same pixels without it; 0 where it drew nothing.
+        const QRect area = QRect(widget->mapTo(window, QPoint(0, 0)) * scale, size * scale).intersected(with.rect());
+        double contrast = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (with.pixel(x, y) != without.pixel(x, y)) {
+                    contrast = std::max(contrast, ratio(with.pixelColor(x, y), without.pixelColor(x, y)));
+                }
+            }
+        }
         if (contrast > 0 && contrast < needed(widget->font())) {
             const QString name =
                 widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();

@@ -119,17 +119,12 @@ private slots:
         QVERIFY(!app.storedSettings().movieMode);
         QVERIFY(!panel.movieModeToggle()->isChecked());
 
-        // Pausing from the panel: both say until when, and the same row resumes.
-        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
+        // Pausing from the panel: it says until when, and the same row resumes.
         panel.pauseMenu()->findChild<QAction*>(QStringLiteral("pauseUntilTomorrow"))->trigger();
         QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
-        QVERIFY(panel.reminderStatusLabel()->isVisible());
         QCOMPARE(panel.pauseButton()->text(), QStringLiteral("恢复提醒"));
-        QCOMPARE(dashboard.reminderStatusLabel()->text(), QStringLiteral("提醒已暂停，至明天"));
         QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);
         QVERIFY(!app.storedSettings().pausedUntil);
-        QCOMPARE(panel.reminderStatusLabel()->text(), QStringLiteral("距离休息 45 分钟"));
-        QCOMPARE(dashboard.reminderStatusLabel()->text(), panel.reminderStatusLabel()->text());
 
         // A store that refuses: the panel says so, the reason in its tooltip, until it takes the usage again.
         app.usage.failWrites = true;
@@ -606,6 +601,7 @@ private slots:
             s.nagIntervalSeconds = 30;
             s.showSkipButton = skip;
             s.guideDuringBreak = guide;
+            s.rule.breakMessage.clear(); // emptied: the break still has its title
         });
         if (trigger == u"manual") {
             app.state().requestBreak();
@@ -618,6 +614,7 @@ private slots:
             }
         }
         QVERIFY(app.overlay.hasWindows());
+        QCOMPARE(app.overlayWindows.opened.message, QStringLiteral("你已经持续盯着屏幕 2 分钟啦"));
         app.work(std::chrono::seconds(secondsIn));
         const auto shownPills = [&app] {
             const OverlayBackground background = OverlayBackground::load(std::nullopt, QSize(960, 1080));
@@ -800,7 +797,6 @@ private slots:
         QCOMPARE(status.value("class").toString(), QStringLiteral("paused"));
         QCOMPARE(status.value("pausedUntil").toLongLong(),
                  QDateTime(QDate(2026, 3, 3), QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
-        QVERIFY(status.value("tooltip").toString().endsWith(panel.reminderStatusLabel()->text()));
 
         QObject exported;
         ControlAdaptor adaptor(&exported, app.state(), {}, app.scheduler, app.clock);
