@@ -141,8 +141,8 @@ void UsageDatabase::open(const QString& path, Access access)
     const QByteArray nativePath = QFile::encodeName(path);
     sqlite3* db = nullptr;
     // SQLite would open a FIFO and wait in it for good: anything but a regular file (or a link to one) is
-    // left alone.
-    if (const QFileInfo file(path); file.exists() && !file.isFile()) {
+    // left alone, and nothing is created where a link points to nothing.
+    if (!PrivateFiles::isRegularOrAbsent(path)) {
         m_log.log(kOpenFailed, path + Texts::tr("：不是普通文件"));
         m_lastError = path + Texts::tr("：不是普通文件");
         return;

@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QSysInfo>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdlib>
@@ -149,12 +150,20 @@ bool SingleInstance::isStale(const QString& path, const QLockFile& lock)
     qint64 pid = 0;
     QString host;
     QString application;
+    const auto namesAnotherHost = [&] { return !host.isEmpty() && host != QSysInfo::machineHostName(); };
     if (lock.getLockInfo(&pid, &host, &application)) {
-        return !host.isEmpty() && host != QSysInfo::machineHostName();
+        return namesAnotherHost();
     }
-    // Unreadable: a lock being written this very moment is empty for an instant, so only an older one is stale.
-    const QFileInfo file(path);
-    return !file.exists() || std::abs(file.lastModified().msecsTo(QDateTime::currentDateTime())) >= kFreshLockMs;
+    // Unreadable: a lock being written this very moment is empty for an instant. A young one is read again once
+    // it is old enough to have been written (the start waits two seconds at most, and only then).
+    const qint64 age = std::abs(QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime()));
+    if (age < kFreshLockMs) {
+        QThread::msleep(static_cast<unsigned long>(kFreshLockMs - age));
+        if (lock.getLockInfo(&pid, &host, &application)) {
+            return namesAnotherHost();
+        }
+    }
+    return true;
 }
 
 void SingleInstance::listen(const QString& socketPath)
