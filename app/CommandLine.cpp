@@ -123,14 +123,15 @@ int exportHistory(const Invocation& invocation)
         // Nothing recorded yet: the files with their header rows.
         written = CsvExport::write(folder,
                                    {{QStringLiteral("usage.csv"), UsageDatabase::kUsageColumns, {}},
-                                    {QStringLiteral("breaks.csv"), UsageDatabase::kBreakColumns, {}}},
+                                    {QStringLiteral("breaks.csv"), UsageDatabase::kBreakColumns, {}},
+                                    {QStringLiteral("micro_pauses.csv"), UsageDatabase::kMicroPauseColumns, {}}},
                                    &error);
     }
     if (!written) {
         invocation.err << Texts::tr("tavrin: 导出失败：") << error << Qt::endl;
         return 1;
     }
-    invocation.out << Texts::tr("已导出 usage.csv 和 breaks.csv 到 ") << folder << Qt::endl;
+    invocation.out << Texts::tr("已导出 usage.csv、breaks.csv 和 micro_pauses.csv 到 %1").arg(folder) << Qt::endl;
     return 0;
 }
 
@@ -279,6 +280,8 @@ int run(const QStringList& arguments)
     };
     const std::vector<Command> commands{
         {option(QStringLiteral("break-now"), Texts::tr("立即休息")), asking(QStringLiteral("BreakNow"))},
+        {option(QStringLiteral("micro-pause"), Texts::tr("立即微休息（需在设置中开启微休息）")),
+         asking(QStringLiteral("MicroPause"))},
         {option(QStringLiteral("pause"),
                 Texts::tr("暂停提醒 MINUTES 分钟（1 到 %1），或 tomorrow：直到明天")
                     .arg(ControlAdaptor::kLongestPauseMinutes),

@@ -20,6 +20,7 @@
 #include "PlatformSystemEvents.h"
 #include "PortalColorScheme.h"
 #include "QtBannerWindowLayer.h"
+#include "QtMicroPauseCards.h"
 #include "QtOverlayWindowLayer.h"
 #include "QtScheduler.h"
 #include "QtTranslations.h"
@@ -128,6 +129,7 @@ int main(int argc, char* argv[])
     BreakOverlayPresenter overlay(overlayWindows, scheduler, sound, &defaults);
     QtBannerWindowLayer bannerWindow;
     ReminderBannerPresenter banner(bannerWindow, scheduler);
+    QtMicroPauseCards microPauseCards;
 
     DBusWidgetReloader reloader;
     WidgetSnapshotPublisher publisher(reloader, log, clock, WidgetSharedStore::snapshotPath());
@@ -143,8 +145,8 @@ int main(int argc, char* argv[])
     DesktopIntegrations integrations(settings, events, scheduler,
                                      {taskbar, appearance, loginItem, calls, fullScreen, log});
     UsageRecorder recorder(database, defaults, log);
-    AppState state({settings, recorder, activity, overlay, banner, publisher, scheduler, clock, log, events, calls,
-                    fullScreen, calendar});
+    AppState state({settings, recorder, activity, overlay, banner, microPauseCards, publisher, scheduler, clock, log,
+                    events, calls, fullScreen, calendar});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Tavrin_TavrinApp.bundle/logo.png")));
     TavrinApp shell(state, {appearance, clock, log, calendar, BackgroundImport::defaultFolder(), defaults, database});
 

@@ -12,6 +12,7 @@
 #include "FakeWindowLayers.h"
 #include "ManualScheduler.h"
 #include "MemoryUserDefaults.h"
+#include "MicroPausePresenting.h"
 #include "RecordingSystemLog.h"
 #include "ReminderBannerPresenter.h"
 #include "SystemEvents.h"
@@ -41,9 +42,19 @@ class MemoryStore final : public UsageStore
 public:
     bool addUsage(const QString&, int, double, double) override { return true; }
     bool recordBreak(const QDateTime&, const QDateTime&, bool, bool, const QString&) override { return true; }
+    bool recordMicroPause(const QDateTime&, const QDateTime&, bool) override { return true; }
     std::optional<HourlyValues> hourlySeconds(const QString&) override { return std::nullopt; }
     std::optional<HourlyValues> hourlyFatiguePeaks(const QString&) override { return std::nullopt; }
     std::optional<double> totalSeconds(const QString&) override { return std::nullopt; }
+};
+
+class NoMicroPauseCard final : public MicroPausePresenting
+{
+public:
+    void show(int, std::function<void()>) override {}
+    void setProgress(double) override {}
+    void hide() override {}
+    bool isShown() const override { return false; }
 };
 
 double median(QList<double> values)
@@ -75,6 +86,7 @@ int main(int argc, char* argv[])
     DummySoundPlayer sound;
     BreakOverlayPresenter overlay(overlayWindows, scheduler, sound);
     ReminderBannerPresenter banner(bannerWindow, scheduler);
+    NoMicroPauseCard microPauseCard;
     NoReload reloader;
     WidgetSnapshotPublisher publisher(reloader, log, clock, dir.filePath(QStringLiteral("widget-snapshot.json")));
     SystemEvents events;
@@ -82,8 +94,8 @@ int main(int argc, char* argv[])
     DummyBusySignal fullScreen;
     SettingsStore settingsStore(defaults);
     UsageRecorder recorder(store, defaults, log);
-    AppState state({settingsStore, recorder, activity, overlay, banner, publisher, scheduler, clock, log, events, calls,
-                    fullScreen, LocalCalendar(QTimeZone::utc())});
+    AppState state({settingsStore, recorder, activity, overlay, banner, microPauseCard, publisher, scheduler, clock,
+                    log, events, calls, fullScreen, LocalCalendar(QTimeZone::utc())});
 
     QList<double> ticks;
     for (int i = 0; i < 20'000; ++i) {

@@ -131,3 +131,8 @@ QString ReminderState::badge(const QDateTime& at) const
     }
     return {};
 }
+
+QString ReminderState::microPause(qint64 minutes)
+{
+    return Texts::tr("微休息 %n 分钟后", nullptr, static_cast<int>(minutes));
+}

@@ -65,4 +65,6 @@ struct ReminderState
     Block block(const QDateTime& at) const;
     // A word or two for the widget's badge; empty for the countdown, where the badge speaks of fatigue.
     QString badge(const QDateTime& at) const;
+    // The second rhythm, said beside the line: "微休息 3 分钟后".
+    static QString microPause(qint64 minutes);
 };

@@ -50,6 +50,15 @@ void ControlAdaptor::BreakNow()
     m_state.requestBreak();
 }
 
+void ControlAdaptor::MicroPause(const QDBusMessage& message)
+{
+    if (!m_state.settings().microPauses) {
+        refuse(message, Texts::tr("微休息未开启，请先在设置中打开"));
+        return;
+    }
+    m_state.requestMicroPause();
+}
+
 void ControlAdaptor::Pause(uint minutes, const QDBusMessage& message)
 {
     if (minutes < 1 || minutes > kLongestPauseMinutes) {

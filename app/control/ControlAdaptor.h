@@ -43,6 +43,8 @@ public:
 
 public slots:
     void BreakNow();
+    // A micro-pause now, when micro-pauses are on; refused otherwise.
+    void MicroPause(const QDBusMessage& message);
     void Pause(uint minutes, const QDBusMessage& message);
     void PauseUntilTomorrow();
     void Resume();

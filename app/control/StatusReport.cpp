@@ -91,6 +91,9 @@ QVariantMap of(const AppState& state)
         }
     }
     status.insert(QStringLiteral("meeting"), settings.movieMode);
+    if (const auto minutes = state.minutesUntilMicroPause()) {
+        status.insert(QStringLiteral("microPauseInMinutes"), *minutes);
+    }
     if (reminder.quiet) {
         status.insert(QStringLiteral("quietReason"), *reminder.quiet == ReminderState::Quiet::call
                                                          ? QStringLiteral("call")
@@ -99,9 +102,12 @@ QVariantMap of(const AppState& state)
 
     status.insert(QStringLiteral("percentage"), percentage);
     status.insert(QStringLiteral("text"), QString(QString::number(percentage) + u'%'));
-    const QStringList tooltip{
-        QStringLiteral("Tavrin · ") + modeText(mode) + Texts::tr(" · 疲劳 ") + QString::number(percentage) + u'%',
-        Texts::tr("今日 ") + formatDuration(state.todaySeconds()), ReminderStatus::nextBreak(state)};
+    QStringList tooltip{QStringLiteral("Tavrin · ") + modeText(mode) + Texts::tr(" · 疲劳 ") +
+                            QString::number(percentage) + u'%',
+                        Texts::tr("今日 ") + formatDuration(state.todaySeconds()), ReminderStatus::nextBreak(state)};
+    if (const auto minutes = state.minutesUntilMicroPause()) {
+        tooltip.append(ReminderState::microPause(*minutes));
+    }
     status.insert(QStringLiteral("tooltip"), tooltip.join(u'\n'));
     status.insert(QStringLiteral("class"), settings.movieMode     ? QStringLiteral("meeting")
                                            : reminder.pausedUntil ? QStringLiteral("paused")
@@ -111,17 +117,21 @@ QVariantMap of(const AppState& state)
 
 QString line(const QVariantMap& status, const QDateTime& now)
 {
-    return QStringList{modeText(status.value(QStringLiteral("mode")).toString()),
-                       Texts::tr("疲劳 ") + status.value(QStringLiteral("text")).toString(),
-                       Texts::tr("今日 ") + formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble()),
-                       reminderOf(status).line(now)}
-        .join(QStringLiteral(" · "));
+    QStringList parts{modeText(status.value(QStringLiteral("mode")).toString()),
+                      Texts::tr("疲劳 ") + status.value(QStringLiteral("text")).toString(),
+                      Texts::tr("今日 ") + formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble()),
+                      reminderOf(status).line(now)};
+    if (status.contains(QStringLiteral("microPauseInMinutes"))) {
+        parts.append(ReminderState::microPause(status.value(QStringLiteral("microPauseInMinutes")).toLongLong()));
+    }
+    return parts.join(QStringLiteral(" · "));
 }
 
 QByteArray json(const QVariantMap& status)
 {
     QJsonObject object = QJsonObject::fromVariantMap(status);
-    for (const char* optional : {"pausedUntil", "postponedUntil", "breakAtPauseBy", "breakEndsAt", "quietReason"}) {
+    for (const char* optional :
+         {"pausedUntil", "postponedUntil", "breakAtPauseBy", "breakEndsAt", "quietReason", "microPauseInMinutes"}) {
         if (!object.contains(QLatin1StringView(optional))) {
             object.insert(QLatin1StringView(optional), QJsonValue::Null);
         }

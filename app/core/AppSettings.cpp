@@ -179,6 +179,16 @@ void limitExcludedMoves(QStringList& moves)
     }
 }
 
+void limitMicroPauseMinutes(qint64& minutes)
+{
+    minutes = std::clamp(minutes, AppSettings::kMicroPauseMinutesMin, AppSettings::kMicroPauseMinutesMax);
+}
+
+void limitMicroPauseSeconds(qint64& seconds)
+{
+    seconds = std::clamp(seconds, AppSettings::kMicroPauseSecondsMin, AppSettings::kMicroPauseSecondsMax);
+}
+
 using S = AppSettings;
 constexpr auto required = Decoding::required;
 constexpr auto optional = Decoding::optional;
@@ -208,6 +218,9 @@ const std::array kMembers{
     member<&S::startBreakAtPause, BoolCodec>("startBreakAtPause", optional),
     member<&S::guideDuringBreak, BoolCodec>("guideDuringBreak", optional),
     member<&S::excludedMoves, StringListCodec, Writing::unlessEmpty, limitExcludedMoves>("excludedMoves", optional),
+    member<&S::microPauses, BoolCodec>("microPauses", optional),
+    member<&S::microPauseMinutes, Int64Codec, Writing::always, limitMicroPauseMinutes>("microPauseMinutes", optional),
+    member<&S::microPauseSeconds, Int64Codec, Writing::always, limitMicroPauseSeconds>("microPauseSeconds", optional),
 };
 
 } // namespace

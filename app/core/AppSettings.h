@@ -46,6 +46,11 @@ struct AppSettings
     // The overlay guides the person through neck and shoulder moves; the moves left out by id.
     bool guideDuringBreak = false;
     QStringList excludedMoves;
+    // Micro-pauses: a short rest of microPauseSeconds after every microPauseMinutes of activity, beside the
+    // breaks and independent of them.
+    bool microPauses = false;
+    qint64 microPauseMinutes = 10;
+    qint64 microPauseSeconds = 20;
 
     bool operator==(const AppSettings&) const = default;
 
@@ -61,6 +66,10 @@ struct AppSettings
     static constexpr qsizetype kMaximumMoveIdLength = 64;
     static constexpr qsizetype kMaximumExcludedMoves = 64;
     static constexpr std::array<qint64, 5> kPostponeChoices{1, 3, 5, 10, 15};
+    static constexpr qint64 kMicroPauseMinutesMin = 2;
+    static constexpr qint64 kMicroPauseMinutesMax = 30;
+    static constexpr qint64 kMicroPauseSecondsMin = 10;
+    static constexpr qint64 kMicroPauseSecondsMax = 60;
 
     static const AppSettings& factoryDefaults();
 

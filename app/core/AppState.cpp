@@ -19,7 +19,12 @@ AppState::AppState(Services services, QObject* parent)
     , m_services(std::move(services))
     , m_breaks(*this, {m_services.overlay, m_services.banner, m_services.scheduler, m_services.clock, m_services.calls,
                        m_services.fullScreen})
+    , m_microPauses(m_services.microPauseCard, m_services.clock)
 {
+    connect(&m_microPauses, &MicroPauseScheduler::ended, this,
+            [this](const QDateTime& startedAt, const QDateTime& endedAt, bool taken) {
+                m_services.recorder.recordMicroPause(startedAt, endedAt, taken);
+            });
     const QDateTime now = m_services.clock.now();
     m_lastTick = m_services.clock.steady();
     connect(&m_breaks, &BreakScheduler::waitReasonChanged, this, &AppState::breakWaitReasonChanged);
@@ -68,6 +73,7 @@ void AppState::tick()
     // A long gap (sleep, a stalled process) counts as rest, whole. The wall clock set forward or back is no
     // gap: the interval is the steady clock's.
     if (elapsed > kGapSeconds) {
+        m_microPauses.restart();
         m_fatigueEngine.advance(FatigueMode::resting, elapsed, rule);
         setFatigue(m_fatigueEngine.state());
         emit tickFinished();
@@ -99,6 +105,12 @@ void AppState::tick()
     }
     endPauseIfOver(now);
     m_breaks.evaluate();
+    // Only while micro-pauses are on (or one is still up) is the idle time asked a second time.
+    if (settings().microPauses || m_microPauses.isShown()) {
+        m_microPauses.tick({dt, active && !overlayShown, m_services.activity.idleTime(), m_fatigue.continuousWork,
+                            microPauseAllowed()},
+                           microPauseSettings());
+    }
     m_services.publisher.publish(m_fatigue, m_todaySeconds, settings().rule, reminderState(), now);
     emit tickFinished();
 }

@@ -6,6 +6,7 @@
 #include "BusySignal.h"
 #include "FatigueEngine.h"
 #include "LocalCalendar.h"
+#include "MicroPauseScheduler.h"
 #include "ReminderState.h"
 #include "SettingsStore.h"
 #include "TaskHandle.h"
@@ -19,6 +20,7 @@
 
 class ActivityMonitoring;
 class BannerPresenting;
+class MicroPausePresenting;
 class Clock;
 class OverlayPresenting;
 class Scheduler;
@@ -47,6 +49,7 @@ public:
         ActivityMonitoring& activity;
         OverlayPresenting& overlay;
         BannerPresenting& banner;
+        MicroPausePresenting& microPauseCard;
         SnapshotPublishing& publisher;
         Scheduler& scheduler;
         const Clock& clock;
@@ -83,6 +86,10 @@ public:
 
     // A manual break: full-screen, never announced.
     void requestBreak();
+    // A micro-pause now, by hand, while the setting is on and none is up.
+    void requestMicroPause();
+    // Whole minutes until the next micro-pause, while they are on and one could come; nothing otherwise.
+    std::optional<qint64> minutesUntilMicroPause() const;
 
     // Reminders paused (no automatic break; counting goes on) for a while, until the next local midnight,
     // or no longer. The end is kept in the settings, so a pause outlives a restart.
@@ -137,6 +144,10 @@ private:
     void setYesterdaySeconds(std::optional<double> seconds);
 
     void endPauseIfOver(const QDateTime& now);
+    // Whether a micro-pause may come now: no long break on screen, announced, waiting or due within two
+    // minutes; no pause of reminders, meeting mode or quiet hold.
+    bool microPauseAllowed() const;
+    MicroPauseScheduler::Settings microPauseSettings() const;
     // Breaks, as the BreakScheduler reports them.
     void breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay) override;
     void restoreFatigue(const FatigueState& state) override;
@@ -158,4 +169,5 @@ private:
     // On the steady clock: a wall clock set back or forward neither stalls nor fakes the interval.
     std::chrono::milliseconds m_lastTick{0};
     BreakScheduler m_breaks;
+    MicroPauseScheduler m_microPauses;
 };

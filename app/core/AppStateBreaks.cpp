@@ -5,6 +5,7 @@
 #include "AppState.h"
 
 #include "ActivityMonitoring.h"
+#include "BreakPresenting.h"
 #include "BusySignal.h"
 #include "Clock.h"
 #include "SystemLog.h"
@@ -17,8 +18,51 @@ void AppState::requestBreak()
     m_breaks.requestBreak();
 }
 
+void AppState::requestMicroPause()
+{
+    if (settings().microPauses) {
+        m_microPauses.request(microPauseSettings());
+    }
+}
+
+MicroPauseScheduler::Settings AppState::microPauseSettings() const
+{
+    const AppSettings& s = settings();
+    return {s.microPauses, s.microPauseMinutes * 60, s.microPauseSeconds};
+}
+
+std::optional<qint64> AppState::minutesUntilMicroPause() const
+{
+    return microPauseAllowed() ? m_microPauses.minutesUntilNext(microPauseSettings()) : std::nullopt;
+}
+
+bool AppState::microPauseAllowed() const
+{
+    const AppSettings& s = settings();
+    if (m_services.overlay.hasWindows() || m_services.banner.isShown() || m_breaks.isSchedulingOverlay() ||
+        remindersPaused() || s.movieMode || m_breaks.waitReason() ||
+        (s.quietDuringCalls && m_services.calls.isBusy()) ||
+        (s.quietDuringFullScreen && m_services.fullScreen.isBusy())) {
+        return false;
+    }
+    // Nor when the long break is due within two minutes: by the work period (or the end of a postponement), or
+    // by fatigue rising to full.
+    constexpr double kNearBreakSeconds = 120;
+    const double workSeconds = static_cast<double>(s.rule.workSeconds);
+    const double byWork = workSeconds - m_fatigue.continuousWork;
+    const double byFatigue = (100.0 - m_fatigue.percent) * workSeconds / 100.0;
+    const auto postponed = m_breaks.postponedFor();
+    const double untilBreak =
+        postponed ? static_cast<double>(postponed->count()) / 1000.0 : std::min(byWork, byFatigue);
+    return untilBreak > kNearBreakSeconds;
+}
+
 void AppState::breakEnded(const QDateTime& startedAt, BreakOutcome outcome, BreakTrigger trigger, bool overlay)
 {
+    // A long break is the rest micro-pauses are counting toward.
+    if (outcome != BreakOutcome::postponed) {
+        m_microPauses.restart();
+    }
     // A break put off changes neither fatigue nor continuous work; one that ran settles them.
     if (overlay && outcome != BreakOutcome::postponed) {
         m_fatigueEngine.finishBreak(outcome == BreakOutcome::skipped);

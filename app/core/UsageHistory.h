@@ -30,6 +30,8 @@ public:
     virtual std::vector<Day> dailyUsage(const QString& firstDay, const QString& lastDay) = 0;
     // The breaks that started from `from` (inclusive) to `to` (exclusive), in order.
     virtual std::vector<Break> breaksStarted(const QDateTime& from, const QDateTime& to) = 0;
-    // Writes usage.csv and breaks.csv into the folder; false with a reason when it could not.
+    // When the micro-pauses taken from `from` (inclusive) to `to` (exclusive) started, in order.
+    virtual std::vector<QDateTime> microPausesTaken(const QDateTime& from, const QDateTime& to) = 0;
+    // Writes usage.csv, breaks.csv and micro_pauses.csv into the folder; false with a reason when it could not.
     virtual bool exportCsv(const QString& folder, QString* error) = 0;
 };

@@ -55,6 +55,13 @@ void UsageRecorder::recordBreak(const QDateTime& startedAt, const QDateTime& end
     m_pendingBreaks.push_back(std::move(pending));
 }
 
+void UsageRecorder::recordMicroPause(const QDateTime& startedAt, const QDateTime& endedAt, bool taken)
+{
+    if (!m_store.recordMicroPause(startedAt, endedAt, taken)) {
+        setStoreProblem(m_store.lastError());
+    }
+}
+
 bool UsageRecorder::write(const PendingBreak& pending)
 {
     return m_store.recordBreak(pending.startedAt, pending.endedAt, pending.skipped, pending.postponed, pending.trigger);

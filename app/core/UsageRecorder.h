@@ -45,6 +45,8 @@ public:
     void addUsage(int hour, double seconds, double fatiguePeak);
     // Records a break that ended; one the store does not take waits for the next flush.
     void recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, BreakOutcome outcome, BreakTrigger trigger);
+    // Written at once; one the store refuses is said like refused usage, and not kept.
+    void recordMicroPause(const QDateTime& startedAt, const QDateTime& endedAt, bool taken);
 
     // Stores what waits. True when it stored usage of the day and nothing waits any more.
     bool flush();

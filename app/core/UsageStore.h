@@ -21,6 +21,8 @@ public:
     // A postponed break is also skipped: it did not happen then.
     virtual bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                              const QString& trigger) = 0;
+    // A micro-pause shown, taken or missed.
+    virtual bool recordMicroPause(const QDateTime& startedAt, const QDateTime& endedAt, bool taken) = 0;
     virtual std::optional<HourlyValues> hourlySeconds(const QString& day) = 0;
     virtual std::optional<HourlyValues> hourlyFatiguePeaks(const QString& day) = 0;
     virtual std::optional<double> totalSeconds(const QString& day) = 0;

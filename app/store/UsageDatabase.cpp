@@ -55,6 +55,14 @@ constexpr const char* kSchema[] = {
     ")",
     // For the history's days and the pruning; a version 1 Tavrin keeps it up to date without knowing it.
     "CREATE INDEX IF NOT EXISTS idx_breaks_started ON break_events(started_at)",
+    // Micro-pauses in a table of their own: a Tavrin that does not know them reads the same figures as before.
+    "CREATE TABLE IF NOT EXISTS micro_pauses (\n"
+    "    id         INTEGER PRIMARY KEY AUTOINCREMENT,\n"
+    "    started_at TEXT    NOT NULL,\n"
+    "    ended_at   TEXT    NOT NULL,\n"
+    "    taken      INTEGER NOT NULL\n"
+    ")",
+    "CREATE INDEX IF NOT EXISTS idx_micro_started ON micro_pauses(started_at)",
 };
 
 // Version 2 adds break_events.postponed: a break put off (skipped is 1 for it too, as it did not happen).
@@ -86,6 +94,12 @@ constexpr const char* kSelectAllUsage =
 constexpr const char* kSelectBreakColumns = "SELECT name FROM pragma_table_info('break_events') ORDER BY cid";
 constexpr const char* kSelectNewest =
     "SELECT (SELECT MAX(day) FROM usage_hourly), (SELECT MAX(started_at) FROM break_events)";
+constexpr const char* kInsertMicroPause = "INSERT INTO micro_pauses(started_at, ended_at, taken) VALUES (?1, ?2, ?3)";
+constexpr const char* kSelectMicroPausesTaken =
+    "SELECT started_at FROM micro_pauses WHERE taken = 1 AND started_at >= ?1 AND started_at < ?2 ORDER BY started_at";
+constexpr const char* kSelectAllMicroPauses =
+    "SELECT started_at, ended_at, taken FROM micro_pauses ORDER BY started_at, id";
+constexpr const char* kPruneMicroPauses = "DELETE FROM micro_pauses WHERE started_at < ?1";
 constexpr const char* kPruneUsage = "DELETE FROM usage_hourly WHERE day < ?1";
 constexpr const char* kPruneBreaks = "DELETE FROM break_events WHERE started_at < ?1";
 
@@ -428,10 +442,12 @@ void UsageDatabase::prune(const QDateTime& now)
         bindText(statement, 1, cutoffDay);
         stepWrite(statement);
     });
-    withStatement(kPruneBreaks, [&](sqlite3_stmt* statement) {
-        bindText(statement, 1, cutoffTimestamp);
-        stepWrite(statement);
-    });
+    for (const char* sql : {kPruneBreaks, kPruneMicroPauses}) {
+        withStatement(sql, [&](sqlite3_stmt* statement) {
+            bindText(statement, 1, cutoffTimestamp);
+            stepWrite(statement);
+        });
+    }
 }
 
 std::vector<UsageHistory::Day> UsageDatabase::dailyUsage(const QString& firstDay, const QString& lastDay)
@@ -446,6 +462,38 @@ std::vector<UsageHistory::Day> UsageDatabase::dailyUsage(const QString& firstDay
         }
     });
     return days;
+}
+
+bool UsageDatabase::recordMicroPause(const QDateTime& startedAt, const QDateTime& endedAt, bool taken)
+{
+    if (!ensureSchema()) {
+        return false;
+    }
+    bool written = false;
+    withStatement(kInsertMicroPause, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, isoTimestamp(startedAt));
+        bindText(statement, 2, isoTimestamp(endedAt));
+        sqlite3_bind_int(statement, 3, taken ? 1 : 0);
+        written = stepWrite(statement);
+    });
+    return written;
+}
+
+std::vector<QDateTime> UsageDatabase::microPausesTaken(const QDateTime& from, const QDateTime& to)
+{
+    std::vector<QDateTime> taken;
+    withStatement(kSelectMicroPausesTaken, [&](sqlite3_stmt* statement) {
+        bindText(statement, 1, isoTimestamp(from));
+        bindText(statement, 2, isoTimestamp(to));
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            const QDateTime started = QDateTime::fromString(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))), Qt::ISODate);
+            if (started.isValid()) {
+                taken.push_back(started.toUTC());
+            }
+        }
+    });
+    return taken;
 }
 
 std::vector<UsageHistory::Break> UsageDatabase::breaksStarted(const QDateTime& from, const QDateTime& to)
@@ -513,20 +561,30 @@ std::optional<QList<CsvExport::Table>> UsageDatabase::exportTables()
         quoted.append(u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"');
     }
     readRows("SELECT " + quoted.join(u',').toUtf8() + " FROM break_events ORDER BY started_at, id", breaks);
+    // A file of a Tavrin without micro-pauses has no table for them: the file then has its header alone.
+    CsvExport::Table micro{QStringLiteral("micro_pauses.csv"), kMicroPauseColumns, {}};
+    bool hasMicroPauses = false;
+    whole &= withStatement("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'micro_pauses'",
+                           [&](sqlite3_stmt* statement) { hasMicroPauses = sqlite3_step(statement) == SQLITE_ROW; });
+    if (hasMicroPauses) {
+        readRows(kSelectAllMicroPauses, micro);
+    }
     // Stored in UTC; written in the person's own time with its offset, as the usage's days and hours are.
-    for (const char* name : {"started_at", "ended_at"}) {
-        const qsizetype column = breaks.header.indexOf(QLatin1StringView(name));
-        for (QStringList& row : breaks.rows) {
-            const QDateTime at = QDateTime::fromString(row.value(column), Qt::ISODate);
-            if (column >= 0 && at.isValid()) {
-                row[column] = withOffset(at.toTimeZone(m_calendar.timeZone()));
+    for (CsvExport::Table* table : {&breaks, &micro}) {
+        for (const char* name : {"started_at", "ended_at"}) {
+            const qsizetype column = table->header.indexOf(QLatin1StringView(name));
+            for (QStringList& row : table->rows) {
+                const QDateTime at = QDateTime::fromString(row.value(column), Qt::ISODate);
+                if (column >= 0 && at.isValid()) {
+                    row[column] = withOffset(at.toTimeZone(m_calendar.timeZone()));
+                }
             }
         }
     }
     if (!whole) {
         return std::nullopt;
     }
-    return QList<CsvExport::Table>{usage, breaks};
+    return QList<CsvExport::Table>{usage, breaks, micro};
 }
 
 bool UsageDatabase::exportCsv(const QString& folder, QString* error)

@@ -37,6 +37,8 @@ public:
                                                        QStringLiteral("trigger")};
     // What this version's breaks.csv holds: the documented columns, then those added since.
     static inline const QStringList kBreakColumns = kBreakColumnsFirst + QStringList{QStringLiteral("postponed")};
+    static inline const QStringList kMicroPauseColumns{QStringLiteral("started_at"), QStringLiteral("ended_at"),
+                                                       QStringLiteral("taken")};
 
     static constexpr int kRetentionDays = 90;
     // How long a statement waits for another writer (a checkpoint, a user's sqlite3 session) before it
@@ -70,6 +72,7 @@ public:
     bool addUsage(const QString& day, int hour, double seconds, double fatiguePeak) override;
     bool recordBreak(const QDateTime& startedAt, const QDateTime& endedAt, bool skipped, bool postponed,
                      const QString& trigger) override;
+    bool recordMicroPause(const QDateTime& startedAt, const QDateTime& endedAt, bool taken) override;
 
     // 24 values indexed by hour, or nothing when the day has no rows within 0 to 23.
     std::optional<HourlyValues> hourlySeconds(const QString& day) override;
@@ -80,9 +83,10 @@ public:
 
     std::vector<Day> dailyUsage(const QString& firstDay, const QString& lastDay) override;
     std::vector<Break> breaksStarted(const QDateTime& from, const QDateTime& to) override;
-    // Every row of both tables as they are stored; a database that could not be opened exports nothing.
+    std::vector<QDateTime> microPausesTaken(const QDateTime& from, const QDateTime& to) override;
+    // Every row of the three tables as they are stored; a database that could not be opened exports nothing.
     bool exportCsv(const QString& folder, QString* error) override;
-    // The two tables with their header rows (only those when the database is closed or empty).
+    // The three tables with their header rows (only those when the database is closed or empty).
     // Nothing when the file cannot be read to its end.
     std::optional<QList<CsvExport::Table>> exportTables();
 

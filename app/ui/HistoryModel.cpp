@@ -45,6 +45,11 @@ Report build(UsageHistory& store, const LocalCalendar& calendar, const QDateTime
             (row.postponed ? day.postponed : row.skipped ? day.skipped : day.completed) += 1;
         }
     }
+    for (const QDateTime& started : store.microPausesTaken(from, to)) {
+        if (const auto found = index.find(calendar.dayKey(started)); found != index.end()) {
+            ++report.days[found->second].microPauses;
+        }
+    }
     // Today as the dashboard shows it: the store lags behind by the seconds not yet flushed.
     Day& current = report.days.back();
     current.activeSeconds = std::max(current.activeSeconds, today.activeSeconds);
@@ -99,6 +104,9 @@ QString dayDetails(const Day& day)
     text += Texts::tr("使用 ") + formatDuration(day.activeSeconds) + u'\n';
     text += Texts::tr("疲劳峰值 ") + QString::number(WholeNumbers::rounded(day.fatiguePeak)) + QStringLiteral("%\n");
     text += Texts::tr("休息 完成 %1 · 跳过 %2 · 推迟 %3").arg(day.completed).arg(day.skipped).arg(day.postponed);
+    if (day.microPauses > 0) {
+        text += u'\n' + Texts::tr("微休息 %n 次", nullptr, day.microPauses);
+    }
     return text;
 }
 

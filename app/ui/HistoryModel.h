@@ -20,8 +20,9 @@ struct Day
     double activeSeconds = 0;
     double fatiguePeak = 0;
     int completed = 0;
-    int skipped = 0;   // skipped without being put off
-    int postponed = 0; // put off (a later break of the same due time may follow)
+    int skipped = 0;     // skipped without being put off
+    int postponed = 0;   // put off (a later break of the same due time may follow)
+    int microPauses = 0; // micro-pauses taken
     bool hasUsage() const { return activeSeconds > 0; }
 };
 

@@ -225,12 +225,21 @@ void HistoryWindow::showReport()
     int completed = 0;
     int skipped = 0;
     int postponed = 0;
+    int microPauses = 0;
     for (const HistoryModel::Day& day : m_report.days) {
         completed += day.completed;
         skipped += day.skipped;
         postponed += day.postponed;
+        microPauses += day.microPauses;
     }
-    m_breaks->setText(Texts::tr("休息：完成 %1 · 跳过 %2 · 推迟 %3").arg(completed).arg(skipped).arg(postponed));
+    // Micro-pauses beside the breaks once there are any, or while they are on.
+    m_breaks->setText(microPauses > 0 || m_state.settings().microPauses
+                          ? Texts::tr("休息：完成 %1 · 跳过 %2 · 推迟 %3 · 微休息 %4")
+                                .arg(completed)
+                                .arg(skipped)
+                                .arg(postponed)
+                                .arg(microPauses)
+                          : Texts::tr("休息：完成 %1 · 跳过 %2 · 推迟 %3").arg(completed).arg(skipped).arg(postponed));
     m_chart->setDays(m_report.days);
 }
 

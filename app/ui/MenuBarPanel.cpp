@@ -101,6 +101,10 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     m_reminderStatus = new ToneLabel(QString(), ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
     m_reminderStatus->setObjectName(QStringLiteral("reminderStatus"));
     stack->addWidget(m_reminderStatus);
+    m_microPause = new ToneLabel(QString(), ToneLabel::Tone::secondary, TavrinFont::make(12));
+    m_microPause->setObjectName(QStringLiteral("microPause"));
+    m_microPause->hide();
+    stack->addWidget(m_microPause);
     // Usage or settings that cannot be stored: said here, the file and the reason in the tooltip.
     const auto problemLabel = [stack](const QString& text, const QString& name) {
         auto* label = new ToneLabel(text, ToneLabel::Tone::accent, TavrinFont::make(12, QFont::Medium));
@@ -243,6 +247,9 @@ void MenuBarPanel::refresh()
 {
     PanelView view = PanelView::from(m_state.fatigue(), m_state.todaySeconds(), m_state.settings());
     view.reminderStatus = ReminderStatus::nextBreak(m_state);
+    if (const auto minutes = m_state.minutesUntilMicroPause()) {
+        view.microPause = ReminderState::microPause(*minutes);
+    }
     view.paused = m_state.remindersPaused();
     for (const auto& [label, problem] : {std::pair(m_storeProblem, m_state.storeProblem()),
                                          std::pair(m_settingsProblem, m_state.settingsStore().saveProblem())}) {
@@ -269,6 +276,8 @@ void MenuBarPanel::refresh()
     m_today->setText(view.todayText);
     m_continuous->setText(view.continuousText);
     m_reminderStatus->setText(view.reminderStatus);
+    m_microPause->setText(view.microPause);
+    m_microPause->setVisible(!view.microPause.isEmpty());
     m_pause->setText(view.paused ? Texts::tr("恢复提醒") : Texts::tr("暂停提醒"));
     if (isVisible()) {
         adjustSize();

@@ -35,6 +35,7 @@ public:
     QPushButton* pauseButton() const { return m_pause; }
     QMenu* pauseMenu() const { return m_pauseMenu; }
     QLabel* reminderStatusLabel() const { return m_reminderStatus; }
+    QLabel* microPauseLabel() const { return m_microPause; }
     QPushButton* dashboardButton() const { return m_dashboard; }
     QPushButton* settingsButton() const { return m_settings; }
     QPushButton* historyButton() const { return m_history; }
@@ -67,6 +68,7 @@ private:
     QPushButton* m_pause = nullptr;
     QMenu* m_pauseMenu = nullptr;
     QLabel* m_reminderStatus = nullptr;
+    QLabel* m_microPause = nullptr;
     QLabel* m_storeProblem = nullptr;
     QLabel* m_settingsProblem = nullptr;
     QPushButton* m_dashboard = nullptr;

@@ -23,6 +23,8 @@ struct PanelView
     bool movieMode = false;
     // Filled by the panel: "距离休息 12 分钟", "提醒已暂停，至 14:30" and the like.
     QString reminderStatus;
+    // "微休息 3 分钟后", while micro-pauses are on and one can come; empty otherwise.
+    QString microPause;
     bool paused = false;
 
     bool operator==(const PanelView&) const = default;

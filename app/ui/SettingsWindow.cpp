@@ -236,6 +236,24 @@ void SettingsWindow::buildSections(QWidget* content)
         });
     fullScreen->setEnabled(coverage != BusySignal::Coverage::nothing);
 
+    // A short rest of a few seconds every few minutes, beside the breaks.
+    QVBoxLayout* micro = SettingsLayout::addSection(page, Texts::tr("微休息"), appearance);
+    addSwitch(micro, QStringLiteral("microPauses"), Texts::tr("微休息"), &AppSettings::microPauses);
+    m_microPauseMinutes = numberField([](const AppSettings& settings) { return settings.microPauseMinutes; },
+                                      [](AppSettings settings, qint64 minutes) {
+                                          settings.microPauseMinutes = minutes;
+                                          return settings.withinLimits();
+                                      });
+    m_microPauseSeconds = numberField([](const AppSettings& settings) { return settings.microPauseSeconds; },
+                                      [](AppSettings settings, qint64 seconds) {
+                                          settings.microPauseSeconds = seconds;
+                                          return settings.withinLimits();
+                                      });
+    QWidget* rhythm = SettingsLayout::group({SettingsLayout::groupText(Texts::tr("每工作")), m_microPauseMinutes,
+                                             SettingsLayout::groupText(Texts::tr("分钟，停")), m_microPauseSeconds,
+                                             SettingsLayout::groupText(Texts::tr("秒"))});
+    m_rows.insert(QStringLiteral("microPauseRhythm"), {addRow(micro, Texts::tr("节奏"), rhythm), rhythm});
+
     QVBoxLayout* look = SettingsLayout::addSection(page, Texts::tr("外观"), appearance);
     m_theme = picker(&AppSettings::theme, 132);
     addRow(look, Texts::tr("主题"), m_theme);
@@ -378,6 +396,7 @@ void SettingsWindow::enableRows(const AppSettings& settings)
         {"startBreakAtPause", notice && settings.notifyBeforeOverlay},
         {"postponeMinutes", reminders},
         {"nagIntervalSeconds", reminders},
+        {"microPauseRhythm", settings.microPauses},
     };
     for (const auto& [name, enabled] : rows) {
         for (QWidget* widget : m_rows.value(QLatin1StringView(name))) {

@@ -60,6 +60,8 @@ public:
     NumberField* restMinutesField() const { return m_restMinutes; }
     NumberField* restSecondsField() const { return m_restSeconds; }
     NumberField* nagMinutesField() const { return m_nagMinutes; }
+    NumberField* microPauseMinutesField() const { return m_microPauseMinutes; }
+    NumberField* microPauseSecondsField() const { return m_microPauseSeconds; }
     QComboBox* reminderStylePicker() const { return m_reminderStyle; }
     QComboBox* postponePicker() const { return m_postpone; }
     QMenu* excludedMovesMenu() const { return m_excludedMoves; }
@@ -98,6 +100,8 @@ private:
     NumberField* m_restMinutes = nullptr;
     NumberField* m_restSeconds = nullptr;
     NumberField* m_nagMinutes = nullptr;
+    NumberField* m_microPauseMinutes = nullptr;
+    NumberField* m_microPauseSeconds = nullptr;
     QComboBox* m_reminderStyle = nullptr;
     QComboBox* m_postpone = nullptr;
     QComboBox* m_background = nullptr;

@@ -55,8 +55,11 @@ QString TrayController::tooltip(bool showToday, double todaySeconds, const QStri
 void TrayController::refresh()
 {
     const AppSettings& settings = m_state.settings();
-    const QString text =
-        tooltip(settings.showTodayInStatusBar, m_state.todaySeconds(), ReminderStatus::nextBreak(m_state));
+    QString next = ReminderStatus::nextBreak(m_state);
+    if (const auto minutes = m_state.minutesUntilMicroPause()) {
+        next += u'\n' + ReminderState::microPause(*minutes);
+    }
+    const QString text = tooltip(settings.showTodayInStatusBar, m_state.todaySeconds(), next);
     if (m_icon.toolTip() != text) {
         m_icon.setToolTip(text);
     }

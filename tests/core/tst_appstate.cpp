@@ -116,6 +116,88 @@ private slots:
         QVERIFY(app.state().fatigue().continuousWork >= 15.0);
     }
 
+    // Micro-pauses in virtual time: every 2 minutes of activity a card asks for 10 s of stillness. Steps: work,
+    // still (no input, the idle time growing) and away (30 s idle) for N seconds; =card / =none: whether the
+    // card is up; skip: its skip; pause, meeting, busy: what holds one back. records: taken (1) or missed (0).
+    void microPausesComeAfterTheirIntervalAndEndTakenOrMissed_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("records");
+        QTest::newRow("due once the interval is worked") << "work 119 =none work 1 =card" << QStringList{};
+        QTest::newRow("a natural pause starts the count again")
+            << "work 100 still 10 work 100 =none work 20 =card" << QStringList{};
+        QTest::newRow("taken after its length of stillness, input holding the ring")
+            << "work 120 =card work 20 still 9 =card still 1 =none" << QStringList{"1"};
+        QTest::newRow("missed after three lengths on screen")
+            << "work 120 =card work 29 =card work 1 =none" << QStringList{"0"};
+        QTest::newRow("skipped") << "work 120 =card skip =none" << QStringList{"0"};
+        QTest::newRow("not next to a due long break, and not queued")
+            << "short work work 120 =none work 50 =none" << QStringList{};
+        QTest::newRow("not during a pause of reminders") << "pause work 120 =none work 119 =none" << QStringList{};
+        QTest::newRow("not in meeting mode") << "meeting work 240 =none" << QStringList{};
+        QTest::newRow("not under a quiet hold") << "busy work 120 =none" << QStringList{};
+        QTest::newRow("off: none at all") << "off work 600 =none" << QStringList{};
+    }
+
+    void microPausesComeAfterTheirIntervalAndEndTakenOrMissed()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, records);
+        AppStateFixture app([&](AppSettings& s) {
+            s.microPauses = !script.startsWith(u"off");
+            s.microPauseMinutes = 2;
+            s.microPauseSeconds = 10;
+            s.rule.workSeconds = script.startsWith(u"short work") ? 180 : 2700;
+            s.quietDuringCalls = true;
+        });
+        const QStringList steps = script.split(u' ');
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QString& step = steps[i];
+            const std::chrono::seconds seconds(steps.value(i + 1).toInt());
+            if (step == u"work" || step == u"still" || step == u"away") {
+                step == u"work" ? app.work(seconds) : step == u"still" ? app.still(seconds) : app.away(seconds);
+                ++i;
+            } else if (step.startsWith(u'=')) {
+                QVERIFY2(app.microPauseCard.isShown() == (step == u"=card"), qPrintable(QString::number(i)));
+            } else if (step == u"skip") {
+                app.microPauseCard.skip();
+            } else if (step == u"pause") {
+                app.state().pauseReminders(30min);
+            } else if (step == u"meeting") {
+                app.state().settingsStore().setSettings(app.state().settings().withMovieMode(true));
+            } else if (step == u"busy") {
+                app.state();
+                emit app.events.launchFinished(); // the quiet watchers follow the settings from then on
+                app.scheduler.runDue();
+                app.calls.setBusy(true);
+            }
+        }
+        QCOMPARE(DatabaseRows::read(app.databasePath(), QStringLiteral("SELECT taken FROM micro_pauses ORDER BY id")),
+                 records);
+    }
+
+    // Micro-pauses change nothing of the long breaks: the same day of input brings the same breaks, fatigue
+    // and stored usage with them on and off.
+    void theLongBreaksAreTheSameWithMicroPausesOnAndOff()
+    {
+        QStringList seen;
+        for (const bool on : {false, true}) {
+            AppStateFixture app([&](AppSettings& s) {
+                s.microPauses = on;
+                s.microPauseMinutes = 2;
+                s.microPauseSeconds = 10;
+                s.notifyBeforeOverlay = false;
+            });
+            app.work(50min);
+            app.still(40s);
+            app.work(50min);
+            QVERIFY(app.breaks().size() >= 2);
+            seen.append(app.breaks().join(u';') +
+                        QStringLiteral("|%1|%2").arg(app.state().fatigue().percent).arg(app.storedSeconds(kToday)));
+        }
+        QCOMPARE(seen.at(1), seen.at(0));
+    }
+
     // A laptop that travels: just past midnight in Shanghai the zone becomes New York's, where it is 11:00 of the
     // day before, and back. The day and the hour follow the zone in force, both ways.
     void theDayAndTheHourFollowAZoneChangedWhileRunning()

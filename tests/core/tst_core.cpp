@@ -50,11 +50,15 @@ private slots:
         s.pausedUntil = 4'102'444'800LL;
         s.quietDuringCalls = s.quietDuringFullScreen = s.startBreakAtPause = s.guideDuringBreak = true;
         s.excludedMoves = {QStringLiteral("turn"), QStringLiteral("未来的动作")};
+        s.microPauses = true;
+        s.microPauseMinutes = 15;
+        s.microPauseSeconds = 30;
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
         // The stored form, byte for byte: records written by earlier and later versions read the same.
         const QByteArray storedForm(
             R"({"excludedMoves":["turn","未来的动作"],"guideDuringBreak":true,)"
-            R"("launchAtStartup":true,"movieMode":true,"nagIntervalSeconds":9000000000,)"
+            R"("launchAtStartup":true,"microPauseMinutes":15,"microPauseSeconds":30,"microPauses":true,)"
+            R"("movieMode":true,"nagIntervalSeconds":9000000000,)"
             R"("notificationEnabled":false,"notifyBeforeOverlay":false,)"
             R"("overlayBackground":"custom","overlayBackgroundImagePath":"/home/ann/海边 100%.png",)"
             R"("pausedUntil":4102444800,"playSoundOnEnd":false,"postponeMinutes":15,)"

@@ -12,6 +12,7 @@
 #include "FakeWindowLayers.h"
 #include "ManualScheduler.h"
 #include "MemoryUserDefaults.h"
+#include "MicroPausePresenting.h"
 #include "RecordingSystemLog.h"
 #include "ReminderBannerPresenter.h"
 #include "SnapshotPublishing.h"
@@ -43,6 +44,10 @@ struct AppStateFixture
             ++writes;
             return !failWrites && inner->recordBreak(start, end, skipped, postponed, trigger);
         }
+        bool recordMicroPause(const QDateTime& start, const QDateTime& end, bool taken) override
+        {
+            return !failWrites && inner->recordMicroPause(start, end, taken);
+        }
         std::optional<HourlyValues> hourlySeconds(const QString& day) override
         {
             return failReads ? std::nullopt : inner->hourlySeconds(day);
@@ -53,6 +58,22 @@ struct AppStateFixture
         }
         std::optional<double> totalSeconds(const QString& day) override { return inner->totalSeconds(day); }
         QString lastError() const override { return failWrites ? QStringLiteral("data.db：磁盘已满") : QString(); }
+    };
+
+    // The micro-pause's card: what it shows, and its skip.
+    struct FakeMicroPauseCard final : MicroPausePresenting
+    {
+        std::optional<int> cue;
+        double progress = 0;
+        std::function<void()> skip;
+        void show(int shown, std::function<void()> onSkip) override
+        {
+            cue = shown;
+            skip = std::move(onSkip);
+        }
+        void setProgress(double value) override { progress = value; }
+        void hide() override { cue.reset(); }
+        bool isShown() const override { return cue.has_value(); }
     };
 
     struct RecordingPublisher final : SnapshotPublishing
@@ -91,8 +112,8 @@ struct AppStateFixture
                 DesktopIntegrations::Services{taskbar, appearance, loginItem, calls, fullScreen, log});
             m_recorder = std::make_unique<UsageRecorder>(usage, defaults, log);
             m_state = std::make_unique<AppState>(AppState::Services{*m_settings, *m_recorder, activity, overlay, banner,
-                                                                    publisher, scheduler, clock, log, events, calls,
-                                                                    fullScreen, calendar});
+                                                                    microPauseCard, publisher, scheduler, clock, log,
+                                                                    events, calls, fullScreen, calendar});
         }
         return *m_state;
     }
@@ -164,6 +185,7 @@ struct AppStateFixture
     BreakOverlayPresenter overlay{overlayWindows, scheduler, sound};
     ReminderBannerPresenter banner{bannerWindow, scheduler};
     RecordingPublisher publisher;
+    FakeMicroPauseCard microPauseCard;
     SystemEvents events;
     DummyTaskbarPresence taskbar;
     DummyAppearance appearance;

@@ -7,12 +7,14 @@
 #include "GuideView.h"
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
+#include "MicroPauseCard.h"
 #include "NumberField.h"
 #include "OverlayTextLabel.h"
 #include "Patience.h"
 #include "PillButton.h"
 #include "ProgressLineView.h"
 #include "QtBannerWindowLayer.h"
+#include "QtMicroPauseCards.h"
 #include "QtOverlayWindowLayer.h"
 #include "QtScheduler.h"
 #include "ReminderBannerPresenter.h"
@@ -310,6 +312,45 @@ private slots:
     }
 
     // Seen above a focused full-screen window, which keeps the focus.
+    // Typing into a focused window while the micro-pause's card comes up at the top of both monitors: the
+    // window keeps the focus and every character, and the card's skip answers a click all the same.
+    void theMicroPauseCardTakesNeitherTheFocusNorAKey()
+    {
+        QLineEdit editor;
+        editor.setGeometry(200, 400, 400, 40);
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        const quint64 activeBefore = activeWindow();
+        key(QStringLiteral("h e l l o"));
+        QtMicroPauseCards cards;
+        int skipped = 0;
+        cards.show(0, [&skipped] { ++skipped; });
+        QCOMPARE(cards.cards().size(), 2);
+        for (const auto& card : cards.cards()) {
+            QVERIFY(QTest::qWaitForWindowExposed(card));
+            const QRect area = card->screen()->availableGeometry();
+            QCOMPARE(card->geometry().center().x(), area.center().x());
+            QCOMPARE(card->y(), area.y() + MicroPauseCard::kMargin);
+        }
+        key(QStringLiteral("w o r l d"));
+        QTRY_COMPARE(editor.text(), QStringLiteral("helloworld"));
+        QCOMPARE(activeWindow(), activeBefore);
+        cards.setProgress(0.6);
+        for (const bool dark : {false, true}) {
+            QApplication::setPalette(dark ? ThemeAppearance::darkPalette() : ThemeAppearance::lightPalette());
+            QTRY_VERIFY(cards.cards().first()->palette().color(QPalette::Window) ==
+                        QApplication::palette().color(QPalette::Window));
+            cards.cards().last()->repaint();
+            grab(cards.cards().last()->geometry()).save(dark ? "micro-pause-dark.png" : "micro-pause-light.png");
+        }
+        QApplication::setPalette(ThemeAppearance::lightPalette());
+        const MicroPauseCard* right = cards.cards().last();
+        click(right->geometry().topLeft() + right->skipButton()->geometry().center());
+        QTRY_COMPARE(skipped, 1);
+        QCOMPARE(activeWindow(), activeBefore);
+    }
+
     void theBannerSitsTopRightAboveEverythingAndNeverTakesTheFocus()
     {
         auto presentation = focusedFullScreenWindow();

@@ -222,7 +222,7 @@ private slots:
         QVERIFY(TestFiles::withFileSizeLimit(before.size() + 10, [&] { return !db.exportCsv(folder, &error); }));
         QVERIFY2(error.contains(QStringLiteral("breaks.csv")), qPrintable(error));
         QCOMPARE(TestFiles::read(folder + QStringLiteral("/breaks.csv")), before);
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"breaks.csv", "usage.csv"}));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"breaks.csv", "micro_pauses.csv", "usage.csv"}));
 
         // The export as the command runs it: read-only, the database file unchanged to the byte, and a link
         // at either name refused, its target untouched.
@@ -260,6 +260,37 @@ private slots:
                  QStringList({"2026-03-29", "2026-06-27"}));
         QCOMPARE(DatabaseRows::read(path(), QStringLiteral("SELECT trigger FROM break_events")),
                  QStringList{QStringLiteral("b")});
+    }
+
+    // Micro-pauses live in a table of their own: what a Tavrin without them reads (the usage, the breaks and
+    // their files) is the same with them; and a file of that Tavrin, without the table, exports none.
+    void microPausesLeaveEveryOtherFigureAsItWas()
+    {
+        QStringList read;
+        for (const bool with : {false, true}) {
+            const QString file = m_dir->filePath(with ? QStringLiteral("with.db") : QStringLiteral("without.db"));
+            UsageDatabase db(file, m_log, m_clock);
+            QVERIFY(db.addUsage(kDay, 9, 600, 30) &&
+                    db.recordBreak(utc("2026-03-02T09:10:00Z"), utc("2026-03-02T09:13:00Z"), false, false, "a"));
+            QVERIFY(!with || (db.recordMicroPause(utc("2026-03-02T09:05:00Z"), utc("2026-03-02T09:05:20Z"), true) &&
+                              db.recordMicroPause(utc("2026-03-02T09:20:00Z"), utc("2026-03-02T09:21:00Z"), false)));
+            QCOMPARE(db.microPausesTaken(utc("2026-03-02T00:00:00Z"), utc("2026-03-03T00:00:00Z")).size(),
+                     std::size_t(with ? 1 : 0));
+            QString error;
+            QVERIFY(db.exportCsv(file + QStringLiteral(".csv"), &error));
+            read.append(
+                TestFiles::read(file + QStringLiteral(".csv/usage.csv")) +
+                TestFiles::read(file + QStringLiteral(".csv/breaks.csv")) +
+                DatabaseRows::read(file, QStringLiteral("SELECT * FROM usage_hourly, break_events")).join(u','));
+        }
+        QCOMPARE(read.at(1), read.at(0));
+        DatabaseRows(m_dir->filePath(QStringLiteral("with.db"))).exec(QStringLiteral("DROP TABLE micro_pauses"));
+        UsageDatabase older(m_dir->filePath(QStringLiteral("with.db")), m_log, m_clock, LocalCalendar(),
+                            UsageDatabase::Access::readOnly);
+        QString error;
+        QVERIFY(older.exportCsv(m_dir->filePath(QStringLiteral("older")), &error));
+        QCOMPARE(TestFiles::read(m_dir->filePath(QStringLiteral("older/micro_pauses.csv"))),
+                 QByteArray("started_at,ended_at,taken\r\n"));
     }
 
     // A start with the clock 400 days ahead, then one with the right time: every real row is still there.
