@@ -160,11 +160,15 @@ void activate(quint64 window)
 
 bool closeWindow(quint64 window)
 {
-    activate(window);
-    key(QStringLiteral("alt+F4"));
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 30000) {
+    for (int attempt = 0; clock.elapsed() < 30000; ++attempt) {
+        // A key sent while the window manager is still mapping or focusing the window is lost: ask again
+        // every few seconds.
+        if (attempt % 30 == 0) {
+            activate(window);
+            key(QStringLiteral("alt+F4"));
+        }
         const auto info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
         if (!info || !info->contains(QLatin1String("IsViewable"))) {
             return true;

@@ -18,6 +18,7 @@ inline const QString kOverlay = QStringLiteral("Tavrin");
 inline const QString kNotice = QStringLiteral("即将进入全屏休息");
 inline const QString kWaitingForPause = QStringLiteral("停手后开始休息");
 inline const QString kBanner = QStringLiteral("该休息一下啦");
+inline const QString kMicroPause = QStringLiteral("微休息");
 inline const QString kWidget = QStringLiteral("当前工作状态");
 // The X window class of both programs' windows, the tray icon included.
 inline const QString kClass = QStringLiteral("tavrin");

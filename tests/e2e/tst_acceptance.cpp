@@ -267,6 +267,33 @@ private slots:
         stop(m_tavrin);
     }
 
+    // A micro-pause asked for from the shell while someone types: its card stays through the typing, longer
+    // than its length, and once the keys stop it fills and is taken.
+    void aMicroPauseWaitsForTheTypingToStop()
+    {
+        startTavrin([](AppSettings& s) {
+            s.microPauses = true;
+            s.microPauseSeconds = 10;
+        });
+        QVERIFY(closeWindow(windows(kDashboard).value(0)));
+        m_user.stop();
+        QCOMPARE(QProcess::execute(QStringLiteral(TAVRIN_PROGRAM), {QStringLiteral("--micro-pause")}), 0);
+        QVERIFY(waitForWindow(kMicroPause, kPatienceMs));
+        // 40 keys a third of a second apart (xdotool waits half its delay after each press and each release):
+        // some 13 s of typing, longer than the micro-pause.
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
+                                                          QStringLiteral("660"), QStringLiteral("a").repeated(40)}),
+            0);
+        QCOMPARE(windows(kMicroPause).size(), 2);
+        QVERIFY(DatabaseRows::read(databasePath(), QStringLiteral("SELECT taken FROM micro_pauses")).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(windows(kMicroPause).isEmpty(), kPatienceMs);
+        QTRY_COMPARE(DatabaseRows::read(databasePath(), QStringLiteral("SELECT taken FROM micro_pauses")),
+                     QStringList{QStringLiteral("1")});
+        m_user.start();
+        stop(m_tavrin);
+    }
+
     // The widget on the desktop's layer, empty until Tavrin writes. What the person changes reaches it at the
     // next tick, in the panel's words: meeting mode (which counts nothing), a pause and its end, a break put off
     // from its notice. The widget's rationing of reloads (20 s) would miss this.
