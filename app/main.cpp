@@ -129,7 +129,7 @@ int main(int argc, char* argv[])
     BreakOverlayPresenter overlay(overlayWindows, scheduler, sound, &defaults);
     QtBannerWindowLayer bannerWindow;
     ReminderBannerPresenter banner(bannerWindow, scheduler);
-    QtMicroPauseCards microPauseCards;
+    QtMicroPauseCards microPauseCards([&colorScheme] { return colorScheme.animationsEnabled(); });
 
     DBusWidgetReloader reloader;
     WidgetSnapshotPublisher publisher(reloader, log, clock, WidgetSharedStore::snapshotPath());

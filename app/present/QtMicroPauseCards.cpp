@@ -4,11 +4,15 @@
 #include "MicroPauseCard.h"
 #include "MicroPauseCues.h"
 
+#include "WindowHints.h"
+
 #include <QGuiApplication>
+#include <QPropertyAnimation>
 #include <QScreen>
 
-QtMicroPauseCards::QtMicroPauseCards(QObject* parent)
+QtMicroPauseCards::QtMicroPauseCards(std::function<bool()> animations, QObject* parent)
     : QObject(parent)
+    , m_animations(std::move(animations))
 {
 }
 
@@ -20,11 +24,22 @@ QtMicroPauseCards::~QtMicroPauseCards()
 void QtMicroPauseCards::show(int cue, std::function<void()> onSkip)
 {
     hide();
-    // Shown without a fade: a card that asks for a few seconds comes and goes at once.
+    // Faded in gently; without animations it is there at once, and it always goes at once.
+    const bool fade = m_animations && m_animations() && WindowHints::compositorRunning();
     for (QScreen* screen : QGuiApplication::screens()) {
         auto* card = new MicroPauseCard(MicroPauseCues::cue(cue), onSkip);
         card->placeAtTopOf(screen->availableGeometry());
+        if (fade) {
+            card->setWindowOpacity(0);
+        }
         card->show();
+        if (fade) {
+            auto* animation = new QPropertyAnimation(card, "windowOpacity", card);
+            animation->setDuration(kFadeInMs);
+            animation->setStartValue(0.0);
+            animation->setEndValue(1.0);
+            animation->start(QAbstractAnimation::DeleteWhenStopped);
+        }
         m_cards.append(card);
     }
 }

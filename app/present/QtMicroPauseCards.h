@@ -9,11 +9,14 @@
 
 class MicroPauseCard;
 
-// The micro-pause's card on every display, at the top centre of each one's available area.
+// The micro-pause's card on every display, at the top centre of each one's available area. It fades in where
+// the desktop allows animations (asked at each card) and simply appears where it asks for none.
 class QtMicroPauseCards final : public QObject, public MicroPausePresenting
 {
 public:
-    explicit QtMicroPauseCards(QObject* parent = nullptr);
+    static constexpr int kFadeInMs = 200;
+
+    explicit QtMicroPauseCards(std::function<bool()> animations = {}, QObject* parent = nullptr);
     ~QtMicroPauseCards() override;
 
     void show(int cue, std::function<void()> onSkip) override;
@@ -24,5 +27,6 @@ public:
     const QList<QPointer<MicroPauseCard>>& cards() const { return m_cards; }
 
 private:
+    std::function<bool()> m_animations;
     QList<QPointer<MicroPauseCard>> m_cards;
 };

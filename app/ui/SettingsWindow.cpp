@@ -238,7 +238,14 @@ void SettingsWindow::buildSections(QWidget* content)
 
     // A short rest of a few seconds every few minutes, beside the breaks.
     QVBoxLayout* micro = SettingsLayout::addSection(page, Texts::tr("微休息"), appearance);
-    addSwitch(micro, QStringLiteral("microPauses"), Texts::tr("微休息"), &AppSettings::microPauses);
+    addCaptionedSwitch(
+        micro, QStringLiteral("microPauses"), Texts::tr("微休息"),
+        Texts::tr("在屏幕上方请你停下片刻，放松肩颈和眼睛；不抢输入，不影响疲劳值和休息"),
+        [](const AppSettings& settings) { return settings.microPauses; },
+        [](AppSettings settings, bool on) {
+            settings.microPauses = on;
+            return settings;
+        });
     m_microPauseMinutes = numberField([](const AppSettings& settings) { return settings.microPauseMinutes; },
                                       [](AppSettings settings, qint64 minutes) {
                                           settings.microPauseMinutes = minutes;

@@ -1,10 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# One thing at a time where Tavrin keeps its files: the lock, the socket, the settings file and folder, the
-# database, the snapshot. Whatever stands there, a start either runs (and ends cleanly on SIGTERM) or says why
-# and exits non-zero; it never hangs, never replaces a thing that is no regular file of its own, never
-# creates what a link points to; and the export of each database says it holds no history. Run inside
-# session.sh.
+# One thing at a time at each path Tavrin keeps: a start runs (and ends cleanly) or says why and exits non-zero,
+# never hangs, replaces nothing but its own regular files, follows no link to nothing. Run inside session.sh.
 set -u
 tavrin="$1"
 out="$XDG_RUNTIME_DIR/hostile.out"

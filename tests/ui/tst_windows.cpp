@@ -762,9 +762,7 @@ private slots:
         app.state().requestBreak();
         app.work(1s);
         says(Kind::inBreak, "休息中，还剩 3 分钟");
-        app.work(2min + 1s);
-        says(Kind::inBreak, "休息中，还剩 1 分钟");
-        app.work(1min);
+        app.work(3min + 1s);
         says(Kind::countdown, "距离休息 45 分钟");
         AppSettings atPause = app.state().settings();
         atPause.startBreakAtPause = true;
