@@ -31,8 +31,9 @@ class SystemLog;
 // The application's one central object. It owns the day's figures and drives everything with a
 // one-second tick: it samples activity, advances fatigue, counts active time per day and hour, has the
 // UsageRecorder store it in batches, rolls the day over, has its BreakScheduler start breaks when they are
-// due, settles them and has them recorded, and hands the figures to the widget publisher. Every published field
-// notifies on every assignment, an equal value included, so the windows hear from it at least once a second.
+// due, settles them and has them recorded, drives the micro-pauses while they are on, and hands the figures to
+// the widget publisher. Every published field notifies on every assignment, an equal value included, so the
+// windows hear from it at least once a second.
 class AppState final : public QObject, private BreakScheduler::Owner
 {
     Q_OBJECT

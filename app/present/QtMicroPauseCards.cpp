@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMicroPauseCards.h"
 
+#include "FadeIn.h"
 #include "MicroPauseCard.h"
 #include "MicroPauseCues.h"
 
 #include "WindowHints.h"
 
 #include <QGuiApplication>
-#include <QPropertyAnimation>
 #include <QScreen>
 
 QtMicroPauseCards::QtMicroPauseCards(std::function<bool()> animations, QObject* parent)
@@ -30,15 +30,11 @@ void QtMicroPauseCards::show(int cue, std::function<void()> onSkip)
         auto* card = new MicroPauseCard(MicroPauseCues::cue(cue), onSkip);
         card->placeAtTopOf(screen->availableGeometry());
         if (fade) {
-            card->setWindowOpacity(0);
+            FadeIn::prepare(card);
         }
         card->show();
         if (fade) {
-            auto* animation = new QPropertyAnimation(card, "windowOpacity", card);
-            animation->setDuration(kFadeInMs);
-            animation->setStartValue(0.0);
-            animation->setEndValue(1.0);
-            animation->start(QAbstractAnimation::DeleteWhenStopped);
+            FadeIn::start(card, kFadeInMs);
         }
         m_cards.append(card);
     }

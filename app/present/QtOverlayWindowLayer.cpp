@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtOverlayWindowLayer.h"
 
+#include "FadeIn.h"
+
 #include "BreakOverlayContentView.h"
 #include "WindowHints.h"
 
 #include <QGuiApplication>
-#include <QPropertyAnimation>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -86,17 +87,13 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
     window->setGeometry(screen->geometry());
     window->showContent(m_content);
     if (m_fadeIn) {
-        window->setWindowOpacity(0);
+        FadeIn::prepare(window);
     }
     window->show();
     window->raise();
     window->activateWindow();
     if (m_fadeIn) {
-        auto* fade = new QPropertyAnimation(window, "windowOpacity", window);
-        fade->setDuration(kFadeInMs);
-        fade->setStartValue(0.0);
-        fade->setEndValue(1.0);
-        fade->start(QAbstractAnimation::DeleteWhenStopped);
+        FadeIn::start(window, kFadeInMs);
     }
     m_windows.insert(screen, window);
     showGuideFrame();

@@ -479,38 +479,36 @@ bool UsageDatabase::recordMicroPause(const QDateTime& startedAt, const QDateTime
     return written;
 }
 
-std::vector<QDateTime> UsageDatabase::microPausesTaken(const QDateTime& from, const QDateTime& to)
+void UsageDatabase::forEachStarted(const char* sql, const QDateTime& from, const QDateTime& to,
+                                   const std::function<void(sqlite3_stmt*, const QDateTime&)>& row)
 {
-    std::vector<QDateTime> taken;
-    withStatement(kSelectMicroPausesTaken, [&](sqlite3_stmt* statement) {
+    withStatement(sql, [&](sqlite3_stmt* statement) {
         bindText(statement, 1, isoTimestamp(from));
         bindText(statement, 2, isoTimestamp(to));
         while (sqlite3_step(statement) == SQLITE_ROW) {
             const QDateTime started = QDateTime::fromString(
                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))), Qt::ISODate);
+            // A row somebody wrote by hand with a time that does not read belongs to no day.
             if (started.isValid()) {
-                taken.push_back(started.toUTC());
+                row(statement, started.toUTC());
             }
         }
     });
+}
+
+std::vector<QDateTime> UsageDatabase::microPausesTaken(const QDateTime& from, const QDateTime& to)
+{
+    std::vector<QDateTime> taken;
+    forEachStarted(kSelectMicroPausesTaken, from, to,
+                   [&](sqlite3_stmt*, const QDateTime& started) { taken.push_back(started); });
     return taken;
 }
 
 std::vector<UsageHistory::Break> UsageDatabase::breaksStarted(const QDateTime& from, const QDateTime& to)
 {
     std::vector<Break> breaks;
-    withStatement(kSelectBreaks, [&](sqlite3_stmt* statement) {
-        bindText(statement, 1, isoTimestamp(from));
-        bindText(statement, 2, isoTimestamp(to));
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            const QDateTime started = QDateTime::fromString(
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))), Qt::ISODate);
-            // A row somebody wrote by hand with a time that does not read is no break of any day.
-            if (started.isValid()) {
-                breaks.push_back(
-                    {started.toUTC(), sqlite3_column_int(statement, 1) != 0, sqlite3_column_int(statement, 2) != 0});
-            }
-        }
+    forEachStarted(kSelectBreaks, from, to, [&](sqlite3_stmt* statement, const QDateTime& started) {
+        breaks.push_back({started, sqlite3_column_int(statement, 1) != 0, sqlite3_column_int(statement, 2) != 0});
     });
     return breaks;
 }

@@ -99,6 +99,9 @@ private:
     // Creates the tables where the start could not; false while they are missing.
     bool ensureSchema();
     void prune(const QDateTime& now);
+    // Runs sql with the two instants bound and hands each row whose first column (a start time) reads to row.
+    void forEachStarted(const char* sql, const QDateTime& from, const QDateTime& to,
+                        const std::function<void(sqlite3_stmt*, const QDateTime&)>& row);
     // The end of the newest day of usage or the newest break, whichever is later; nothing while empty.
     std::optional<QDateTime> newestRecord();
     void close();
