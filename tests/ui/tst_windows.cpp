@@ -650,9 +650,8 @@ private slots:
     {
         QFETCH(bool, dark);
         QApplication::setPalette(ThemeAppearance::lightPalette());
-        AppStateFixture app;
+        AppStateFixture app([](AppSettings& s) { s.microPauses = true; }); // the panel says when the next one comes
         app.work(20min);
-        app.state().pauseReminders(30min);
         MenuBarPanel panel(app.state());
         DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
         SettingsWindow settings(app.state(), settingsServices(app));
