@@ -27,7 +27,6 @@ AppState::AppState(Services services, QObject* parent)
             });
     const QDateTime now = m_services.clock.now();
     m_lastTick = m_services.clock.steady();
-    connect(&m_breaks, &BreakScheduler::waitReasonChanged, this, &AppState::breakWaitReasonChanged);
     connect(&m_services.recorder, &UsageRecorder::storeProblemChanged, this, &AppState::storeProblemChanged);
     m_services.recorder.migrateLegacyUsage();
     m_services.recorder.startDay(m_services.calendar.dayKey(now));

@@ -126,7 +126,6 @@ signals:
     void hourlyUsageChanged();
     void hourlyFatigueChanged();
     void yesterdaySecondsChanged();
-    void breakWaitReasonChanged();
     // The tick is over: every figure above has its value for this second.
     void tickFinished();
 

@@ -53,14 +53,6 @@ std::optional<QuietReason> BreakScheduler::busyReason() const
     return std::nullopt;
 }
 
-void BreakScheduler::setWaitReason(std::optional<QuietReason> reason)
-{
-    if (reason != m_waitReason) {
-        m_waitReason = reason;
-        emit waitReasonChanged();
-    }
-}
-
 void BreakScheduler::evaluate()
 {
     const AppSettings& settings = m_owner.settings();
@@ -83,7 +75,7 @@ void BreakScheduler::evaluate()
         // A break put off and no longer due (the person rested meanwhile) is over.
         m_postponedTrigger.reset();
         m_heldSince.reset();
-        setWaitReason(std::nullopt);
+        m_waitReason.reset();
         return;
     }
     // A busy user is not interrupted: the break waits while the call or the full-screen window lasts and two
@@ -96,14 +88,14 @@ void BreakScheduler::evaluate()
         }
         if (now - *m_heldSince < kQuietCap) {
             if (busy) {
-                setWaitReason(busy);
+                m_waitReason = busy;
             }
             return;
         }
     }
     m_heldSince.reset();
     m_postponedUntil.reset();
-    setWaitReason(std::nullopt);
+    m_waitReason.reset();
     m_lastNag = now;
     const BreakTrigger why =
         m_postponedTrigger.value_or(workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax);

@@ -111,9 +111,6 @@ public:
     std::optional<QuietReason> waitReason() const { return m_waitReason; }
     static bool isPaused(const AppSettings& settings, const QDateTime& now);
 
-signals:
-    void waitReasonChanged();
-
 private:
     void beginBreak(BreakTrigger trigger);
     void showNotice(BreakTrigger trigger);
@@ -125,7 +122,6 @@ private:
     void postpone(BreakTrigger trigger);
     BreakOptions breakOptions(BreakTrigger trigger) const;
     std::optional<QuietReason> busyReason() const;
-    void setWaitReason(std::optional<QuietReason> reason);
 
     Owner& m_owner;
     Services m_services;

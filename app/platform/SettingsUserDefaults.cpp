@@ -23,16 +23,15 @@ SettingsUserDefaults::SettingsUserDefaults(const QString& iniPath)
     if (file.isSymLink()) {
         const QFileInfo target(file.symLinkTarget());
         if (!target.exists()) {
-            m_unusable = m_path + QStringLiteral("：链接指向的文件不存在");
+            m_problem = m_path + QStringLiteral("：链接指向的文件不存在");
         } else if (target.isFile()) {
             m_target = target.absoluteFilePath();
         }
     }
-    if (!m_unusable && file.exists() && !file.isFile()) {
-        m_unusable = m_path + QStringLiteral("：不是普通文件");
+    if (!m_problem && file.exists() && !file.isFile()) {
+        m_problem = m_path + QStringLiteral("：不是普通文件");
     }
-    if (m_unusable) {
-        m_problem = m_unusable;
+    if (m_problem) {
         return;
     }
     m_settings = std::make_unique<QSettings>(m_target, QSettings::IniFormat);

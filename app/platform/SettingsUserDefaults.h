@@ -33,8 +33,6 @@ public:
     std::optional<QString> writeProblem() const override { return m_problem; }
 
     const QString& fileName() const { return m_path; }
-    // Why the file is not used at all, naming it; nothing while it is.
-    const std::optional<QString>& problem() const { return m_unusable; }
 
 private:
     void sync();
@@ -46,7 +44,6 @@ private:
     QString m_target;
     // Absent while the file is not used.
     std::unique_ptr<QSettings> m_settings;
-    std::optional<QString> m_unusable;
     std::optional<QString> m_problem;
     bool m_unreadable = false;
     QHash<QString, QByteArray> m_inMemory;

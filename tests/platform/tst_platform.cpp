@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -188,12 +187,10 @@ private slots:
         const LocalCalendar copy = calendar;
         RecordingSystemLog log;
         TimeZoneWatch watch(calendar, log, localtime);
-        QSignalSpy changed(&watch, &TimeZoneWatch::zoneChanged);
         for (const char* zone : {"America/New_York", "Asia/Shanghai"}) {
             QVERIFY(pointAt(zone));
             QTRY_COMPARE(copy.timeZone().id(), QByteArray(zone));
         }
-        QCOMPARE(changed.size(), 2);
         QCOMPARE(log.count(TimeZoneWatch::kZoneChanged), 2);
     }
 

@@ -28,9 +28,6 @@ public:
     // name no zone has.
     static std::optional<QTimeZone> zoneOf(const QString& localtime);
 
-signals:
-    void zoneChanged();
-
 private:
     void check();
 
