@@ -106,6 +106,7 @@ void ControlAdaptor::OpenWindow(const QString& which, const QDBusMessage& messag
 
 QVariantMap ControlAdaptor::Status()
 {
+    m_state.bringUpToDate();
     return StatusReport::of(m_state);
 }
 

@@ -16,5 +16,36 @@ double ActivityMonitor::idleTime()
 
 bool ActivityMonitor::isActive()
 {
-    return idleTime() < m_idleThreshold;
+    if (m_armed != Armed::nothing) {
+        return m_armed == Armed::nearingThreshold;
+    }
+    const double idle = idleTime();
+    const double noticeAt = m_idleThreshold - kNoticeLead;
+    if (idle < noticeAt && m_source.notify(IdleSource::Notice::idleReaches, noticeAt, [this] {
+            if (m_armed == Armed::nearingThreshold) {
+                m_armed = Armed::nothing;
+            }
+        })) {
+        m_armed = Armed::nearingThreshold;
+    }
+    return idle < m_idleThreshold;
+}
+
+bool ActivityMonitor::awaitReturn(std::function<void()> returned)
+{
+    m_returned = std::move(returned);
+    if (m_armed == Armed::returning) {
+        return true;
+    }
+    m_armed = Armed::nothing;
+    if (!m_source.notify(IdleSource::Notice::inputBelow, m_idleThreshold, [this] {
+            if (m_armed == Armed::returning) {
+                m_armed = Armed::nothing;
+                m_returned();
+            }
+        })) {
+        return false;
+    }
+    m_armed = Armed::returning;
+    return true;
 }

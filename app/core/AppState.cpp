@@ -43,7 +43,28 @@ AppState::AppState(Services services, QObject* parent)
             m_services.recorder.flushBeforeExit();
         },
         Qt::DirectConnection);
-    connect(&m_services.events, &SystemEvents::willSleep, this, &AppState::flushPendingUsage, Qt::DirectConnection);
+    connect(
+        &m_services.events, &SystemEvents::willSleep, this,
+        [this] {
+            // Resting, the ticks up to now are made up, and the tick after the machine wakes is planned as the
+            // next second of the rhythm: the timer does not count the sleep, so it comes right after the wake
+            // and counts the time asleep as rest, as a running tick would.
+            if (m_resting) {
+                catchUp();
+                m_plannedWake = m_lastTick + 1s;
+                m_timer.cancel();
+                m_timer = m_services.scheduler.runAfter(std::max(m_plannedWake - m_services.clock.steady(), 0ms), this,
+                                                        [this] { wakeAsPlanned(); });
+            }
+            flushPendingUsage();
+        },
+        Qt::DirectConnection);
+    connect(&m_services.events, &SystemEvents::clockChanged, this, [this] {
+        if (m_resting) {
+            planWake();
+        }
+    });
+    connect(&m_services.settings, &SettingsStore::settingsChanged, this, &AppState::wake);
 }
 
 AppState::~AppState()
@@ -53,6 +74,7 @@ AppState::~AppState()
 
 void AppState::start()
 {
+    m_resting = false;
     m_timer.cancel();
     m_lastTick = m_services.clock.steady();
     // The repeating task already runs on the main thread, so it ticks in place: posting it on would cost
@@ -80,7 +102,8 @@ void AppState::tick()
     }
 
     const double dt = std::max(elapsed, 0.0);
-    const bool active = !settings().movieMode && m_services.activity.isActive();
+    const bool present = m_services.activity.isActive();
+    const bool active = !settings().movieMode && present;
     const bool overlayShown = m_services.overlay.hasWindows();
     const FatigueMode mode = overlayShown ? FatigueMode::resting : (active ? FatigueMode::working : FatigueMode::idle);
     m_fatigueEngine.advance(mode, dt, rule);
@@ -112,11 +135,19 @@ void AppState::tick()
     }
     m_services.publisher.publish(m_fatigue, m_todaySeconds, settings().rule, reminderState(), now);
     emit tickFinished();
+    if (mayRest(present)) {
+        rest();
+    }
 }
 
 void AppState::flushPendingUsage()
 {
     m_ticksSinceFlush = 0;
+    storePendingUsage();
+}
+
+void AppState::storePendingUsage()
+{
     // Everything is stored: what the store holds for the day is now today's figure, also where it held
     // more than this process knew of.
     if (m_services.recorder.flush() && !m_dayLoaded) {

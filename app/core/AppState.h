@@ -112,6 +112,11 @@ public:
     std::optional<QuietReason> breakWaitReason() const { return m_breaks.waitReason(); }
     // (Re)starts the one-second tick.
     void start();
+    // A window of Tavrin is open (or none is): while one is, the tick runs, for it to show every second.
+    void setWindowsOpen(bool open);
+    // For a reader that needs the figures of this second (the status) while the tick rests.
+    void bringUpToDate();
+    bool isResting() const { return m_resting; }
 
     // For tests and diagnostics.
     const QString& currentDayKey() const { return m_services.recorder.day(); }
@@ -133,6 +138,8 @@ private:
     // Tick and accounting.
     void tick();
     void flushPendingUsage();
+    // The same, keeping the count of ticks to the next flush.
+    void storePendingUsage();
     void rollDayIfNeeded(const QDateTime& now);
     void refreshYesterday(const QDateTime& now);
     // Today's figures from the store, for the current day key.
@@ -144,6 +151,20 @@ private:
     void setYesterdaySeconds(std::optional<double> seconds);
 
     void endPauseIfOver(const QDateTime& now);
+
+    // Resting while nobody is there.
+    bool mayRest(bool present) const;
+    void rest();
+    // Ticks the next tick that does more than ease fatigue off is from the last one.
+    qint64 ticksUntilDue() const;
+    void planWake();
+    // The planned tick: the ones before it made up, then it, ticked.
+    void wakeAsPlanned();
+    // Back to ticking at the next second of the tick's rhythm (the person returned, a window opened...).
+    void wake();
+    // Makes up the ticks of the rest up to now, and never the planned one.
+    void catchUp();
+    void easeOff(qint64 ticks);
     // Whether a micro-pause may come now: no long break on screen, announced, waiting or due within two
     // minutes; no pause of reminders, meeting mode or quiet hold.
     bool microPauseAllowed() const;
@@ -170,4 +191,8 @@ private:
     std::chrono::milliseconds m_lastTick{0};
     BreakScheduler m_breaks;
     MicroPauseScheduler m_microPauses;
+    bool m_resting = false;
+    bool m_windowsOpen = false;
+    // On the steady clock, while resting: the tick the timer is armed for.
+    std::chrono::milliseconds m_plannedWake{0};
 };

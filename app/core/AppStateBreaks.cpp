@@ -15,11 +15,13 @@
 
 void AppState::requestBreak()
 {
+    wake();
     m_breaks.requestBreak();
 }
 
 void AppState::requestMicroPause()
 {
+    wake();
     if (settings().microPauses) {
         m_microPauses.request(microPauseSettings());
     }
@@ -79,6 +81,7 @@ void AppState::restoreFatigue(const FatigueState& state)
 
 void AppState::pauseReminders(std::chrono::minutes length)
 {
+    wake();
     AppSettings paused = settings();
     paused.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
     m_services.settings.setSettings(paused);
@@ -86,6 +89,7 @@ void AppState::pauseReminders(std::chrono::minutes length)
 
 void AppState::pauseRemindersUntilTomorrow()
 {
+    wake();
     AppSettings paused = settings();
     paused.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
     m_services.settings.setSettings(paused);
@@ -93,6 +97,7 @@ void AppState::pauseRemindersUntilTomorrow()
 
 void AppState::resumeReminders()
 {
+    wake();
     AppSettings resumed = settings();
     resumed.pausedUntil.reset();
     m_services.settings.setSettings(resumed);

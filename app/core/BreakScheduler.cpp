@@ -100,11 +100,19 @@ void BreakScheduler::evaluate()
     const BreakTrigger why =
         m_postponedTrigger.value_or(workReached ? BreakTrigger::workReached : BreakTrigger::fatigueMax);
     m_postponedTrigger.reset();
+    m_beginning = true;
     m_services.scheduler.post(this, [this, why] { beginBreak(why); });
+}
+
+bool BreakScheduler::isQuiet() const
+{
+    return !m_running && !m_isSchedulingOverlay && !m_beginning && !m_pauseWait && !m_heldSince && !m_waitReason &&
+           !m_services.banner.isShown() && !m_services.overlay.hasWindows();
 }
 
 void BreakScheduler::beginBreak(BreakTrigger trigger)
 {
+    m_beginning = false;
     if (m_services.overlay.hasWindows()) {
         return;
     }

@@ -99,6 +99,8 @@ public:
     void endRunningBreak();
 
     bool isSchedulingOverlay() const { return m_isSchedulingOverlay; }
+    // Nothing of a break in flight: none coming, on screen, waiting for a pause or held back.
+    bool isQuiet() const;
     // How long a break that was put off still waits; nothing once it is due again.
     std::optional<std::chrono::milliseconds> postponedFor() const;
     // Fills in what breaks say of the reminder's state: when the break on screen ends, when one put off comes
@@ -145,6 +147,8 @@ private:
     std::optional<PauseWait> m_pauseWait;
     TaskHandle m_pauseCheck;
     bool m_isSchedulingOverlay = false;
+    // A break found due and posted to begin.
+    bool m_beginning = false;
     struct RunningBreak
     {
         QDateTime startedAt;

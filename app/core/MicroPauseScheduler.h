@@ -48,6 +48,8 @@ public:
     void restart();
 
     bool isShown() const { return m_shown.has_value(); }
+    // Nothing up and nothing counted: further ticks without input change nothing.
+    bool isAtRest() const { return !m_shown && m_active == 0 && m_lastContinuousWork == 0; }
     // Whole minutes, rounded up, until the next one is due by the count; nothing while one is up.
     std::optional<qint64> minutesUntilNext(const Settings& settings) const;
 

@@ -19,4 +19,6 @@ signals:
     void willTerminate();
     // The machine is about to sleep.
     void willSleep();
+    // Somebody set the wall clock or the time zone: instants planned on the wall clock are due at other times.
+    void clockChanged();
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TavrinApp.h"
 
+#include "AppState.h"
 #include "DashboardWindow.h"
 #include "MenuBarPanel.h"
 #include "SettingsWindow.h"
@@ -34,6 +35,7 @@ void adoptWindow(QWidget* window, TavrinApp* app, bool escapeCloses)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &QObject::destroyed, app, &TavrinApp::windowDestroyed, Qt::QueuedConnection);
+    window->installEventFilter(app);
     const auto shortcut = [window](const QList<QKeySequence>& keys, const std::function<void()>& act) {
         auto* action = new QAction(window);
         action->setShortcuts(keys);
@@ -97,6 +99,8 @@ TavrinApp::TavrinApp(AppState& state, Services services, QObject* parent)
     connect(&m_tray->panel(), &MenuBarPanel::dashboardRequested, this, &TavrinApp::openDashboard);
     connect(&m_tray->panel(), &MenuBarPanel::settingsRequested, this, &TavrinApp::openSettings);
     connect(&m_tray->panel(), &MenuBarPanel::historyRequested, this, &TavrinApp::openHistory);
+    m_tray->panel().installEventFilter(this);
+    connect(this, &TavrinApp::windowDestroyed, this, &TavrinApp::followOpenWindows);
 }
 
 TavrinApp::~TavrinApp()
@@ -131,7 +135,6 @@ DashboardWindow* TavrinApp::openDashboard()
         if (!geometry || !m_dashboard->restoreGeometry(*geometry)) {
             placeOnOneScreen(m_dashboard);
         }
-        m_dashboard->installEventFilter(this);
     }
     present(m_dashboard);
     return m_dashboard;
@@ -144,7 +147,19 @@ bool TavrinApp::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Close && watched == m_dashboard) {
         keepDashboardGeometry();
     }
+    // A window that shows the figures wants them every second: it wakes the tick before it draws them.
+    if (event->type() == QEvent::Show) {
+        m_state.setWindowsOpen(true);
+    } else if (event->type() == QEvent::Hide) {
+        QMetaObject::invokeMethod(this, &TavrinApp::followOpenWindows, Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void TavrinApp::followOpenWindows()
+{
+    const auto open = [](const QWidget* window) { return window && window->isVisible(); };
+    m_state.setWindowsOpen(open(&m_tray->panel()) || open(m_dashboard) || open(m_settings) || open(m_history));
 }
 
 void TavrinApp::keepDashboardGeometry()

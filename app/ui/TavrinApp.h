@@ -70,6 +70,8 @@ public:
 
 private:
     void keepDashboardGeometry();
+    // Tells the state whether a window that shows its figures is open.
+    void followOpenWindows();
 
     AppState& m_state;
     Services m_services;

@@ -82,6 +82,11 @@ QString WidgetSnapshotPublisher::reminderFingerprint(const WidgetSnapshot& snaps
     return instant ? name + u'@' + QString::number(*instant) : name;
 }
 
+std::chrono::milliseconds WidgetSnapshotPublisher::nextWrite() const
+{
+    return m_lastWrite ? *m_lastWrite + std::chrono::seconds(kMaxWriteIntervalSeconds) : m_clock.steady();
+}
+
 void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
                                       const ReminderState& reminder, const QDateTime& now)
 {

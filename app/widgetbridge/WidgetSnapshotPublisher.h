@@ -34,6 +34,7 @@ public:
 
     void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
                  const ReminderState& reminder, const QDateTime& now) override;
+    std::chrono::milliseconds nextWrite() const override;
 
     // The figures the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest.
     static QString fingerprint(const WidgetSnapshot& snapshot);

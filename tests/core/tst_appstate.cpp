@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppStateFixture.h"
+#include "WidgetReloader.h"
+#include "WidgetSnapshotPublisher.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -14,6 +17,119 @@ void shortRule(AppSettings& s)
     s.rule.workSeconds = 60;
     s.rule.restSeconds = 30;
 }
+
+// A person at work but for the absences [from, to) on the steady clock. When it tells, it also arms the
+// notices an X server's alarms would give.
+class ScheduledPerson final : public IdleSource
+{
+public:
+    ScheduledPerson(const FakeClock& clock, ManualScheduler& scheduler, bool tells)
+        : m_clock(clock)
+        , m_scheduler(scheduler)
+        , m_tells(tells)
+    {
+    }
+    void leave(std::chrono::milliseconds from, std::chrono::milliseconds to)
+    {
+        m_absences.emplace_back(from, to);
+        rearm();
+    }
+    // A notice armed is on the steady clock: an absence planned since, or a sleep of the machine, moves it.
+    void rearm()
+    {
+        if (m_then) {
+            notify(m_notice, m_seconds, m_then);
+        }
+    }
+    double secondsSinceLastInput() override
+    {
+        ++asked;
+        const auto absence = current();
+        return absence ? static_cast<double>((m_clock.steady() - absence->first).count()) / 1000.0 : 0;
+    }
+    QString name() const override { return QStringLiteral("scheduled"); }
+    bool notify(Notice notice, double seconds, std::function<void()> then) override
+    {
+        if (!m_tells) {
+            return false;
+        }
+        m_armed.cancel();
+        m_notice = notice;
+        m_seconds = seconds;
+        m_then = then;
+        const auto now = m_clock.steady();
+        const std::chrono::milliseconds length(qRound64(seconds * 1000));
+        std::optional<std::chrono::milliseconds> at;
+        if (notice == Notice::inputBelow) {
+            const auto absence = current();
+            at = absence && now - absence->first >= length ? absence->second : now;
+        } else {
+            for (const auto& [from, to] : m_absences) {
+                if (to > now && from + length < to) {
+                    at = std::min(at.value_or(to), std::max(from + length, now));
+                }
+            }
+        }
+        if (at) {
+            m_armed = m_scheduler.runAfter(*at - now, [this, then = std::move(then)] {
+                m_then = nullptr;
+                then();
+            });
+        }
+        return true;
+    }
+    int asked = 0;
+
+private:
+    std::optional<std::pair<std::chrono::milliseconds, std::chrono::milliseconds>> current() const
+    {
+        for (const auto& absence : m_absences) {
+            if (absence.first <= m_clock.steady() && m_clock.steady() < absence.second) {
+                return absence;
+            }
+        }
+        return std::nullopt;
+    }
+
+    const FakeClock& m_clock;
+    ManualScheduler& m_scheduler;
+    bool m_tells;
+    std::vector<std::pair<std::chrono::milliseconds, std::chrono::milliseconds>> m_absences;
+    TaskHandle m_armed;
+    Notice m_notice = Notice::inputBelow;
+    double m_seconds = 0;
+    std::function<void()> m_then;
+};
+
+// The widget's publisher, keeping every file it writes and counting the widget's reloads.
+struct WrittenSnapshots final : SnapshotPublishing, WidgetReloader
+{
+    explicit WrittenSnapshots(AppStateFixture& app)
+        : path(app.dir.filePath(QStringLiteral("snapshot.json")))
+        , inner(*this, app.log, app.clock, path)
+    {
+    }
+    void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
+                 const ReminderState& reminder, const QDateTime& now) override
+    {
+        ++calls;
+        reloaded = false;
+        inner.publish(fatigue, todaySeconds, rule, reminder, now);
+        QFile file(path);
+        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        if (written.isEmpty() || !written.last().startsWith(text)) {
+            written.append(reloaded ? text + QStringLiteral(" + reload") : text);
+        }
+    }
+    std::chrono::milliseconds nextWrite() const override { return inner.nextWrite(); }
+    void reloadTimelines(const QString&) override { reloaded = true; }
+
+    QString path;
+    WidgetSnapshotPublisher inner;
+    QStringList written;
+    bool reloaded = false;
+    int calls = 0;
+};
 
 } // namespace
 
@@ -196,6 +312,95 @@ private slots:
                         QStringLiteral("|%1|%2").arg(app.state().fatigue().percent).arg(app.storedSeconds(kToday)));
         }
         QCOMPARE(seen.at(1), seen.at(0));
+    }
+
+    // One evening of a person, lived twice: once asked every second, once by a source that tells, so that the tick
+    // rests while they are away. Everything computed, stored and written is the same, to the last bit.
+    void aRestingTickComputesWhatATickingOneDoes()
+    {
+        struct Evening
+        {
+            QStringList figures;
+            QStringList written;
+            QStringList rows;
+            int asked = 0;
+            int published = 0;
+        };
+        const auto live = [](bool tells) {
+            AppStateFixture app(
+                [](AppSettings& s) {
+                    s.rule.workSeconds = 600;
+                    s.rule.restSeconds = 60;
+                },
+                QDateTime(QDate(2026, 3, 2), QTime(21, 0), Qt::UTC));
+            ScheduledPerson person(app.clock, app.scheduler, tells);
+            ActivityMonitor monitor(person);
+            WrittenSnapshots snapshots(app);
+            app.person = &monitor;
+            app.snapshots = &snapshots;
+            AppState& state = app.state();
+            const auto minute = [](double minutes) { return std::chrono::milliseconds(qRound64(minutes * 60'000)); };
+            // Absences in minutes of the evening, ending within a second, not on it; after the sleep at 90 the
+            // steady clock is 20 minutes ahead.
+            for (const auto& [from, to] :
+                 std::vector<std::pair<double, double>>{{20, 20.75}, {41, 70}, {80, 110}, {142, 170}, {180, 230}}) {
+                person.leave(minute(from) + 300ms, minute(to) + 300ms);
+            }
+            Evening evening;
+            bool putOff = false;
+            for (int second = 1; second <= 300 * 60; ++second) {
+                app.scheduler.advance(1s);
+                if (second == 40 * 60) {
+                    state.pauseReminders(15min); // over during the absence
+                } else if (second == 50 * 60) {
+                    app.clock.step(5min); // set forward: the pause ends sooner
+                    emit app.events.clockChanged();
+                } else if (second == 90 * 60) {
+                    emit app.events.willSleep(); // twenty minutes asleep during the absence
+                    app.clock.advance(20min);
+                    person.rearm();
+                } else if (second == 100 * 60) {
+                    person.leave(minute(120) + 300ms, minute(135) + 300ms);
+                } else if (second == 125 * 60) {
+                    app.clock.step(-10min); // set back during the absence
+                    emit app.events.clockChanged();
+                }
+                // A break put off at its notice, with the person back in the second it is due again.
+                if (!putOff && app.bannerWindow.shown) {
+                    putOff = true;
+                    app.bannerWindow.action();
+                    const auto now = app.clock.steady();
+                    person.leave(now + 5300ms, now + 5min + 200ms);
+                }
+                if (second % 60 == 0) {
+                    state.bringUpToDate();
+                    const FatigueState& f = state.fatigue();
+                    evening.figures.append(QStringLiteral("%1 %2 %3 %4 %5")
+                                               .arg(second)
+                                               .arg(f.percent, 0, 'g', 17)
+                                               .arg(f.continuousWork, 0, 'g', 17)
+                                               .arg(state.todaySeconds(), 0, 'g', 17)
+                                               .arg(state.currentDayKey()));
+                }
+            }
+            emit app.events.willTerminate();
+            evening.written = snapshots.written;
+            evening.rows =
+                DatabaseRows::read(app.databasePath(), QStringLiteral("SELECT * FROM usage_hourly")) + app.breaks();
+            evening.asked = person.asked;
+            evening.published = snapshots.calls;
+            return evening;
+        };
+        const Evening ticking = live(false);
+        const Evening resting = live(true);
+        QCOMPARE(resting.figures, ticking.figures);
+        QCOMPARE(resting.written, ticking.written);
+        QCOMPARE(resting.rows, ticking.rows);
+        QVERIFY(ticking.rows.size() >= 6);
+        QVERIFY(ticking.figures.last().endsWith(u"2026-03-03"));
+        // It did rest: a fraction of the ticks, and the source asked near the threshold only.
+        QVERIFY2(resting.published < ticking.published * 2 / 3, qPrintable(QString::number(resting.published)));
+        QVERIFY2(resting.asked < ticking.asked / 20, qPrintable(QString::number(resting.asked)));
     }
 
     // A laptop that travels: just past midnight in Shanghai the zone becomes New York's, where it is 11:00 of the

@@ -86,6 +86,7 @@ struct AppStateFixture
             ++calls;
             reminder = state;
         }
+        std::chrono::milliseconds nextWrite() const override { return std::chrono::hours(24 * 365); }
     };
 
     static inline const QDateTime kStart{QDate(2026, 3, 2), QTime(9, 0), Qt::UTC};
@@ -111,8 +112,8 @@ struct AppStateFixture
                 *m_settings, events, scheduler,
                 DesktopIntegrations::Services{taskbar, appearance, loginItem, calls, fullScreen, log});
             m_recorder = std::make_unique<UsageRecorder>(usage, defaults, log);
-            m_state = std::make_unique<AppState>(AppState::Services{*m_settings, *m_recorder, activity, overlay, banner,
-                                                                    microPauseCard, publisher, scheduler, clock, log,
+            m_state = std::make_unique<AppState>(AppState::Services{*m_settings, *m_recorder, *person, overlay, banner,
+                                                                    microPauseCard, *snapshots, scheduler, clock, log,
                                                                     events, calls, fullScreen, calendar});
         }
         return *m_state;
@@ -192,6 +193,9 @@ struct AppStateFixture
     DummyLoginItem loginItem;
     DummyBusySignal calls;
     DummyBusySignal fullScreen;
+    // What the state is built with, unless a test hands it others before it is.
+    ActivityMonitoring* person = &activity;
+    SnapshotPublishing* snapshots = &publisher;
 
     // The process's own objects, built with the state and gone with it.
     UsageRecorder& recorder() { return state(), *m_recorder; }
