@@ -115,6 +115,9 @@ int main(int argc, char* argv[])
         zoneWatch.emplace(calendar, log);
     }
     PlatformSystemEvents events(log);
+    if (zoneWatch) {
+        QObject::connect(&*zoneWatch, &TimeZoneWatch::zoneChanged, &events, &SystemEvents::clockChanged);
+    }
 
     const std::unique_ptr<IdleSource> idleSource = IdleSourceFactory::create(log);
     ActivityMonitor activity(*idleSource);

@@ -40,4 +40,5 @@ void TimeZoneWatch::check()
     }
     m_calendar.setTimeZone(*zone);
     m_log.log(kZoneChanged, QString::fromUtf8(zone->id()));
+    emit zoneChanged();
 }

@@ -28,6 +28,10 @@ public:
     // name no zone has.
     static std::optional<QTimeZone> zoneOf(const QString& localtime);
 
+signals:
+    // The calendar has moved to another zone.
+    void zoneChanged();
+
 private:
     void check();
 

@@ -55,6 +55,9 @@ WaylandIdleSource::WaylandIdleSource(SystemLog& log, wl_display* display)
     , m_display(display)
 {
     m_clock.start();
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_noticeTimer, &QTimer::timeout, &m_noticeTimer, [this] { followNotice(); });
 }
 
 WaylandIdleSource::~WaylandIdleSource()
@@ -105,11 +108,48 @@ void WaylandIdleSource::onGlobal(wl_registry* registry, uint32_t name, const cha
 void WaylandIdleSource::onIdled()
 {
     m_tracker.idled(m_clock.elapsed());
+    followNotice();
 }
 
 void WaylandIdleSource::onResumed()
 {
     m_tracker.resumed();
+    followNotice();
+}
+
+bool WaylandIdleSource::notify(Notice notice, double seconds, std::function<void()> then)
+{
+    if (m_failed) {
+        return false;
+    }
+    m_notice = notice;
+    m_noticeSeconds = seconds;
+    m_then = std::move(then);
+    ++m_noticeGeneration;
+    followNotice();
+    return true;
+}
+
+void WaylandIdleSource::followNotice()
+{
+    m_noticeTimer.stop();
+    if (!m_then) {
+        return;
+    }
+    const double idle = m_failed ? 0 : m_tracker.idleSeconds(m_clock.elapsed());
+    const bool come = m_notice == Notice::inputBelow ? idle < m_noticeSeconds : idle >= m_noticeSeconds;
+    if (come) {
+        QMetaObject::invokeMethod(
+            &m_noticeTimer,
+            [this, generation = m_noticeGeneration] {
+                if (generation == m_noticeGeneration && m_then) {
+                    std::exchange(m_then, {})();
+                }
+            },
+            Qt::QueuedConnection);
+    } else if (m_notice == Notice::idleReaches && m_tracker.isIdle()) {
+        m_noticeTimer.start(static_cast<int>((m_noticeSeconds - idle) * 1000.0) + 1);
+    }
 }
 
 void WaylandIdleSource::dispatch()
@@ -163,4 +203,6 @@ void WaylandIdleSource::fail(const QString& detail)
         m_socketNotifier->setEnabled(false);
     }
     m_log.log(PlatformMessages::kIdleSourceFailed, detail);
+    // Nobody can tell of anything any more: the person counts as present, and a notice armed says so.
+    followNotice();
 }

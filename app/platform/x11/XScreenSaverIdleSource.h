@@ -5,12 +5,17 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <memory>
+
+class QSocketNotifier;
 
 class SystemLog;
 
 // Idle time from the X server's MIT-SCREEN-SAVER extension, on a connection of its own. The server
-// counts keyboard and pointer input of every client, which is what an X11 session needs.
+// counts keyboard and pointer input of every client, which is what an X11 session needs. Where the server
+// also has the SYNC extension's IDLETIME counter, notices are alarms on it: the server sends one event when
+// the idle time crosses the value, and nothing else reaches the process meanwhile.
 //
 // If the connection breaks, Xlib's fatal-error path is caught (it would otherwise exit the process):
 // the source reports the failure once and answers 0 from then on.
@@ -25,6 +30,7 @@ public:
 
     double secondsSinceLastInput() override;
     QString name() const override;
+    bool notify(Notice notice, double seconds, std::function<void()> then) override;
 
     // The Xlib connection and its state; defined where Xlib is included.
     struct Connection;
@@ -32,8 +38,13 @@ public:
 private:
     XScreenSaverIdleSource(SystemLog& log, std::unique_ptr<Connection> connection);
     void reportFailure(const QString& detail);
+    // Handles the alarm's events, and posts a drain when a reply has brought some into Xlib's queue.
+    void drainEvents();
+    void drainLater();
 
     SystemLog& m_log;
     std::unique_ptr<Connection> m_connection;
     bool m_reported = false;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::function<void()> m_then;
 };
