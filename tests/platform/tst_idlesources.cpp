@@ -41,6 +41,22 @@ bool setMutterIdle(qulonglong milliseconds)
     return QDBusConnection::sessionBus().call(call).type() == QDBusMessage::ReplyMessage;
 }
 
+// Arms a notice of the source and says whether it came. A notice that holds already comes with the events
+// that a round trip to the source brings; it comes from the event loop, never from inside the call.
+struct Notice
+{
+    bool came = false;
+    bool arm(IdleSource& source, IdleSource::Notice notice, double seconds)
+    {
+        came = false;
+        const bool armed = source.notify(notice, seconds, [this] { came = true; });
+        const bool inside = came;
+        source.secondsSinceLastInput();
+        QCoreApplication::processEvents();
+        return armed && !inside;
+    }
+};
+
 // A sound server of our own in the folder, with a playback sink (whose monitor is a source) and a
 // microphone; $PULSE_SERVER points at it.
 bool startSoundServer(QProcess& server, const QTemporaryDir& folder)
@@ -230,6 +246,25 @@ private slots:
         source.reset(); // must not touch the dead connection
     }
 
+    // The X server's alarms on its idle counter, with real input.
+    void xscreensaverTellsOfTheIdleTimeReachedAndOfInput()
+    {
+        RecordingSystemLog log;
+        const auto source = XScreenSaverIdleSource::create(log);
+        QVERIFY(source);
+        Notice notice;
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, source->secondsSinceLastInput() + 1.0));
+        QVERIFY2(!notice.came, "not before the idle time reaches it");
+        QTRY_VERIFY(notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 0.5));
+        QVERIFY2(!notice.came, "no input yet");
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove_relative"), QStringLiteral("3"), QStringLiteral("3")});
+        QTRY_VERIFY(notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 3600));
+        QTRY_VERIFY2(notice.came, "input came since the idle time was last that long: at once");
+    }
+
     void mutterIdleTimeIsReadInMilliseconds()
     {
         RecordingSystemLog log;
@@ -241,6 +276,20 @@ private slots:
         QVERIFY(source);
         QVERIFY(setMutterIdle(42'500));
         QCOMPARE(source->secondsSinceLastInput(), 42.5);
+
+        // Its watches tell of the idle time reached and of input.
+        Notice notice;
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 30));
+        QVERIFY(!notice.came);
+        QVERIFY(setMutterIdle(0));
+        QTRY_VERIFY(notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 29));
+        QVERIFY(setMutterIdle(28'000) && setMutterIdle(28'500));
+        QVERIFY(!notice.came);
+        QVERIFY(setMutterIdle(29'000));
+        QTRY_VERIFY(notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 10));
+        QTRY_VERIFY2(notice.came, "reached before the watch was armed: at once");
 
         // The compositor's service goes away: no crash, one report, the user counts as present.
         fake.reset();
@@ -268,6 +317,18 @@ private slots:
         QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0);
         compositor.send("resumed");
         QTRY_COMPARE(source->secondsSinceLastInput(), 0.0);
+
+        // Its notices: the next "resumed", and an idle time counted from "idled".
+        Notice notice;
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 1.3));
+        compositor.send("idled");
+        QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0);
+        QVERIFY(!notice.came);
+        QTRY_VERIFY(notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 1.0));
+        QVERIFY(!notice.came);
+        compositor.send("resumed");
+        QTRY_VERIFY(notice.came);
 
         // The compositor goes away: no crash, one report, the user counts as present.
         compositor.send("idled");
