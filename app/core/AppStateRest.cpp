@@ -56,7 +56,8 @@ qint64 AppState::ticksUntilDue() const
         std::min(ticksUntil(m_services.publisher.nextWrite()), ticksUntilDate(m_services.calendar.nextMidnight(now)));
     if (const auto until = settings().pausedUntil) {
         // A pause beyond any Tavrin sets ends at the next tick, as the tick would end it.
-        const bool implausible = *until - now.toSecsSinceEpoch() > kLongestPauseSeconds;
+        const qint64 nowSeconds = now.toSecsSinceEpoch();
+        const bool implausible = *until > nowSeconds && *until - nowSeconds > kLongestPauseSeconds;
         ticks = std::min(ticks, implausible ? 1 : ticksUntilDate(QDateTime::fromSecsSinceEpoch(*until)));
     }
     if (const auto left = m_breaks.postponedFor()) {
