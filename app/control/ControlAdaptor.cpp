@@ -144,7 +144,15 @@ void ControlAdaptor::sendIfChanged()
         return;
     }
     const QVariantMap status = StatusReport::of(m_state);
-    if (status == m_sent) {
+    // The seconds counted alone change every second while the person works: they ride along with a change of
+    // what a bar shows, or go out once a minute, and do not cost a message a second.
+    const auto shown = [](QVariantMap status) {
+        status.remove(QStringLiteral("todaySeconds"));
+        status.remove(QStringLiteral("continuousWorkSeconds"));
+        return status;
+    };
+    const bool countsOnly = shown(status) == shown(m_sent);
+    if (status == m_sent || (countsOnly && m_clock.steady() - m_sentAt < kCountsInterval)) {
         return;
     }
     m_sent = status;

@@ -30,6 +30,8 @@ public:
     static constexpr uint kLongestPauseMinutes = 24 * 60;
     static constexpr std::chrono::seconds kSignalInterval{1};
     static constexpr std::chrono::milliseconds kTickSlack{50};
+    // How often a status whose only change is in the seconds counted is signalled.
+    static constexpr std::chrono::seconds kCountsInterval{60};
 
     struct Actions
     {

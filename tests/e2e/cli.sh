@@ -91,12 +91,17 @@ said=$(dbus-send --session --print-reply --dest=org.tavrin.Tavrin /org/tavrin/Ta
 [ "${#said}" -lt 400 ] && [ "${said#*xxxxxxxxxx}" != "$said" ] || fail "the error repeats ${#said} characters"
 kill -0 "$pid" || fail "Tavrin did not survive bad arguments"
 
-# --watch: a line at once, then a line per change and none without one (the counting changes the status
-# every second). Its first line answers the question and may repeat a change heard while asking.
+# --watch: a line at once, then a line per change of what a bar shows and none without one. Its first line
+# answers the question and may repeat a change heard while asking.
 "$tavrin" --watch >"$out" &
 watch=$!
 printed() { [ "$(wc -l <"$out")" -ge "$1" ]; }
-until_true printed 4 || fail "--watch printed $(wc -l <"$out") lines"
+until_true printed 1 || fail "--watch printed nothing"
+for command in "--pause 30" --resume "--pause 30"; do
+    lines=$(wc -l <"$out")
+    "$tavrin" $command && until_true printed $((lines + 1)) || fail "--watch printed no line for $command"
+done
+"$tavrin" --resume
 kill "$watch"
 python3 - "$out" <<'CHECK' || fail "--watch lines are not JSON, one per change"
 import json, sys
