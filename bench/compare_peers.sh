@@ -20,8 +20,8 @@ fi
 out="$here/../build/release/bench/footprint.md"
 mkdir -p "$(dirname "$out")"
 {
-    echo "| program | tray icon after | RSS MiB | PSS MiB | CPU s in 120 s | idle CPU % of a core | written B/min idle | syscalls/s idle | syscalls/s active |"
-    echo "|---|---|---|---|---|---|---|---|---|"
+    echo "| program | tray icon after | RSS MiB | PSS MiB | CPU s in 120 s | idle CPU % of a core | written B/min idle | wake-ups/min idle | syscalls/s idle | syscalls/s active |"
+    echo "|---|---|---|---|---|---|---|---|---|---|"
     "$here/footprint.sh" --runs "$runs" tavrin -- "$tavrin"
     "$here/footprint.sh" --runs "$runs" "tavrin, 免打扰 on" -- "$here/with_quiet.sh" "$tavrin"
     for peer in "${peers[@]}"; do

@@ -5,8 +5,9 @@
 #
 # Per run it measures: time from start to the icon in the tray; CPU time over the first 120 s and the
 # share of one core in the idle minute from 60 s to 120 s; bytes written to storage in that minute;
-# resident memory (RSS and PSS) at 120 s; then system calls per second over 20 s idle and over 20 s of
-# pointer movement (strace -c, all threads). Prints one line per run and the medians.
+# resident memory (RSS and PSS) at 120 s; wake-ups per minute in that idle minute (context switches of all
+# its threads, from /proc, without a tracer attached); then system calls per second over 60 s idle and over
+# 20 s of pointer movement (strace -c, all threads). Prints one line per run and the medians.
 #
 # Usage: bench/footprint.sh [--runs N] NAME -- COMMAND [ARG...]
 set -euo pipefail
@@ -31,6 +32,7 @@ measure() {
         ticks=$(getconf CLK_TCK)
         cpu() { awk -v t="$ticks" "{print (\$14 + \$15) / t}" /proc/$pid/stat; }
         written() { awk "/^write_bytes/ {print \$2}" /proc/$pid/io; }
+        wakeups() { cat /proc/$pid/task/*/status | awk "/ctxt_switches/ {sum += \$2} END {print sum}"; }
         panel=""
         for _ in $(seq 100); do
             panel=$(xdotool search --class trayer 2>/dev/null | while read -r w; do
@@ -49,7 +51,7 @@ measure() {
         done
         if [ -n "${FOOTPRINT_TRAY_ONLY:-}" ]; then
             kill $pid 2>/dev/null; wait $pid 2>/dev/null
-            echo "$tray 0 0 0 0 0 0 0"
+            echo "$tray 0 0 0 0 0 0 0 0"
             exit 0
         fi
         # Close whatever windows it opened at start (a dashboard, a welcome box), as a user would.
@@ -61,13 +63,13 @@ measure() {
         elapsed() { echo "$(date +%s.%N) - $start" | bc -l; }
         half=$((${FOOTPRINT_SECONDS:-120} / 2))
         sleep "$(echo "$half - $(elapsed)" | bc -l)"
-        cpu60=$(cpu); w60=$(written)
+        cpu60=$(cpu); w60=$(written); k60=$(wakeups)
         sleep "$(echo "2 * $half - $(elapsed)" | bc -l)"
-        cpu120=$(cpu); w120=$(written)
+        cpu120=$(cpu); w120=$(written); k120=$(wakeups)
         rss=$(awk "/^VmRSS/ {print \$2}" /proc/$pid/status)
         pss=$(awk "/^Pss:/ {sum += \$2} END {print sum}" /proc/$pid/smaps_rollup)
         calls() { awk "/ total\$/ {print \$(NF-2)}" "$1"; }
-        timeout -s INT "${FOOTPRINT_STRACE:-20}" strace -c -f -p "$pid" -o "$TMPDIR/idle.$$" >/dev/null 2>&1 || true
+        timeout -s INT "${FOOTPRINT_IDLE_STRACE:-60}" strace -c -f -p "$pid" -o "$TMPDIR/idle.$$" >/dev/null 2>&1 || true
         ( while :; do xdotool mousemove_relative -- 4 4; sleep 0.05; xdotool mousemove_relative -- -4 -4; sleep 0.05; done ) &
         mover=$!
         timeout -s INT "${FOOTPRINT_STRACE:-20}" strace -c -f -p "$pid" -o "$TMPDIR/active.$$" >/dev/null 2>&1 || true
@@ -75,16 +77,16 @@ measure() {
         idle_calls=$(calls "$TMPDIR/idle.$$"); active_calls=$(calls "$TMPDIR/active.$$")
         rm -f "$TMPDIR/idle.$$" "$TMPDIR/active.$$"
         kill $pid 2>/dev/null; wait $pid 2>/dev/null
-        echo "$tray $rss $pss $cpu120 $(echo "($cpu120 - $cpu60) / $half * 100" | bc -l) $(((w120 - w60) * 60 / half)) $(echo "${idle_calls:-0} / ${FOOTPRINT_STRACE:-20}" | bc -l) $(echo "${active_calls:-0} / ${FOOTPRINT_STRACE:-20}" | bc -l)"
+        echo "$tray $rss $pss $cpu120 $(echo "($cpu120 - $cpu60) / $half * 100" | bc -l) $(((w120 - w60) * 60 / half)) $(echo "${idle_calls:-0} / ${FOOTPRINT_IDLE_STRACE:-60}" | bc -l) $(echo "${active_calls:-0} / ${FOOTPRINT_STRACE:-20}" | bc -l) $(((k120 - k60) * 60 / half))"
     ' _ "$@"
 }
 
 results=()
 for run in $(seq "$runs"); do
     line=$(measure "$@" | tail -n1)
-    read -r tray rss pss cpu idle bytes sidle sactive <<<"$line"
-    printf '%s run %d: tray %s s, RSS %.1f MiB, PSS %.1f MiB, CPU %.2f s in 120 s, idle %.3f %% of a core, %d B written/min, %.1f syscalls/s idle, %.1f active\n' \
-        "$name" "$run" "$tray" "$(echo "$rss / 1024" | bc -l)" "$(echo "$pss / 1024" | bc -l)" "$cpu" "$idle" "$bytes" "$sidle" "$sactive" >&2
+    read -r tray rss pss cpu idle bytes sidle sactive wakes <<<"$line"
+    printf '%s run %d: tray %s s, RSS %.1f MiB, PSS %.1f MiB, CPU %.2f s in 120 s, idle %.3f %% of a core, %d B written/min, %d wake-ups/min idle, %.2f syscalls/s idle, %.1f active\n' \
+        "$name" "$run" "$tray" "$(echo "$rss / 1024" | bc -l)" "$(echo "$pss / 1024" | bc -l)" "$cpu" "$idle" "$bytes" "$wakes" "$sidle" "$sactive" >&2
     results+=("$line")
 done
 median() { # column
@@ -92,6 +94,6 @@ median() { # column
 }
 tray=$(median 1)
 case "$tray" in n/a) ;; *) tray=$(printf '%.2f s' "$tray") ;; esac
-printf '| %s | %s | %.1f | %.1f | %.2f | %.3f | %d | %.1f | %.1f |\n' "$name" "$tray" \
+printf '| %s | %s | %.1f | %.1f | %.2f | %.3f | %d | %d | %.2f | %.1f |\n' "$name" "$tray" \
     "$(echo "$(median 2) / 1024" | bc -l)" "$(echo "$(median 3) / 1024" | bc -l)" "$(median 4)" "$(median 5)" \
-    "$(median 6)" "$(median 7)" "$(median 8)"
+    "$(median 6)" "$(median 9)" "$(median 7)" "$(median 8)"
