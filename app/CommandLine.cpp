@@ -269,8 +269,8 @@ int run(const QStringList& arguments)
     QTextStream out(stdout);
     QTextStream err(stderr);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tavrin：守护颈椎健康的休息提醒。不带选项时启动 Tavrin，"
-                                                    "已在运行时打开它的仪表盘；带选项时控制正在运行的 Tavrin。"));
+    parser.setApplicationDescription(Texts::tr("Tavrin：守护颈椎健康的休息提醒。不带选项时启动 Tavrin，"
+                                               "已在运行时打开它的仪表盘；带选项时控制正在运行的 Tavrin。"));
     const auto opening = [](TavrinWindow window) {
         return asking(QStringLiteral("OpenWindow"), {WindowNames::name(window)});
     };
@@ -324,7 +324,7 @@ int run(const QStringList& arguments)
         return invocation.usageError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return invocation.usageError(Texts::tr("多余的参数：") + parser.positionalArguments().join(u' '));
+        return invocation.usageError(Texts::tr("多余的参数：%1").arg(parser.positionalArguments().join(u' ')));
     }
     std::vector<const Command*> chosen;
     for (const Command& command : commands) {

@@ -23,9 +23,9 @@ QString relative(const QDateTime& at, const QDateTime& now)
         return time;
     }
     if (days == 1) {
-        return at.time() == QTime(0, 0) ? Texts::tr("明天") : Texts::tr("明天 ") + time;
+        return at.time() == QTime(0, 0) ? Texts::tr("明天") : Texts::tr("明天 %1").arg(time);
     }
-    return Texts::tr("%1月%2日 ").arg(at.date().month()).arg(at.date().day()) + time;
+    return Texts::tr("%1月%2日 %3").arg(at.date().month()).arg(at.date().day()).arg(time);
 }
 
 } // namespace ClockTime

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetSnapshot.h"
 
+#include <QCoreApplication>
+
 #include "JsonValues.h"
 #include "WholeNumbers.h"
 
@@ -20,10 +22,9 @@ QString WidgetSnapshot::workedText() const
 {
     const qint64 seconds = WholeNumbers::truncated(todaySeconds);
     if (seconds < 3600) {
-        return QString::number(seconds / 60) + QStringLiteral(" 分钟");
+        return QCoreApplication::translate("WidgetSnapshot", "%n 分钟", nullptr, static_cast<int>(seconds / 60));
     }
-    return QString::number(seconds / 3600) + QStringLiteral(" 小时 ") + QString::number(seconds % 3600 / 60) +
-           QStringLiteral(" 分");
+    return QCoreApplication::translate("WidgetSnapshot", "%1 小时 %2 分").arg(seconds / 3600).arg(seconds % 3600 / 60);
 }
 
 bool WidgetSnapshot::isStale(const QDateTime& at) const

@@ -75,9 +75,9 @@ QString durationText(qint64 seconds)
     const qint64 minutes = seconds / 60;
     const qint64 rest = seconds % 60;
     if (rest != 0) {
-        return QString::number(minutes) + Texts::tr(" 分 ") + QString::number(rest) + Texts::tr(" 秒");
+        return Texts::tr("%1 分 %2 秒").arg(minutes).arg(rest);
     }
-    return QString::number(minutes) + Texts::tr(" 分钟");
+    return Texts::tr("%n 分钟", nullptr, static_cast<int>(minutes));
 }
 
 } // namespace StatusViewLogic

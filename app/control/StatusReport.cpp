@@ -102,9 +102,9 @@ QVariantMap of(const AppState& state)
 
     status.insert(QStringLiteral("percentage"), percentage);
     status.insert(QStringLiteral("text"), QString(QString::number(percentage) + u'%'));
-    QStringList tooltip{QStringLiteral("Tavrin · ") + modeText(mode) + Texts::tr(" · 疲劳 ") +
-                            QString::number(percentage) + u'%',
-                        Texts::tr("今日 ") + formatDuration(state.todaySeconds()), ReminderStatus::nextBreak(state)};
+    QStringList tooltip{Texts::tr("Tavrin · %1 · 疲劳 %2%").arg(modeText(mode), QString::number(percentage)),
+                        Texts::tr("今日 %1").arg(formatDuration(state.todaySeconds())),
+                        ReminderStatus::nextBreak(state)};
     if (const auto minutes = state.minutesUntilMicroPause()) {
         tooltip.append(ReminderState::microPause(*minutes));
     }
@@ -118,8 +118,8 @@ QVariantMap of(const AppState& state)
 QString line(const QVariantMap& status, const QDateTime& now)
 {
     QStringList parts{modeText(status.value(QStringLiteral("mode")).toString()),
-                      Texts::tr("疲劳 ") + status.value(QStringLiteral("text")).toString(),
-                      Texts::tr("今日 ") + formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble()),
+                      Texts::tr("疲劳 %1").arg(status.value(QStringLiteral("text")).toString()),
+                      Texts::tr("今日 %1").arg(formatDuration(status.value(QStringLiteral("todaySeconds")).toDouble())),
                       reminderOf(status).line(now)};
     if (status.contains(QStringLiteral("microPauseInMinutes"))) {
         parts.append(ReminderState::microPause(status.value(QStringLiteral("microPauseInMinutes")).toLongLong()));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RuleConfig.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "JsonValues.h"
@@ -13,7 +15,8 @@ QString RuleConfig::shownMessage() const
         return breakMessage;
     }
     const qint64 minutes = std::max<qint64>((workSeconds + 30) / 60, 1);
-    return QStringLiteral("你已经持续盯着屏幕 %1 分钟啦").arg(minutes);
+    return QCoreApplication::translate("RuleConfig", "你已经持续盯着屏幕 %n 分钟啦", nullptr,
+                                       static_cast<int>(minutes));
 }
 
 QJsonObject RuleConfig::toJson() const

@@ -3,6 +3,7 @@
 
 #include "PrivateFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,13 +24,13 @@ SettingsUserDefaults::SettingsUserDefaults(const QString& iniPath)
     if (file.isSymLink()) {
         const QFileInfo target(file.symLinkTarget());
         if (!target.exists()) {
-            m_problem = m_path + QStringLiteral("：链接指向的文件不存在");
+            m_problem = QCoreApplication::translate("SettingsUserDefaults", "%1：链接指向的文件不存在").arg(m_path);
         } else if (target.isFile()) {
             m_target = target.absoluteFilePath();
         }
     }
     if (!m_problem && file.exists() && !file.isFile()) {
-        m_problem = m_path + QStringLiteral("：不是普通文件");
+        m_problem = QCoreApplication::translate("SettingsUserDefaults", "%1：不是普通文件").arg(m_path);
     }
     if (m_problem) {
         return;
@@ -105,13 +106,13 @@ void SettingsUserDefaults::sync()
 {
     if (m_unreadable && !moveUnreadableAside()) {
         // Written over, it would be gone: the change stays in memory.
-        m_problem = m_target + QStringLiteral("：无法读取，也无法移到一旁");
+        m_problem = QCoreApplication::translate("SettingsUserDefaults", "%1：无法读取，也无法移到一旁").arg(m_target);
         return;
     }
     // QSettings creates missing folders with the umask's mode; create ours private first.
     const QString folder = QFileInfo(m_target).absolutePath();
     if (!PrivateFiles::ensureDirectory(folder)) {
-        m_problem = folder + QStringLiteral("：无法创建文件夹");
+        m_problem = QCoreApplication::translate("SettingsUserDefaults", "%1：无法创建文件夹").arg(folder);
         return;
     }
     if (m_settings->status() != QSettings::NoError) {
@@ -119,7 +120,7 @@ void SettingsUserDefaults::sync()
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        m_problem = m_target + QStringLiteral("：无法写入");
+        m_problem = QCoreApplication::translate("SettingsUserDefaults", "%1：无法写入").arg(m_target);
         return;
     }
     m_problem.reset();

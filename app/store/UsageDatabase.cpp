@@ -157,15 +157,15 @@ void UsageDatabase::open(const QString& path, Access access)
     // SQLite would open a FIFO and wait in it for good: anything but a regular file (or a link to one) is
     // left alone, and nothing is created where a link points to nothing.
     if (!PrivateFiles::isRegularOrAbsent(path)) {
-        m_log.log(kOpenFailed, path + Texts::tr("：不是普通文件"));
-        m_lastError = path + Texts::tr("：不是普通文件");
+        m_lastError = Texts::tr("%1：不是普通文件").arg(path);
+        m_log.log(kOpenFailed, m_lastError);
         return;
     }
     if (access == Access::readOnly) {
         if (sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             m_db = db;
         } else {
-            m_log.log(kOpenFailed, path + Texts::tr("：") + QString::fromUtf8(sqlite3_errmsg(db)));
+            m_log.log(kOpenFailed, Texts::tr("%1：%2").arg(path, QString::fromUtf8(sqlite3_errmsg(db))));
             sqlite3_close(db);
         }
         return;
@@ -179,9 +179,9 @@ void UsageDatabase::open(const QString& path, Access access)
     // A read-only file opens without an error but could never take a write: treat it as not openable
     // rather than failing (and logging) at every flush.
     if (result != SQLITE_OK || sqlite3_db_readonly(db, "main") == 1) {
-        m_log.log(kOpenFailed, path + Texts::tr("：") +
-                                   (result != SQLITE_OK ? QString::fromUtf8(sqlite3_errmsg(db))
-                                                        : Texts::tr("文件或其文件夹只读，无法写入")));
+        m_log.log(kOpenFailed,
+                  Texts::tr("%1：%2").arg(path, result != SQLITE_OK ? QString::fromUtf8(sqlite3_errmsg(db))
+                                                                    : Texts::tr("文件或其文件夹只读，无法写入")));
         sqlite3_close(db);
         return;
     }
@@ -251,14 +251,14 @@ void UsageDatabase::close()
 
 QString UsageDatabase::lastError() const
 {
-    return m_db ? m_lastError : m_path + Texts::tr("：无法打开（详见系统日志）");
+    return m_db ? m_lastError : Texts::tr("%1：无法打开（详见系统日志）").arg(m_path);
 }
 
 void UsageDatabase::logSqliteError(const QString& message)
 {
     // The same failure comes back at every flush: say it once with the file, again when it changes, and
     // otherwise once an hour.
-    const QString detail = m_path + Texts::tr("：") + QString::fromUtf8(sqlite3_errmsg(m_db));
+    const QString detail = Texts::tr("%1：%2").arg(m_path, QString::fromUtf8(sqlite3_errmsg(m_db)));
     const std::chrono::milliseconds now = m_clock.steady();
     if (detail == m_lastError && m_lastErrorMessage == message && m_lastErrorAt &&
         now - *m_lastErrorAt < std::chrono::hours(1)) {

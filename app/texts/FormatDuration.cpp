@@ -20,7 +20,7 @@ QString formatDuration(double seconds)
     const qint64 whole = WholeNumbers::truncated(seconds);
     const qint64 minutes = whole % 3600 / 60;
     if (whole < 3600) {
-        return QString::number(minutes) + Texts::tr(" 分钟");
+        return Texts::tr("%n 分钟", nullptr, static_cast<int>(minutes));
     }
-    return QString::number(whole / 3600) + Texts::tr(" 小时 ") + QString::number(minutes) + Texts::tr(" 分钟");
+    return Texts::tr("%1 小时 %2 分钟").arg(whole / 3600).arg(minutes);
 }

@@ -43,7 +43,7 @@ std::optional<QString> refusal(const QString& source)
 std::optional<QString> importImage(const QString& source, const QString& folder, qint64 epochSeconds, SystemLog& log)
 {
     if (!PrivateFiles::ensureDirectory(folder)) {
-        log.log(kFailure, Texts::tr("无法创建文件夹 ") + folder);
+        log.log(kFailure, Texts::tr("无法创建文件夹 %1").arg(folder));
         return std::nullopt;
     }
     const QDir directory(folder);

@@ -43,10 +43,10 @@ std::array<RuleChip, 4> ruleChips(const AppSettings& settings)
     const qint64 rest = settings.rule.restSeconds;
     return {{
         {QStringLiteral("timer"), Texts::tr("工作"),
-         QString::number(settings.rule.workSeconds / 60) + Texts::tr(" 分钟")},
+         Texts::tr("%n 分钟", nullptr, static_cast<int>(settings.rule.workSeconds / 60))},
         {QStringLiteral("pause.circle"), Texts::tr("休息"), Texts::tr("%1 分 %2 秒").arg(rest / 60).arg(rest % 60)},
         {QStringLiteral("bell"), Texts::tr("间隔"),
-         QString::number(settings.nagIntervalSeconds / 60) + Texts::tr(" 分钟")},
+         Texts::tr("%n 分钟", nullptr, static_cast<int>(settings.nagIntervalSeconds / 60))},
         {QStringLiteral("video"), Texts::tr("会议/观影"), settings.movieMode ? Texts::tr("开启") : Texts::tr("关闭")},
     }};
 }
@@ -59,8 +59,9 @@ AppSettings toggleDisplayMode(AppSettings settings)
 
 QString aboutText(const QString& version, const QString& dataFolder)
 {
-    return Texts::tr("版本 ") + (version.isEmpty() ? Texts::tr("未知") : version) +
-           Texts::tr("\n许可证：GNU GPL 3.0 或更高版本\n数据保存在：") + dataFolder + QStringLiteral("\n\n") +
+    return Texts::tr("版本 %1\n许可证：GNU GPL 3.0 或更高版本\n数据保存在：%2")
+               .arg(version.isEmpty() ? Texts::tr("未知") : version, dataFolder) +
+           QStringLiteral("\n\n") +
            Texts::tr("· 持续工作会累积疲劳值，达到规则时长会弹出全屏休息提醒。\n"
                      "· 锁屏 / 睡眠 / 完成休息后疲劳值下降。\n"
                      "· 开启会议/观影模式后，会议、观影期间不累计疲劳值与工作时长。\n"

@@ -101,8 +101,8 @@ QString dayDetails(const Day& day)
     if (!day.hasUsage() && day.completed + day.skipped + day.postponed == 0) {
         return text + Texts::tr("没有使用记录");
     }
-    text += Texts::tr("使用 ") + formatDuration(day.activeSeconds) + u'\n';
-    text += Texts::tr("疲劳峰值 ") + QString::number(WholeNumbers::rounded(day.fatiguePeak)) + QStringLiteral("%\n");
+    text += Texts::tr("使用 %1").arg(formatDuration(day.activeSeconds)) + u'\n';
+    text += Texts::tr("疲劳峰值 %1%").arg(WholeNumbers::rounded(day.fatiguePeak)) + u'\n';
     text += Texts::tr("休息 完成 %1 · 跳过 %2 · 推迟 %3").arg(day.completed).arg(day.skipped).arg(day.postponed);
     if (day.microPauses > 0) {
         text += u'\n' + Texts::tr("微休息 %n 次", nullptr, day.microPauses);

@@ -27,9 +27,9 @@ PanelView PanelView::from(const FatigueState& fatigue, double todaySeconds, cons
     view.badgeText = QString::number(WholeNumbers::rounded(fatigue.percent)) + u'%';
     view.barValue = static_cast<int>(std::clamp<qint64>(WholeNumbers::rounded(fatigue.percent), 0, 100));
     view.barWarning = fatigue.percent >= 85;
-    view.todayText = Texts::tr("今日 ") + formatDuration(todaySeconds);
+    view.todayText = Texts::tr("今日 %1").arg(formatDuration(todaySeconds));
     view.continuousText =
-        Texts::tr("连续 ") + QString::number(WholeNumbers::truncated(fatigue.continuousWork) / 60) + Texts::tr(" 分钟");
+        Texts::tr("连续 %n 分钟", nullptr, static_cast<int>(WholeNumbers::truncated(fatigue.continuousWork) / 60));
     view.movieMode = settings.movieMode;
     return view;
 }

@@ -144,7 +144,7 @@ void SettingsWindow::buildSections(QWidget* content)
     m_postpone->setFixedWidth(132);
     m_postpone->setAccessibleName(Texts::tr("推迟时长"));
     for (const qint64 minutes : AppSettings::kPostponeChoices) {
-        m_postpone->addItem(QString::number(minutes) + Texts::tr(" 分钟"), QVariant::fromValue(minutes));
+        m_postpone->addItem(Texts::tr("%n 分钟", nullptr, static_cast<int>(minutes)), QVariant::fromValue(minutes));
     }
     connect(m_postpone, &QComboBox::activated, this, [this](int index) {
         const qint64 minutes = m_postpone->itemData(index).toLongLong();
@@ -471,7 +471,7 @@ QFileDialog* SettingsWindow::chooseBackgroundImage()
 void SettingsWindow::useBackgroundImage(const QString& chosenPath)
 {
     if (const auto reason = BackgroundImport::refusal(chosenPath)) {
-        m_services.log.log(BackgroundImport::kFailure, chosenPath + Texts::tr("：") + *reason);
+        m_services.log.log(BackgroundImport::kFailure, Texts::tr("%1：%2").arg(chosenPath, *reason));
         auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), Texts::tr("无法用这个文件作为全屏弹窗的背景"),
                                     QMessageBox::NoButton, this);
         box->setInformativeText(*reason);

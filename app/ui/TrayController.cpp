@@ -45,7 +45,8 @@ TrayController::~TrayController()
 
 QString TrayController::tooltip(bool showToday, double todaySeconds, const QString& reminderStatus)
 {
-    QString text = showToday ? Texts::tr("Tavrin · 今日 ") + formatDuration(todaySeconds) : QStringLiteral("Tavrin");
+    QString text =
+        showToday ? Texts::tr("Tavrin · 今日 %1").arg(formatDuration(todaySeconds)) : QStringLiteral("Tavrin");
     if (!reminderStatus.isEmpty()) {
         text += u'\n' + reminderStatus;
     }

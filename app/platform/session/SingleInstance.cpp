@@ -4,6 +4,7 @@
 #include "PrivateFiles.h"
 #include "SystemLog.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDateTime>
@@ -115,7 +116,9 @@ bool SingleInstance::claimWithLock()
     const QString path = m_runtimeFolder + QStringLiteral("/tavrin.lock");
     // A folder, a FIFO or a device can never be a lock, nor be taken over.
     if (const QFileInfo file(path); file.exists() && !file.isFile()) {
-        m_problem = path + (file.isDir() ? QStringLiteral("：是一个文件夹") : QStringLiteral("：不是普通文件"));
+        m_problem = (file.isDir() ? QCoreApplication::translate("SingleInstance", "%1：是一个文件夹")
+                                  : QCoreApplication::translate("SingleInstance", "%1：不是普通文件"))
+                        .arg(path);
         return false;
     }
     m_lock = std::make_unique<QLockFile>(path);
@@ -133,7 +136,7 @@ bool SingleInstance::claimWithLock()
     }
     if (!locked) {
         if (stale || m_lock->error() != QLockFile::LockFailedError) {
-            m_problem = path + QStringLiteral("：无法读写");
+            m_problem = QCoreApplication::translate("SingleInstance", "%1：无法读写").arg(path);
         } else {
             // The owner listens on the socket whichever way it reached the session.
             askOwnerOverSocket();
