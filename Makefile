@@ -24,6 +24,10 @@ demo: build
 	@tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo build/$(PRESET)/app/tavrin \
 		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
 
+# The catalogues of translations (translations/*.ts) refreshed from the sources with lupdate.
+translations: configure
+	@cmake --build --preset $(PRESET) --target update_translations
+
 # The Debian package of a release build: build/release/tavrin_<version>_amd64.deb.
 package: deps
 	@cmake --preset release >/dev/null

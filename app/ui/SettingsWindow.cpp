@@ -264,6 +264,11 @@ void SettingsWindow::buildSections(QWidget* content)
     QVBoxLayout* look = SettingsLayout::addSection(page, Texts::tr("外观"), appearance);
     m_theme = picker(&AppSettings::theme, 132);
     addRow(look, Texts::tr("主题"), m_theme);
+    // Named in both languages, so that whoever cannot read the one shown still finds it.
+    m_language = picker(&AppSettings::language, 132);
+    QWidget* language =
+        SettingsLayout::group({m_language, SettingsLayout::groupText(Texts::tr("重新启动 Tavrin 后生效"))});
+    m_rows.insert(QStringLiteral("language"), {addRow(look, QStringLiteral("语言 / Language"), language), language});
 
     QVBoxLayout* other = SettingsLayout::addSection(page, Texts::tr("其他"), appearance);
     m_contact = new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));

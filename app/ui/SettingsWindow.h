@@ -106,6 +106,7 @@ private:
     QComboBox* m_postpone = nullptr;
     QComboBox* m_background = nullptr;
     QComboBox* m_theme = nullptr;
+    QComboBox* m_language = nullptr;
     QPushButton* m_upload = nullptr;
     QPushButton* m_test = nullptr;
     QMenu* m_excludedMoves = nullptr;
