@@ -48,6 +48,13 @@
 
 namespace {
 
+// Whether the texts are Chinese, by the language stored in the settings (a change applies at the next start).
+bool chineseTexts(UserDefaults& defaults)
+{
+    const auto settings = AppSettings::fromJson(defaults.data(SettingsStore::kKey).value_or(QByteArray()));
+    return OwnTranslation::isChinese(rawValue(settings ? settings->language : LanguageChoice::system));
+}
+
 QString runtimeFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -67,8 +74,10 @@ int main(int argc, char* argv[])
     arguments = CommandLine::withoutQtOptions(arguments);
     if (arguments.size() > 1) {
         QCoreApplication app(argc, argv);
-        QtTranslations::install();
-        OwnTranslation::install(QStringLiteral("tavrin"));
+        SettingsUserDefaults defaults;
+        const bool chinese = chineseTexts(defaults);
+        QtTranslations::install(chinese);
+        OwnTranslation::install(QStringLiteral("tavrin"), chinese);
         return CommandLine::run(arguments);
     }
     PlatformPlugin::choose();
@@ -94,10 +103,14 @@ int main(int argc, char* argv[])
         log.log(QStringLiteral("Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示"),
                 QString());
     }
-    if (!QtTranslations::install()) {
+    SettingsUserDefaults defaults;
+    const bool chinese = chineseTexts(defaults);
+    if (!QtTranslations::install(chinese)) {
         log.log(QStringLiteral("Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文"), QString());
     }
-    OwnTranslation::install(QStringLiteral("tavrin"));
+    if (!OwnTranslation::install(QStringLiteral("tavrin"), chinese)) {
+        log.log(QStringLiteral("Tavrin: 找不到英文翻译，文字将显示为中文"), QString());
+    }
     if (AppFonts::install()) {
         // Controls that set no font of their own (menus, tooltips, dialogs) draw from it too.
         QApplication::setFont(TavrinFont::make(13));
@@ -106,7 +119,6 @@ int main(int argc, char* argv[])
     }
     SystemClock clock;
     QtScheduler scheduler;
-    SettingsUserDefaults defaults;
     LocalCalendar calendar;
     // The calendar's copies share its zone: the watch moves them all when the system's zone changes, unless TZ
     // in the environment has fixed it.
@@ -145,6 +157,12 @@ int main(int argc, char* argv[])
     FullScreenWindowMonitor fullScreen;
 
     SettingsStore settings(defaults, &log);
+    const auto followLanguage = [&publisher](const AppSettings& chosen) {
+        publisher.setLanguage(chosen.language == LanguageChoice::system ? std::nullopt
+                                                                        : std::optional(rawValue(chosen.language)));
+    };
+    followLanguage(settings.settings());
+    QObject::connect(&settings, &SettingsStore::settingsChanged, &app, followLanguage);
     DesktopIntegrations integrations(settings, events, scheduler,
                                      {taskbar, appearance, loginItem, calls, fullScreen, log});
     UsageRecorder recorder(database, defaults, log);

@@ -115,6 +115,9 @@ QByteArray WidgetSnapshot::toJson() const
     if (meeting) {
         object.insert(QStringLiteral("meeting"), true);
     }
+    if (language) {
+        object.insert(QStringLiteral("language"), *language);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -177,5 +180,6 @@ std::optional<WidgetSnapshot> WidgetSnapshot::fromJson(const QByteArray& data)
         snapshot.quietReason = ReminderState::Quiet::fullScreen;
     }
     snapshot.meeting = object.value(QLatin1StringView("meeting")).toBool(false);
+    snapshot.language = JsonValues::toString(object.value(QLatin1StringView("language")));
     return snapshot;
 }

@@ -39,6 +39,8 @@ struct WidgetSnapshot
     std::optional<qint64> breakAtPauseBy = std::nullopt;
     std::optional<ReminderState::Quiet> quietReason = std::nullopt;
     bool meeting = false;
+    // The language chosen in Tavrin ("zh_CN", "en"); absent: the desktop's.
+    std::optional<QString> language = std::nullopt;
 
     bool operator==(const WidgetSnapshot&) const = default;
 

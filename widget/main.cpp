@@ -39,7 +39,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
-    OwnTranslation::install(QStringLiteral("tavrin-widget"));
+    // In the language chosen in Tavrin, which the snapshot carries, else the desktop's.
+    const auto snapshot = WidgetSharedStore::load();
+    OwnTranslation::install(QStringLiteral("tavrin-widget"),
+                            OwnTranslation::isChinese(snapshot ? snapshot->language.value_or(QString()) : QString()));
     QApplication::setApplicationDisplayName(WidgetConfiguration::displayName());
     QApplication::setStyle(QStringLiteral("Fusion"));
     WidgetFonts::install();

@@ -221,6 +221,7 @@ const std::array kMembers{
     member<&S::microPauses, BoolCodec>("microPauses", optional),
     member<&S::microPauseMinutes, Int64Codec, Writing::always, limitMicroPauseMinutes>("microPauseMinutes", optional),
     member<&S::microPauseSeconds, Int64Codec, Writing::always, limitMicroPauseSeconds>("microPauseSeconds", optional),
+    member<&S::language, EnumCodec<LanguageChoice>>("language", optional),
 };
 
 } // namespace

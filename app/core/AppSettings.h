@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LanguageChoice.h"
 #include "OverlayBackgroundStyle.h"
 #include "ReminderStyle.h"
 #include "RuleConfig.h"
@@ -51,6 +52,8 @@ struct AppSettings
     bool microPauses = false;
     qint64 microPauseMinutes = 10;
     qint64 microPauseSeconds = 20;
+    // The language of the texts; a change applies at the next start.
+    LanguageChoice language = LanguageChoice::system;
 
     bool operator==(const AppSettings&) const = default;
 

@@ -14,9 +14,8 @@ QString RuleConfig::shownMessage() const
     if (breakMessage != kDefaultBreakMessage && !breakMessage.trimmed().isEmpty()) {
         return breakMessage;
     }
-    const qint64 minutes = std::max<qint64>((workSeconds + 30) / 60, 1);
-    return QCoreApplication::translate("RuleConfig", "你已经持续盯着屏幕 %n 分钟啦", nullptr,
-                                       static_cast<int>(minutes));
+    const int minutes = static_cast<int>(std::max<qint64>((workSeconds + 30) / 60, 1));
+    return QCoreApplication::translate("RuleConfig", "你已经持续盯着屏幕 %n 分钟啦", nullptr, minutes);
 }
 
 QJsonObject RuleConfig::toJson() const

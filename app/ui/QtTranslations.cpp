@@ -6,10 +6,10 @@
 #include <QTranslator>
 namespace QtTranslations {
 
-bool install()
+bool install(bool chinese)
 {
     static QTranslator* translator = nullptr;
-    if (translator) {
+    if (translator || !chinese) {
         return true;
     }
     auto* loaded = new QTranslator(QCoreApplication::instance());

@@ -98,6 +98,7 @@ void WidgetSnapshotPublisher::publish(const FatigueState& fatigue, double todayS
                             .restSeconds = rule.restSeconds,
                             .updatedAt = now};
     snapshot.setReminder(reminder);
+    snapshot.language = m_language;
     const QString print = fingerprint(snapshot);
     const QString state = reminderFingerprint(snapshot);
     const std::chrono::milliseconds steady = m_clock.steady();

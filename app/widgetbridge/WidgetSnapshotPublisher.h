@@ -35,6 +35,8 @@ public:
     void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
                  const ReminderState& reminder, const QDateTime& now) override;
     std::chrono::milliseconds nextWrite() const override;
+    // The language chosen in Tavrin, for the widget to show the same ("zh_CN", "en"); nothing: the desktop's.
+    void setLanguage(std::optional<QString> language) { m_language = std::move(language); }
 
     // The figures the widget shows, as one text: percent|minutes today|minutes to break|mode|work|rest.
     static QString fingerprint(const WidgetSnapshot& snapshot);
@@ -46,6 +48,7 @@ private:
     SystemLog& m_log;
     const Clock& m_clock;
     QString m_snapshotPath;
+    std::optional<QString> m_language;
     std::optional<QString> m_lastFingerprint;
     // The reminder's state in the last file written.
     std::optional<QString> m_lastReminder;

@@ -6,6 +6,7 @@
 #include "LocalCalendar.h"
 #include "ManualScheduler.h"
 #include "MemoryUserDefaults.h"
+#include "OwnTranslation.h"
 #include "RecordingSystemLog.h"
 #include "SettingsStore.h"
 
@@ -34,6 +35,24 @@ class CoreTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The desktop's language read as gettext reads it, and the setting over it.
+    void theLanguageFollowsTheDesktopUnlessChosen()
+    {
+        const auto chinese = [](const QHash<QByteArray, QByteArray>& environment, const QString& choice = {}) {
+            return OwnTranslation::isChinese(choice, [&](const char* name) { return environment.value(name); });
+        };
+        QVERIFY(chinese({{"LANG", "zh_CN.UTF-8"}}) && chinese({{"LANG", "zh_TW.UTF-8"}}));
+        QVERIFY(!chinese({{"LANG", "en_US.UTF-8"}}) && !chinese({{"LANG", "de_DE.UTF-8"}}));
+        QVERIFY(!chinese({{"LANG", "C"}}) && !chinese({}));
+        QVERIFY(chinese({{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}}));
+        QVERIFY(!chinese({{"LC_MESSAGES", "zh_CN.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}));
+        QVERIFY(chinese({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", ":zh_CN:de"}}));
+        QVERIFY2(!chinese({{"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "zh_CN"}}), "the C locale ignores LANGUAGE");
+        QVERIFY(chinese({{"LANG", "de_DE.UTF-8"}}, QStringLiteral("zh_CN")));
+        QVERIFY(!chinese({{"LANG", "zh_CN.UTF-8"}}, QStringLiteral("en")));
+        QVERIFY(chinese({{"LANG", "zh_CN.UTF-8"}}, QStringLiteral("system")));
+    }
+
     void everySettingSurvivesTheStoredForm()
     {
         AppSettings s;
@@ -53,10 +72,11 @@ private slots:
         s.microPauses = true;
         s.microPauseMinutes = 15;
         s.microPauseSeconds = 30;
+        s.language = LanguageChoice::english;
         QCOMPARE(AppSettings::fromJson(s.toJson()), std::optional(s));
         // The stored form, byte for byte: records written by earlier and later versions read the same.
         const QByteArray storedForm(
-            R"({"excludedMoves":["turn","未来的动作"],"guideDuringBreak":true,)"
+            R"({"excludedMoves":["turn","未来的动作"],"guideDuringBreak":true,"language":"en",)"
             R"("launchAtStartup":true,"microPauseMinutes":15,"microPauseSeconds":30,"microPauses":true,)"
             R"("movieMode":true,"nagIntervalSeconds":9000000000,)"
             R"("notificationEnabled":false,"notifyBeforeOverlay":false,)"
