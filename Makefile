@@ -3,7 +3,7 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run demo package test test-dev test-sanitize soak bench format clean
+.PHONY: all deps configure build run demo translations package test test-dev test-sanitize soak bench format clean
 
 all: build
 
@@ -19,10 +19,13 @@ build: configure
 run: build
 	@build/$(PRESET)/app/tavrin
 
-# Tavrin in a private desktop with a tray, shown window by window; pictures in build/$(PRESET)/screenshots/demo.
+# Tavrin in a private desktop with a tray, shown window by window, in Chinese and in English; pictures in
+# build/$(PRESET)/screenshots/demo and demo-en.
 demo: build
 	@tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo build/$(PRESET)/app/tavrin \
 		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
+	@TAVRIN_MESSAGES=en_US.UTF-8 tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo \
+		build/$(PRESET)/app/tavrin build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo-en
 
 # The catalogues of translations (translations/*.ts) refreshed from the sources with lupdate.
 translations: configure

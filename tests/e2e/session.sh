@@ -5,8 +5,16 @@
 #   a private session bus and a private bus standing in for the system bus, and fresh HOME/XDG folders.
 # Only the processes started here are ended, by their PIDs.
 #
+#   The desktop's language for messages is Chinese, Tavrin's source language, unless TAVRIN_MESSAGES names
+#   another locale (en_US.UTF-8 for the English pictures); the character set stays the machine's.
 # Usage: session.sh [--monitors N] [--tray] -- COMMAND [ARG...]
 set -u
+if [ -n "${LC_ALL:-}" ]; then
+    export LANG="$LC_ALL"
+    unset LC_ALL
+fi
+unset LANGUAGE
+export LC_MESSAGES="${TAVRIN_MESSAGES:-zh_CN.UTF-8}"
 
 monitors=1
 tray=0
