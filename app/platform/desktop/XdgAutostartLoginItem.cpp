@@ -136,7 +136,8 @@ bool XdgAutostartLoginItem::registerItem(QString* error)
     out << "[Desktop Entry]\n"
         << "Type=Application\n"
         << "Name=Tavrin\n"
-        << "Comment=" << QStringLiteral("颈肩休息提醒") << '\n'
+        << "Comment=Reminds you to rest your neck and shoulders\n"
+        << "Comment[zh_CN]=" << QStringLiteral("颈肩休息提醒") << '\n'
         << "Exec=" << execArgument(program) << '\n'
         << "Icon=tavrin\n"
         << "Terminal=false\n"
