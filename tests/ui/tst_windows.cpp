@@ -16,6 +16,7 @@
 #include "OverlayBackground.h"
 #include "OverlayTextLabel.h"
 #include "OverlayTips.h"
+#include "OwnTranslation.h"
 #include "PanelView.h"
 #include "Patience.h"
 #include "PillButton.h"
@@ -52,7 +53,9 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 #include <QToolButton>
 
 #include <limits>
@@ -642,13 +645,21 @@ private slots:
     void everyTextIsReadableInBothThemes_data()
     {
         QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
+        QTest::addColumn<bool>("english");
+        QTest::newRow("light") << false << false;
+        QTest::newRow("dark") << true << false;
+        QTest::newRow("light, English") << false << true;
+        QTest::newRow("dark, English") << true << true;
     }
 
+    // In both themes and both languages: each text readable against what lies behind it, and whole (English is
+    // longer than Chinese).
     void everyTextIsReadableInBothThemes()
     {
         QFETCH(bool, dark);
+        QFETCH(bool, english);
+        QVERIFY(!english || OwnTranslation::install(QStringLiteral("tavrin"), false));
+        const auto chinese = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>()); });
         QApplication::setPalette(ThemeAppearance::lightPalette());
         AppStateFixture app([](AppSettings& s) { s.microPauses = true; }); // the panel says when the next one comes
         app.work(20min);
@@ -700,9 +711,21 @@ private slots:
             for (const QString& text : TextContrast::faintTexts(window, overlayText)) {
                 faint.append(window->metaObject()->className() + QStringLiteral(": ") + text);
             }
-            window->grab().save(QStringLiteral("contrast-%1-%2-%3.png")
+            // Cut: a label or button narrower than its one line, or a wrapped label shorter than its lines.
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                auto* label = qobject_cast<QLabel*>(widget);
+                auto* button = qobject_cast<QAbstractButton*>(widget);
+                const bool cut = label && label->wordWrap()
+                                     ? label->heightForWidth(label->width()) > label->height()
+                                     : widget->sizeHint().width() > widget->width();
+                if (widget->isVisibleTo(window) && (label || button) && cut) {
+                    faint.append(QStringLiteral("cut: ") + (label ? label->text() : button->text()));
+                }
+            }
+            window->grab().save(QStringLiteral("contrast-%1-%2-%3%4.png")
                                     .arg(windows.indexOf(window))
-                                    .arg(window->metaObject()->className(), dark ? "dark" : "light"));
+                                    .arg(window->metaObject()->className(), dark ? "dark" : "light",
+                                         english ? "-en" : ""));
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
         QApplication::setPalette(ThemeAppearance::lightPalette());
