@@ -22,7 +22,8 @@ QString WidgetSnapshot::workedText() const
 {
     const qint64 seconds = WholeNumbers::truncated(todaySeconds);
     if (seconds < 3600) {
-        return QCoreApplication::translate("WidgetSnapshot", "%n 分钟", nullptr, static_cast<int>(seconds / 60));
+        const int minutes = static_cast<int>(seconds / 60);
+        return QCoreApplication::translate("WidgetSnapshot", "%n 分钟", nullptr, minutes);
     }
     return QCoreApplication::translate("WidgetSnapshot", "%1 小时 %2 分").arg(seconds / 3600).arg(seconds % 3600 / 60);
 }
