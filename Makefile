@@ -24,7 +24,7 @@ run: build
 demo: build
 	@tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo build/$(PRESET)/app/tavrin \
 		build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo
-	@TAVRIN_MESSAGES=en_US.UTF-8 tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo \
+	@TAVRIN_LANGUAGE=en tests/e2e/session.sh --tray -- build/$(PRESET)/tools/tavrin_demo \
 		build/$(PRESET)/app/tavrin build/$(PRESET)/widget/tavrin-widget build/$(PRESET)/screenshots/demo-en
 
 # The catalogues of translations (translations/*.ts) refreshed from the sources with lupdate.

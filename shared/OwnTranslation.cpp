@@ -18,7 +18,7 @@ bool systemIsChinese(const Environment& environment)
         }
     }
     QByteArray language = locale;
-    if (!locale.isEmpty() && locale != "C" && !locale.startsWith("C.") && locale != "POSIX") {
+    if (!locale.isEmpty() && locale != "C" && locale != "POSIX") {
         for (const QByteArray& entry : environment("LANGUAGE").split(':')) {
             if (!entry.isEmpty()) {
                 language = entry;

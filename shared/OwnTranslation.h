@@ -15,7 +15,7 @@ namespace OwnTranslation {
 using Environment = std::function<QByteArray(const char*)>;
 
 // Whether the desktop's language is Chinese, read as gettext reads it: LANGUAGE (its first entry, unless the
-// locale is C or POSIX), then LC_ALL, LC_MESSAGES and LANG. Any zh locale is Chinese.
+// locale is exactly C or POSIX), then LC_ALL, LC_MESSAGES and LANG. Any zh locale is Chinese.
 bool systemIsChinese(const Environment& environment = qgetenv);
 // Whether the texts are shown in Chinese for a stored choice: "zh_CN", "en", or the system's for anything else.
 bool isChinese(const QString& choice, const Environment& environment = qgetenv);

@@ -5,16 +5,15 @@
 #   a private session bus and a private bus standing in for the system bus, and fresh HOME/XDG folders.
 # Only the processes started here are ended, by their PIDs.
 #
-#   The desktop's language for messages is Chinese, Tavrin's source language, unless TAVRIN_MESSAGES names
-#   another locale (en_US.UTF-8 for the English pictures); the character set stays the machine's.
+#   The desktop's language is Chinese, Tavrin's source language, unless TAVRIN_LANGUAGE names another (en for
+#   the English pictures): LANGUAGE, over the machine's locale, or C.UTF-8 (which every machine has) in place of
+#   a plain C, which would ignore LANGUAGE.
 # Usage: session.sh [--monitors N] [--tray] -- COMMAND [ARG...]
 set -u
-if [ -n "${LC_ALL:-}" ]; then
-    export LANG="$LC_ALL"
-    unset LC_ALL
-fi
-unset LANGUAGE
-export LC_MESSAGES="${TAVRIN_MESSAGES:-zh_CN.UTF-8}"
+case "${LC_ALL:-${LC_MESSAGES:-${LANG:-C}}}" in
+    C | POSIX) export LANG=C.UTF-8 && unset LC_ALL LC_MESSAGES ;;
+esac
+export LANGUAGE="${TAVRIN_LANGUAGE:-zh_CN}"
 
 monitors=1
 tray=0

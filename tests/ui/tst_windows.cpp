@@ -50,13 +50,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTranslator>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <limits>
 
@@ -715,17 +715,16 @@ private slots:
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 auto* label = qobject_cast<QLabel*>(widget);
                 auto* button = qobject_cast<QAbstractButton*>(widget);
-                const bool cut = label && label->wordWrap()
-                                     ? label->heightForWidth(label->width()) > label->height()
-                                     : widget->sizeHint().width() > widget->width();
+                const bool cut = label && label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                                            : widget->sizeHint().width() > widget->width();
                 if (widget->isVisibleTo(window) && (label || button) && cut) {
                     faint.append(QStringLiteral("cut: ") + (label ? label->text() : button->text()));
                 }
             }
-            window->grab().save(QStringLiteral("contrast-%1-%2-%3%4.png")
-                                    .arg(windows.indexOf(window))
-                                    .arg(window->metaObject()->className(), dark ? "dark" : "light",
-                                         english ? "-en" : ""));
+            window->grab().save(
+                QStringLiteral("contrast-%1-%2-%3%4.png")
+                    .arg(windows.indexOf(window))
+                    .arg(window->metaObject()->className(), dark ? "dark" : "light", english ? "-en" : ""));
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
         QApplication::setPalette(ThemeAppearance::lightPalette());
