@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "DesktopDriver.h"
 #include "LocalCalendar.h"
+#include "OwnTranslation.h"
 #include "SettingsStore.h"
 #include "SettingsUserDefaults.h"
 #include "TavrinWindows.h"
@@ -25,6 +26,21 @@ using namespace DesktopDriver;
 using namespace TavrinWindows;
 
 namespace {
+
+// A window's title as the session's language shows it: the English demo (LANGUAGE=en) finds its windows by the
+// English titles of the catalogues.
+QString shown(const QString& title)
+{
+    static const QHash<QString, QString> english{
+        {kSettings, QStringLiteral("Tavrin settings")},
+        {kHistory, QStringLiteral("Usage history")},
+        {kPanel, QStringLiteral("Tavrin status")},
+        {kBanner, QStringLiteral("Time for a break")},
+        {kWaitingForPause, QStringLiteral("Break at next pause")},
+        {kWidget, QStringLiteral("Work status")},
+    };
+    return OwnTranslation::systemIsChinese() ? title : english.value(title, title);
+}
 
 QString g_output;
 int g_failures = 0;
@@ -195,7 +211,7 @@ int main(int argc, char* argv[])
     moreMenu(*dashboard, displayMode);
     // The history of the last month, in both themes.
     moreMenu(*dashboard, QStringLiteral("Down Down Return"));
-    if (const auto history = waitForWindow(kHistory, 5000)) {
+    if (const auto history = waitForWindow(shown(kHistory), 5000)) {
         activate(*history);
         const QRect frame = geometry(*history);
         click(QPoint(frame.right() - 197, frame.top() + 40)); // 近 90 天, left of 导出 CSV…
@@ -204,7 +220,7 @@ int main(int argc, char* argv[])
         closeWindow(*history);
         moreMenu(*dashboard, displayMode);
         moreMenu(*dashboard, QStringLiteral("Down Down Return"));
-        if (const auto dark = waitForWindow(kHistory, 5000)) {
+        if (const auto dark = waitForWindow(shown(kHistory), 5000)) {
             const QRect place = geometry(*dark);
             click(QPoint(place.right() - 197, place.top() + 40));
             wait(600);
@@ -223,7 +239,7 @@ int main(int argc, char* argv[])
     const QList<quint64> icons = trayIcons(kClass);
     if (!icons.isEmpty()) {
         click(geometry(icons.first()).center());
-        if (const auto panel = waitForWindow(kPanel, 5000)) {
+        if (const auto panel = waitForWindow(shown(kPanel), 5000)) {
             shoot(QStringLiteral("panel"), grabWhenDrawn(*panel));
             moreMenu(*dashboard, QStringLiteral("Down Return")); // 恢复提醒
         }
@@ -234,7 +250,7 @@ int main(int argc, char* argv[])
 
     activate(*dashboard);
     click(quickAction(*dashboard, QuickAction::settings));
-    if (const auto settings = waitForWindow(kSettings, 5000)) {
+    if (const auto settings = waitForWindow(shown(kSettings), 5000)) {
         shoot(QStringLiteral("settings"), grabWhenDrawn(*settings));
         // Further down: 推迟时长 at the end of the notification section, and 免打扰.
         const QRect area = geometry(*settings);
@@ -261,7 +277,7 @@ int main(int argc, char* argv[])
     // The widget beside the running app.
     QProcess widget;
     widget.start(widgetProgram);
-    if (const auto window = waitForWindow(kWidget, 10000)) {
+    if (const auto window = waitForWindow(shown(kWidget), 10000)) {
         shoot(QStringLiteral("widget"), grabWhenDrawn(*window));
         // Reminders paused from the shell: the widget says so.
         QProcess::execute(tavrinProgram, {QStringLiteral("--pause"), QStringLiteral("30")});
@@ -316,7 +332,7 @@ int main(int argc, char* argv[])
         settings.rule.workSeconds = 8;
     });
     tavrin.start(tavrinProgram);
-    if (const auto banner = waitForWindow(kBanner, 30000)) {
+    if (const auto banner = waitForWindow(shown(kBanner), 30000)) {
         wait(800);
         shoot(QStringLiteral("banner"), grab(geometry(*banner).adjusted(-16, -16, 16, 16)));
     } else {
@@ -336,7 +352,7 @@ int main(int argc, char* argv[])
     for (int turn = 0; turn < 200 && !waiting; ++turn) {
         nudgePointer();
         wait(200);
-        if (const QList<quint64> found = windows(kWaitingForPause); !found.isEmpty()) {
+        if (const QList<quint64> found = windows(shown(kWaitingForPause)); !found.isEmpty()) {
             waiting = found.first();
         }
     }
