@@ -18,25 +18,23 @@ void shortRule(AppSettings& s)
     s.rule.restSeconds = 30;
 }
 
-// A person at work but for the absences [from, to) on the steady clock. When it tells, it also arms the
-// notices an X server's alarms would give.
+// A person at work but for the absences [from, to) on the steady clock. When it tells, it arms the notices an
+// X server's alarms would give; a notice is on the steady clock, so an absence planned since, or a sleep of the
+// machine, arms it again.
 class ScheduledPerson final : public IdleSource
 {
 public:
+    using Span = std::pair<std::chrono::milliseconds, std::chrono::milliseconds>;
     ScheduledPerson(const FakeClock& clock, ManualScheduler& scheduler, bool tells)
         : m_clock(clock)
         , m_scheduler(scheduler)
         , m_tells(tells)
     {
     }
-    void leave(std::chrono::milliseconds from, std::chrono::milliseconds to)
+    // An absence from now on; without one, the notice armed is armed again (after a sleep of the machine).
+    void leave(std::chrono::milliseconds from = {}, std::chrono::milliseconds to = {})
     {
         m_absences.emplace_back(from, to);
-        rearm();
-    }
-    // A notice armed is on the steady clock: an absence planned since, or a sleep of the machine, moves it.
-    void rearm()
-    {
         if (m_then) {
             notify(m_notice, m_seconds, m_then);
         }
@@ -44,91 +42,57 @@ public:
     double secondsSinceLastInput() override
     {
         ++asked;
-        const auto absence = current();
-        return absence ? static_cast<double>((m_clock.steady() - absence->first).count()) / 1000.0 : 0;
+        return std::chrono::duration<double>(m_clock.steady() - current().first).count();
     }
     QString name() const override { return QStringLiteral("scheduled"); }
     bool notify(Notice notice, double seconds, std::function<void()> then) override
     {
-        if (!m_tells) {
-            return false;
-        }
         m_armed.cancel();
-        m_notice = notice;
-        m_seconds = seconds;
-        m_then = then;
+        std::tie(m_notice, m_seconds, m_then) = std::tuple(notice, seconds, then);
         const auto now = m_clock.steady();
         const std::chrono::milliseconds length(qRound64(seconds * 1000));
-        std::optional<std::chrono::milliseconds> at;
-        if (notice == Notice::inputBelow) {
-            const auto absence = current();
-            at = absence && now - absence->first >= length ? absence->second : now;
-        } else {
-            for (const auto& [from, to] : m_absences) {
-                if (to > now && from + length < to) {
-                    at = std::min(at.value_or(to), std::max(from + length, now));
-                }
+        const Span away = current();
+        auto at = notice == Notice::inputBelow ? (now - away.first >= length ? away.second : now)
+                                               : std::chrono::milliseconds::max();
+        for (const auto& [from, to] : m_absences) {
+            if (notice == Notice::idleReaches && to > now && from + length < to) {
+                at = std::min(at, std::max(from + length, now));
             }
         }
-        if (at) {
-            m_armed = m_scheduler.runAfter(*at - now, [this, then = std::move(then)] {
+        if (m_tells && at != std::chrono::milliseconds::max()) {
+            m_armed = m_scheduler.runAfter(at - now, [this, then = std::move(then)] {
                 m_then = nullptr;
                 then();
             });
         }
-        return true;
+        return m_tells;
     }
     int asked = 0;
 
 private:
-    std::optional<std::pair<std::chrono::milliseconds, std::chrono::milliseconds>> current() const
+    Span current() const
     {
-        for (const auto& absence : m_absences) {
-            if (absence.first <= m_clock.steady() && m_clock.steady() < absence.second) {
-                return absence;
-            }
-        }
-        return std::nullopt;
+        const auto now = m_clock.steady();
+        const auto in =
+            std::ranges::find_if(m_absences, [now](const Span& s) { return s.first <= now && now < s.second; });
+        return in == m_absences.end() ? Span(now, now) : *in;
     }
 
     const FakeClock& m_clock;
     ManualScheduler& m_scheduler;
     bool m_tells;
-    std::vector<std::pair<std::chrono::milliseconds, std::chrono::milliseconds>> m_absences;
+    std::vector<Span> m_absences;
     TaskHandle m_armed;
     Notice m_notice = Notice::inputBelow;
     double m_seconds = 0;
     std::function<void()> m_then;
 };
 
-// The widget's publisher, keeping every file it writes and counting the widget's reloads.
-struct WrittenSnapshots final : SnapshotPublishing, WidgetReloader
+// Counts the widget's reloads.
+struct CountingReloader final : WidgetReloader
 {
-    explicit WrittenSnapshots(AppStateFixture& app)
-        : path(app.dir.filePath(QStringLiteral("snapshot.json")))
-        , inner(*this, app.log, app.clock, path)
-    {
-    }
-    void publish(const FatigueState& fatigue, double todaySeconds, const RuleConfig& rule,
-                 const ReminderState& reminder, const QDateTime& now) override
-    {
-        ++calls;
-        reloaded = false;
-        inner.publish(fatigue, todaySeconds, rule, reminder, now);
-        QFile file(path);
-        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        if (written.isEmpty() || !written.last().startsWith(text)) {
-            written.append(reloaded ? text + QStringLiteral(" + reload") : text);
-        }
-    }
-    std::chrono::milliseconds nextWrite() const override { return inner.nextWrite(); }
-    void reloadTimelines(const QString&) override { reloaded = true; }
-
-    QString path;
-    WidgetSnapshotPublisher inner;
-    QStringList written;
-    bool reloaded = false;
-    int calls = 0;
+    void reloadTimelines(const QString&) override { ++reloads; }
+    int reloads = 0;
 };
 
 } // namespace
@@ -320,11 +284,8 @@ private slots:
     {
         struct Evening
         {
-            QStringList figures;
-            QStringList written;
-            QStringList rows;
-            int asked = 0;
-            int published = 0;
+            QStringList figures, written, rows;
+            int asked = 0, published = 0;
         };
         const auto live = [](bool tells) {
             AppStateFixture app(
@@ -335,10 +296,14 @@ private slots:
                 QDateTime(QDate(2026, 3, 2), QTime(21, 0), Qt::UTC));
             ScheduledPerson person(app.clock, app.scheduler, tells);
             ActivityMonitor monitor(person);
-            WrittenSnapshots snapshots(app);
+            CountingReloader reloader;
+            const QString path = app.dir.filePath(QStringLiteral("snapshot.json"));
+            WidgetSnapshotPublisher snapshots(reloader, app.log, app.clock, path);
             app.person = &monitor;
             app.snapshots = &snapshots;
             AppState& state = app.state();
+            int ticks = 0;
+            QObject::connect(&state, &AppState::tickFinished, [&ticks] { ++ticks; });
             const auto minute = [](double minutes) { return std::chrono::milliseconds(qRound64(minutes * 60'000)); };
             // Absences in minutes of the evening, ending within a second, not on it; after the sleep at 90 the
             // steady clock is 20 minutes ahead.
@@ -346,10 +311,17 @@ private slots:
                  std::vector<std::pair<double, double>>{{20, 20.75}, {41, 70}, {80, 110}, {142, 170}, {180, 230}}) {
                 person.leave(minute(from) + 300ms, minute(to) + 300ms);
             }
-            Evening evening;
+            QStringList figures;
+            QStringList written;
             bool putOff = false;
             for (int second = 1; second <= 300 * 60; ++second) {
                 app.scheduler.advance(1s);
+                // Every file written (at most one a second, at the tick) and the reloads asked so far.
+                QFile file(path);
+                const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+                if (written.isEmpty() || !written.last().startsWith(text)) {
+                    written.append(text + QString::number(reloader.reloads));
+                }
                 if (second == 40 * 60) {
                     state.pauseReminders(15min); // over during the absence
                 } else if (second == 50 * 60) {
@@ -358,7 +330,7 @@ private slots:
                 } else if (second == 90 * 60) {
                     emit app.events.willSleep(); // twenty minutes asleep during the absence
                     app.clock.advance(20min);
-                    person.rearm();
+                    person.leave();
                 } else if (second == 100 * 60) {
                     person.leave(minute(120) + 300ms, minute(135) + 300ms);
                 } else if (second == 125 * 60) {
@@ -375,32 +347,25 @@ private slots:
                 if (second % 60 == 0) {
                     state.bringUpToDate();
                     const FatigueState& f = state.fatigue();
-                    evening.figures.append(QStringLiteral("%1 %2 %3 %4 %5")
-                                               .arg(second)
-                                               .arg(f.percent, 0, 'g', 17)
-                                               .arg(f.continuousWork, 0, 'g', 17)
-                                               .arg(state.todaySeconds(), 0, 'g', 17)
-                                               .arg(state.currentDayKey()));
+                    figures.append(QString::asprintf("%d %.17g %.17g %.17g ", second, f.percent, f.continuousWork,
+                                                     state.todaySeconds()) +
+                                   state.currentDayKey());
                 }
             }
             emit app.events.willTerminate();
-            evening.written = snapshots.written;
-            evening.rows =
-                DatabaseRows::read(app.databasePath(), QStringLiteral("SELECT * FROM usage_hourly")) + app.breaks();
-            evening.asked = person.asked;
-            evening.published = snapshots.calls;
-            return evening;
+            const QStringList rows =
+                DatabaseRows::read(app.databasePath(), QStringLiteral("SELECT * FROM usage_hourly"));
+            return Evening{figures, written, rows + app.breaks(), person.asked, ticks};
         };
         const Evening ticking = live(false);
         const Evening resting = live(true);
         QCOMPARE(resting.figures, ticking.figures);
         QCOMPARE(resting.written, ticking.written);
         QCOMPARE(resting.rows, ticking.rows);
-        QVERIFY(ticking.rows.size() >= 6);
-        QVERIFY(ticking.figures.last().endsWith(u"2026-03-03"));
+        QVERIFY(ticking.rows.size() >= 6 && ticking.figures.last().endsWith(u"2026-03-03"));
         // It did rest: a fraction of the ticks, and the source asked near the threshold only.
-        QVERIFY2(resting.published < ticking.published * 2 / 3, qPrintable(QString::number(resting.published)));
-        QVERIFY2(resting.asked < ticking.asked / 20, qPrintable(QString::number(resting.asked)));
+        QVERIFY2(resting.published < ticking.published * 2 / 3 && resting.asked < ticking.asked / 20,
+                 qPrintable(QStringLiteral("%1 ticks, asked %2 times").arg(resting.published).arg(resting.asked)));
     }
 
     // A laptop that travels: just past midnight in Shanghai the zone becomes New York's, where it is 11:00 of the

@@ -3,7 +3,6 @@
 #include "CanberraSoundPlayer.h"
 #include "FakeService.h"
 #include "FullScreenWindowMonitor.h"
-#include "IdleNotificationTracker.h"
 #include "IdleSourceFactory.h"
 #include "MutterIdleSource.h"
 #include "Patience.h"
@@ -253,11 +252,10 @@ private slots:
         const auto source = XScreenSaverIdleSource::create(log);
         QVERIFY(source);
         Notice notice;
-        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, source->secondsSinceLastInput() + 1.0));
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, source->secondsSinceLastInput() + 2.0));
         QVERIFY2(!notice.came, "not before the idle time reaches it");
-        QTRY_VERIFY(notice.came);
-        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 0.5));
-        QVERIFY2(!notice.came, "no input yet");
+        QTRY_VERIFY_WITH_TIMEOUT(notice.came, 15000);
+        QVERIFY2(notice.arm(*source, IdleSource::Notice::inputBelow, 0.5) && !notice.came, "no input yet");
         QProcess::execute(QStringLiteral("xdotool"),
                           {QStringLiteral("mousemove_relative"), QStringLiteral("3"), QStringLiteral("3")});
         QTRY_VERIFY(notice.came);
@@ -279,13 +277,10 @@ private slots:
 
         // Its watches tell of the idle time reached and of input.
         Notice notice;
-        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 30));
-        QVERIFY(!notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 30) && !notice.came);
         QVERIFY(setMutterIdle(0));
         QTRY_VERIFY(notice.came);
-        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 29));
-        QVERIFY(setMutterIdle(28'000) && setMutterIdle(28'500));
-        QVERIFY(!notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 29) && setMutterIdle(28'500) && !notice.came);
         QVERIFY(setMutterIdle(29'000));
         QTRY_VERIFY(notice.came);
         QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 10));
@@ -320,13 +315,11 @@ private slots:
 
         // Its notices: the next "resumed", and an idle time counted from "idled".
         Notice notice;
-        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 1.3));
+        QVERIFY(notice.arm(*source, IdleSource::Notice::idleReaches, 3.0));
         compositor.send("idled");
-        QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0);
-        QVERIFY(!notice.came);
+        QTRY_VERIFY(source->secondsSinceLastInput() >= 1.0 && !notice.came);
         QTRY_VERIFY(notice.came);
-        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 1.0));
-        QVERIFY(!notice.came);
+        QVERIFY(notice.arm(*source, IdleSource::Notice::inputBelow, 1.0) && !notice.came);
         compositor.send("resumed");
         QTRY_VERIFY(notice.came);
 
@@ -337,25 +330,6 @@ private slots:
         QTRY_COMPARE(log.count(kFailed), 1);
         QCOMPARE(source->secondsSinceLastInput(), 0.0);
         QCOMPARE(log.count(kFailed), 1);
-    }
-
-    void waylandNotificationsBecomeAnIdleTime()
-    {
-        IdleNotificationTracker tracker(1000);
-        QCOMPARE(tracker.idleSeconds(5000), 0.0);
-
-        tracker.idled(10'000); // no input since 9 s
-        QCOMPARE(tracker.idleSeconds(10'000), 1.0);
-        QCOMPARE(tracker.idleSeconds(40'000), 31.0);
-        tracker.idled(41'000); // a repeated notification keeps the start
-        QCOMPARE(tracker.idleSeconds(41'000), 32.0);
-
-        tracker.resumed();
-        QCOMPARE(tracker.idleSeconds(41'500), 0.0);
-        tracker.idled(50'000);
-        QCOMPARE(tracker.idleSeconds(50'000), 1.0);
-        // A clock read before the event (events are stamped when dispatched) never gives less than the timeout.
-        QCOMPARE(tracker.idleSeconds(49'000), 1.0);
     }
 
     // Against a sound server of our own, with a playback sink (whose monitor is a source) and a microphone:

@@ -14,7 +14,7 @@ class IdleMonitor(dbus.service.Object):
         super().__init__(bus_name, "/org/gnome/Mutter/IdleMonitor/Core")
         self.idle_ms = 0
         self.watches = {}  # id -> idle interval in ms, or None for a user-active watch
-        self.next_id = 1
+        self.next_id = 0
 
     @dbus.service.method(IFACE, in_signature="", out_signature="t")
     def GetIdletime(self):
@@ -37,10 +37,9 @@ class IdleMonitor(dbus.service.Object):
         pass
 
     def add(self, interval):
-        watch = self.next_id
         self.next_id += 1
-        self.watches[watch] = interval
-        return dbus.UInt32(watch)
+        self.watches[self.next_id] = interval
+        return dbus.UInt32(self.next_id)
 
     @dbus.service.method("org.tavrin.Test", in_signature="t", out_signature="")
     def SetIdletime(self, milliseconds):
