@@ -18,7 +18,7 @@ bool AppState::mayRest(bool present) const
     // An idle tick that is the last to change anything but fatigue: no break in flight, no micro-pause up or
     // being counted, and nobody looking.
     return !present && !m_windowsOpen && m_fatigue.mode == FatigueMode::idle && m_fatigue.percent < 100 &&
-           m_breaks.isQuiet() && m_microPauses.isAtRest();
+           m_breaks.isQuiet() && (m_microPauses.isAtRest() || (!settings().microPauses && !m_microPauses.isShown()));
 }
 
 void AppState::rest()
