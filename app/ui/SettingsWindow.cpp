@@ -184,8 +184,14 @@ void SettingsWindow::buildSections(QWidget* content)
         });
     });
     m_refreshers.append([this](const AppSettings& settings) {
-        if (m_breakMessage->text() != settings.rule.breakMessage) {
-            m_breakMessage->setText(settings.rule.breakMessage);
+        // The untouched default reads in the language shown, as the break says it; a message of the person's own
+        // as they wrote it.
+        const RuleConfig& rule = settings.rule;
+        const bool translated = rule.breakMessage == RuleConfig::kDefaultBreakMessage &&
+                                RuleConfig().shownMessage() != RuleConfig::kDefaultBreakMessage;
+        const QString shown = translated ? rule.shownMessage() : rule.breakMessage;
+        if (m_breakMessage->text() != shown) {
+            m_breakMessage->setText(shown);
         }
     });
     messageBlock->addWidget(m_breakMessage);
