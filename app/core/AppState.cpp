@@ -51,10 +51,7 @@ AppState::AppState(Services services, QObject* parent)
             // and counts the time asleep as rest, as a running tick would.
             if (m_resting) {
                 catchUp();
-                m_plannedWake = m_lastTick + 1s;
-                m_timer.cancel();
-                m_timer = m_services.scheduler.runAfter(std::max(m_plannedWake - m_services.clock.steady(), 0ms), this,
-                                                        [this] { wakeAsPlanned(); });
+                armWake(m_lastTick + 1s);
             }
             flushPendingUsage();
         },

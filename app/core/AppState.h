@@ -158,6 +158,8 @@ private:
     // Ticks the next tick that does more than ease fatigue off is from the last one.
     qint64 ticksUntilDue() const;
     void planWake();
+    // The timer for the tick at that moment of the steady clock.
+    void armWake(std::chrono::milliseconds at);
     // The planned tick: the ones before it made up, then it, ticked.
     void wakeAsPlanned();
     // Back to ticking at the next second of the tick's rhythm (the person returned, a window opened...).

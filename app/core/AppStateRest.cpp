@@ -69,10 +69,15 @@ qint64 AppState::ticksUntilDue() const
 
 void AppState::planWake()
 {
+    armWake(m_lastTick + std::chrono::seconds(ticksUntilDue()));
+}
+
+void AppState::armWake(std::chrono::milliseconds at)
+{
     m_timer.cancel();
-    m_plannedWake = m_lastTick + std::chrono::seconds(ticksUntilDue());
-    m_timer = m_services.scheduler.runAfter(std::max(m_plannedWake - m_services.clock.steady(), 0ms), this,
-                                            [this] { wakeAsPlanned(); });
+    m_plannedWake = at;
+    m_timer =
+        m_services.scheduler.runAfter(std::max(at - m_services.clock.steady(), 0ms), this, [this] { wakeAsPlanned(); });
 }
 
 void AppState::wakeAsPlanned()

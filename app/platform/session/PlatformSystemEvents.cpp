@@ -52,7 +52,7 @@ PlatformSystemEvents::~PlatformSystemEvents()
 bool PlatformSystemEvents::armClockWatch()
 {
     // An expiry no clock reaches: only a cancellation ever makes the descriptor readable.
-    itimerspec spec{};
-    spec.it_value.tv_sec = 4'102'444'800; // 2100-01-01
-    return timerfd_settime(m_clockTimer, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = 4'102'444'800; // 2100-01-01
+    return timerfd_settime(m_clockTimer, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr) == 0;
 }
