@@ -81,7 +81,6 @@ void AppState::restoreFatigue(const FatigueState& state)
 
 void AppState::pauseReminders(std::chrono::minutes length)
 {
-    wake();
     AppSettings paused = settings();
     paused.pausedUntil = m_services.clock.now().addSecs(std::chrono::seconds(length).count()).toSecsSinceEpoch();
     m_services.settings.setSettings(paused);
@@ -89,7 +88,6 @@ void AppState::pauseReminders(std::chrono::minutes length)
 
 void AppState::pauseRemindersUntilTomorrow()
 {
-    wake();
     AppSettings paused = settings();
     paused.pausedUntil = m_services.calendar.nextMidnight(m_services.clock.now()).toSecsSinceEpoch();
     m_services.settings.setSettings(paused);
@@ -97,7 +95,6 @@ void AppState::pauseRemindersUntilTomorrow()
 
 void AppState::resumeReminders()
 {
-    wake();
     AppSettings resumed = settings();
     resumed.pausedUntil.reset();
     m_services.settings.setSettings(resumed);
