@@ -49,8 +49,10 @@
 namespace {
 
 // Whether the texts are Chinese, by the language stored in the settings (a change applies at the next start).
-bool chineseTexts(UserDefaults& defaults)
+// A first look of its own: the settings proper are read once their messages are in that language.
+bool chineseTexts()
 {
+    SettingsUserDefaults defaults;
     const auto settings = AppSettings::fromJson(defaults.data(SettingsStore::kKey).value_or(QByteArray()));
     return OwnTranslation::isChinese(rawValue(settings ? settings->language : LanguageChoice::system));
 }
@@ -74,8 +76,7 @@ int main(int argc, char* argv[])
     arguments = CommandLine::withoutQtOptions(arguments);
     if (arguments.size() > 1) {
         QCoreApplication app(argc, argv);
-        SettingsUserDefaults defaults;
-        const bool chinese = chineseTexts(defaults);
+        const bool chinese = chineseTexts();
         QtTranslations::install(chinese);
         OwnTranslation::install(QStringLiteral("tavrin"), chinese);
         return CommandLine::run(arguments);
@@ -88,11 +89,22 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SyslogSystemLog log;
+    // Before anything can be logged: the log reads its messages in the person's language.
+    const bool chinese = chineseTexts();
+    if (!QtTranslations::install(chinese)) {
+        log.log(QString::fromUtf8(
+                    QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文")),
+                QString());
+    }
+    if (!OwnTranslation::install(QStringLiteral("tavrin"), chinese)) {
+        log.log(QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 找不到英文翻译，文字将显示为中文")),
+                QString());
+    }
     SingleInstance instance(QDBusConnection::sessionBus(), runtimeFolder(), log);
     if (!instance.claim()) {
         if (const auto& problem = instance.problem()) {
             // Said on standard error too (the log does both): the person who started it learns why.
-            log.log(QStringLiteral("Tavrin: 无法使用运行锁，未启动："), *problem);
+            log.log(QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 无法使用运行锁，未启动：")), *problem);
             return 1;
         }
         // The running Tavrin opens its dashboard instead.
@@ -100,22 +112,17 @@ int main(int argc, char* argv[])
     }
 
     if (PlatformPlugin::isNativeWayland()) {
-        log.log(QStringLiteral("Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示"),
-                QString());
+        log.log(
+            QString::fromUtf8(QT_TRANSLATE_NOOP(
+                "SystemLog", "Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示")),
+            QString());
     }
     SettingsUserDefaults defaults;
-    const bool chinese = chineseTexts(defaults);
-    if (!QtTranslations::install(chinese)) {
-        log.log(QStringLiteral("Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文"), QString());
-    }
-    if (!OwnTranslation::install(QStringLiteral("tavrin"), chinese)) {
-        log.log(QStringLiteral("Tavrin: 找不到英文翻译，文字将显示为中文"), QString());
-    }
     if (AppFonts::install()) {
         // Controls that set no font of their own (menus, tooltips, dialogs) draw from it too.
         QApplication::setFont(TavrinFont::make(13));
     } else {
-        log.log(QStringLiteral("Tavrin: 无法加载内置字体，改用系统字体"), QString());
+        log.log(QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 无法加载内置字体，改用系统字体")), QString());
     }
     SystemClock clock;
     QtScheduler scheduler;

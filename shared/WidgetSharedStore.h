@@ -16,7 +16,8 @@ public:
     static inline const QString appGroupID = QStringLiteral("group.tavrin");
     static inline const QString widgetKind = QStringLiteral("TavrinStatusWidget");
     static inline const QString snapshotFileName = QStringLiteral("widget-snapshot.json");
-    static inline const QString kSaveFailed = QStringLiteral("Tavrin: 写入小组件快照失败 ");
+    static inline const QString kSaveFailed =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 写入小组件快照失败 "));
     // Anything larger is not a snapshot; it is not read at all.
     static constexpr qint64 kMaxFileSize = 64 * 1024;
 

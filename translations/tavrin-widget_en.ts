@@ -195,6 +195,13 @@ to see live data here</translation>
     </message>
 </context>
 <context>
+    <name>SystemLog</name>
+    <message>
+        <source>Tavrin: 写入小组件快照失败 </source>
+        <translation>Tavrin: writing the widget snapshot failed </translation>
+    </message>
+</context>
+<context>
     <name>WidgetConfiguration</name>
     <message>
         <source>当前工作状态</source>

@@ -1224,6 +1224,121 @@ Contact the developer: </translation>
     </message>
 </context>
 <context>
+    <name>SystemLog</name>
+    <message>
+        <source>Tavrin: 暂停提醒的结束时间不可信，已恢复提醒：</source>
+        <translation>Tavrin: the end of the reminder pause cannot be right, reminders are back on: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 更新开机启动状态失败 </source>
+        <translation>Tavrin: could not update starting at login </translation>
+    </message>
+    <message>
+        <source>Tavrin: 设置中无法读取的项已忽略，按默认值：</source>
+        <translation>Tavrin: settings that could not be read were ignored, using their defaults: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 设置无法读取，原记录已另存为：</source>
+        <translation>Tavrin: the settings could not be read, the original record was kept as: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 无法保存设置，更改只在本次运行中有效：</source>
+        <translation>Tavrin: could not save the settings, changes last only until Tavrin quits: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 丢弃未能写入的使用记录：</source>
+        <translation>Tavrin: dropped usage that could not be written: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 退出时仍无法保存使用记录，已丢失：</source>
+        <translation>Tavrin: usage still could not be saved at exit and is lost: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 丢弃未能写入的休息记录：</source>
+        <translation>Tavrin: dropped a break that could not be written: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 找不到 Qt 的中文翻译，Qt 自带的文字将显示为英文</source>
+        <translation>Tavrin: Qt&apos;s Chinese translation was not found, Qt&apos;s own texts will be shown in English</translation>
+    </message>
+    <message>
+        <source>Tavrin: 找不到英文翻译，文字将显示为中文</source>
+        <translation>Tavrin: the English translation was not found, texts will be shown in Chinese</translation>
+    </message>
+    <message>
+        <source>Tavrin: 无法使用运行锁，未启动：</source>
+        <translation>Tavrin: cannot use the run lock, not started: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 没有 XWayland，以 Wayland 窗口运行：休息画面和横幅只能在合成器允许的位置显示</source>
+        <translation>Tavrin: no XWayland, running with Wayland windows: the break screen and banners can only appear where the compositor allows</translation>
+    </message>
+    <message>
+        <source>Tavrin: 无法加载内置字体，改用系统字体</source>
+        <translation>Tavrin: could not load the bundled font, using the system font</translation>
+    </message>
+    <message>
+        <source>Tavrin: 没有可用的空闲时间来源，按一直在使用计算：</source>
+        <translation>Tavrin: no source of idle time is available, counting as always in use: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 空闲时间来源失效，按一直在使用计算：</source>
+        <translation>Tavrin: the source of idle time failed, counting as always in use: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 无法监听系统睡眠：</source>
+        <translation>Tavrin: cannot follow the system going to sleep: </translation>
+    </message>
+    <message>
+        <source>Mutter IdleMonitor 无应答</source>
+        <translation>Mutter IdleMonitor does not answer</translation>
+    </message>
+    <message>
+        <source>Tavrin: 运行目录的路径太长，无法建立本地套接字，没有会话总线时再次启动将无法找到本程序：</source>
+        <translation>Tavrin: the runtime folder&apos;s path is too long for a local socket; without a session bus, starting Tavrin again will not find this one: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 无法在本地套接字上等待再次启动的请求：</source>
+        <translation>Tavrin: cannot wait on the local socket for requests from a second start: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 运行锁不属于任何正在运行的 Tavrin，已接管：</source>
+        <translation>Tavrin: the run lock belonged to no running Tavrin and was taken over: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 系统时区已改为：</source>
+        <translation>Tavrin: the system&apos;s time zone is now: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 打开 SQLite 失败：</source>
+        <translation>Tavrin: opening SQLite failed: </translation>
+    </message>
+    <message>
+        <source>Tavrin: SQLite exec 失败：</source>
+        <translation>Tavrin: SQLite exec failed: </translation>
+    </message>
+    <message>
+        <source>Tavrin: SQLite prepare 失败：</source>
+        <translation>Tavrin: SQLite prepare failed: </translation>
+    </message>
+    <message>
+        <source>Tavrin: SQLite step 失败：</source>
+        <translation>Tavrin: SQLite step failed: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 数据库由更新版本的 Tavrin 写入，只使用能理解的部分，版本：</source>
+        <translation>Tavrin: the database was written by a newer Tavrin, only the parts this one understands are used, version: </translation>
+    </message>
+    <message>
+        <source>Tavrin: 导入背景图失败 </source>
+        <translation>Tavrin: importing the background image failed </translation>
+    </message>
+    <message>
+        <source>Tavrin: 写入小组件快照失败 </source>
+        <translation>Tavrin: writing the widget snapshot failed </translation>
+    </message>
+</context>
+<context>
     <name>TrayController</name>
     <message>
         <source>Tavrin · 今日 %1</source>

@@ -64,7 +64,8 @@ public:
 
     static constexpr qint64 kGapSeconds = 10;
     static constexpr int kTicksPerFlush = 10;
-    static inline const QString kImplausiblePause = QStringLiteral("Tavrin: 暂停提醒的结束时间不可信，已恢复提醒：");
+    static inline const QString kImplausiblePause =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 暂停提醒的结束时间不可信，已恢复提醒："));
     // No pause Tavrin sets reaches further: until tomorrow is at most a day and a daylight-saving hour away.
     static constexpr qint64 kLongestPauseSeconds = 25 * 60 * 60;
 

@@ -23,5 +23,6 @@ public:
     // next start tries again.
     void bringInLine(bool launchAtStartup, SystemLog& log);
 
-    static inline const QString kUpdateFailed = QStringLiteral("Tavrin: 更新开机启动状态失败 ");
+    static inline const QString kUpdateFailed =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 更新开机启动状态失败 "));
 };

@@ -22,9 +22,12 @@ public:
 
     // Where a record that cannot be read is kept before the first write replaces it.
     static inline const QString kUnreadableKey = QStringLiteral("Tavrin.AppSettings.unreadable");
-    static inline const QString kIgnoredMembers = QStringLiteral("Tavrin: 设置中无法读取的项已忽略，按默认值：");
-    static inline const QString kUnreadableKept = QStringLiteral("Tavrin: 设置无法读取，原记录已另存为：");
-    static inline const QString kNotSaved = QStringLiteral("Tavrin: 无法保存设置，更改只在本次运行中有效：");
+    static inline const QString kIgnoredMembers =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 设置中无法读取的项已忽略，按默认值："));
+    static inline const QString kUnreadableKept =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 设置无法读取，原记录已另存为："));
+    static inline const QString kNotSaved =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 无法保存设置，更改只在本次运行中有效："));
 
     explicit SettingsStore(UserDefaults& defaults, SystemLog* log = nullptr, QObject* parent = nullptr);
 

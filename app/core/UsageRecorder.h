@@ -24,9 +24,12 @@ class UsageRecorder final : public QObject
 
 public:
     static inline const QString kLegacyUsageKey = QStringLiteral("Tavrin.DailyUsage");
-    static inline const QString kDroppedUsage = QStringLiteral("Tavrin: 丢弃未能写入的使用记录：");
-    static inline const QString kUnsavedAtExit = QStringLiteral("Tavrin: 退出时仍无法保存使用记录，已丢失：");
-    static inline const QString kDroppedBreak = QStringLiteral("Tavrin: 丢弃未能写入的休息记录：");
+    static inline const QString kDroppedUsage =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 丢弃未能写入的使用记录："));
+    static inline const QString kUnsavedAtExit =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 退出时仍无法保存使用记录，已丢失："));
+    static inline const QString kDroppedBreak =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 丢弃未能写入的休息记录："));
     static constexpr std::size_t kMaxPendingBreaks = 100;
 
     UsageRecorder(UsageStore& store, UserDefaults& defaults, SystemLog& log, QObject* parent = nullptr);

@@ -27,11 +27,12 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(UsageDatabase)
 };
 
-const QString kOpenFailed = QStringLiteral("Tavrin: 打开 SQLite 失败：");
-const QString kExecFailed = QStringLiteral("Tavrin: SQLite exec 失败：");
-const QString kPrepareFailed = QStringLiteral("Tavrin: SQLite prepare 失败：");
-const QString kStepFailed = QStringLiteral("Tavrin: SQLite step 失败：");
-const QString kNewerFile = QStringLiteral("Tavrin: 数据库由更新版本的 Tavrin 写入，只使用能理解的部分，版本：");
+const QString kOpenFailed = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 打开 SQLite 失败："));
+const QString kExecFailed = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: SQLite exec 失败："));
+const QString kPrepareFailed = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: SQLite prepare 失败："));
+const QString kStepFailed = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: SQLite step 失败："));
+const QString kNewerFile = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 数据库由更新版本的 Tavrin 写入，只使用能理解的部分，版本："));
 
 // Run one by one at every open; each is idempotent, so opening an existing file keeps its rows.
 constexpr const char* kSchema[] = {

@@ -11,7 +11,7 @@ class SystemLog;
 // the original moves. Only the newest import is kept.
 namespace BackgroundImport {
 
-inline const QString kFailure = QStringLiteral("Tavrin: 导入背景图失败 ");
+inline const QString kFailure = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 导入背景图失败 "));
 
 // <data folder>/Tavrin/backgrounds.
 QString defaultFolder();

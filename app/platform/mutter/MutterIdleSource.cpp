@@ -4,6 +4,7 @@
 #include "PlatformMessages.h"
 #include "SystemLog.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 
@@ -106,7 +107,8 @@ double MutterIdleSource::secondsSinceLastInput()
     }
     if (!m_failing) {
         m_failing = true;
-        m_log.log(PlatformMessages::kIdleSourceFailed, QStringLiteral("Mutter IdleMonitor 无应答"));
+        m_log.log(PlatformMessages::kIdleSourceFailed,
+                  QCoreApplication::translate("SystemLog", "Mutter IdleMonitor 无应答"));
     }
     return 0;
 }

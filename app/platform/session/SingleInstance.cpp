@@ -173,9 +173,10 @@ void SingleInstance::listen(const QString& socketPath)
 {
     const auto address = socketAddress(socketPath);
     if (!address) {
-        m_log.log(
-            QStringLiteral("Tavrin: 运行目录的路径太长，无法建立本地套接字，没有会话总线时再次启动将无法找到本程序："),
-            socketPath);
+        m_log.log(QString::fromUtf8(QT_TRANSLATE_NOOP(
+                      "SystemLog",
+                      "Tavrin: 运行目录的路径太长，无法建立本地套接字，没有会话总线时再次启动将无法找到本程序：")),
+                  socketPath);
         return;
     }
     const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -187,7 +188,7 @@ void SingleInstance::listen(const QString& socketPath)
     const auto* generic = reinterpret_cast<const sockaddr*>(&*address);
     if (::bind(listener, generic, sizeof(*address)) != 0 || ::chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 ||
         ::listen(listener, SOMAXCONN) != 0) {
-        m_log.log(QStringLiteral("Tavrin: 无法在本地套接字上等待再次启动的请求："),
+        m_log.log(QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 无法在本地套接字上等待再次启动的请求：")),
                   socketPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
         ::close(listener);
         return;

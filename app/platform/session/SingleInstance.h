@@ -30,7 +30,7 @@ public:
     ~SingleInstance() override;
 
     static inline const QString kStaleLockTakenOver =
-        QStringLiteral("Tavrin: 运行锁不属于任何正在运行的 Tavrin，已接管：");
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 运行锁不属于任何正在运行的 Tavrin，已接管："));
 
     // True when this process is the first instance. False when another one runs: it has been asked to
     // reopen, and this process should exit; or when the lock cannot be used at all: problem() says why.

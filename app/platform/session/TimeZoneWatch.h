@@ -19,7 +19,8 @@ class TimeZoneWatch final : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString kZoneChanged = QStringLiteral("Tavrin: 系统时区已改为：");
+    static inline const QString kZoneChanged =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("SystemLog", "Tavrin: 系统时区已改为："));
 
     TimeZoneWatch(LocalCalendar calendar, SystemLog& log, QString localtime = QStringLiteral("/etc/localtime"),
                   QObject* parent = nullptr);
