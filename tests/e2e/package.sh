@@ -41,6 +41,7 @@ for file in /usr/bin/tavrin /usr/bin/tavrin-widget /usr/share/applications/tavri
     /usr/share/applications/tavrin-widget.desktop /usr/share/icons/hicolor/48x48/apps/tavrin.png \
     /usr/share/icons/hicolor/512x512/apps/tavrin.png /usr/share/metainfo/org.tavrin.Tavrin.metainfo.xml \
     /usr/share/man/man1/tavrin.1.gz /usr/share/man/man1/tavrin-widget.1.gz \
+    /usr/share/man/zh_CN/man1/tavrin.1.gz /usr/share/man/zh_CN/man1/tavrin-widget.1.gz \
     /usr/share/bash-completion/completions/tavrin /usr/share/dbus-1/interfaces/org.tavrin.Tavrin1.xml \
     /usr/share/doc/tavrin/copyright /usr/share/doc/tavrin/changelog.gz; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
