@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: builds the real objects and hands them to each other.
 
+#include "Accessibility.h"
 #include "ActivityMonitor.h"
 #include "AppFonts.h"
 #include "AppState.h"
@@ -83,6 +84,7 @@ int main(int argc, char* argv[])
     }
     PlatformPlugin::choose();
     QApplication app(argc, argv);
+    Accessibility::install();
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));

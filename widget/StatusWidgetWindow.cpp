@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusWidgetWindow.h"
 
+#include "Accessibility.h"
 #include "PrivateFiles.h"
 #include "Scheduler.h"
 #include "StatusPainter.h"
@@ -45,6 +46,7 @@ StatusWidgetWindow::StatusWidgetWindow(QSettings& settings, Scheduler& scheduler
 {
     setWindowTitle(WidgetConfiguration::displayName());
     setObjectName(WidgetConfiguration::kind);
+    Accessibility::setRole(this, QAccessible::Window);
     m_translucent = WindowHints::compositorRunning();
     setAttribute(Qt::WA_TranslucentBackground, m_translucent);
     WindowHints::applyTo(this, {WindowHints::Layer::below, true, true, false});
@@ -96,7 +98,16 @@ void StatusWidgetWindow::paintEvent(QPaintEvent*)
     } else {
         painter.fillRect(bounds, WidgetTheme::containerBackground());
     }
-    StatusPainter(painter, m_entry.isPlaceholder).paint(bounds, m_entry, m_family);
+    StatusPainter status(painter, m_entry.isPlaceholder);
+    status.paint(bounds, m_entry, m_family);
+    // A screen reader reads what is drawn, in the order it is drawn.
+    QStringList words;
+    for (const StatusPainter::DrawnText& drawn : status.texts()) {
+        words.append(drawn.text);
+    }
+    if (const QString description = words.join(u'\n'); description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
 }
 
 void StatusWidgetWindow::mousePressEvent(QMouseEvent* event)

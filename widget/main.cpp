@@ -2,6 +2,7 @@
 // tavrin-widget: the desktop widget. It reads the snapshot that tavrin writes and never talks to it
 // otherwise; tavrin's ReloadTimelines signal tells it when to read again.
 
+#include "Accessibility.h"
 #include "OwnTranslation.h"
 #include "PlatformPlugin.h"
 #include "PrivateFiles.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
 {
     PlatformPlugin::choose();
     QApplication app(argc, argv);
+    Accessibility::install();
     QApplication::setOrganizationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationName(QStringLiteral("TavrinWidget"));
     // In the language chosen in Tavrin, which the snapshot carries, else the desktop's.

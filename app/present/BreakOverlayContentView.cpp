@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BreakOverlayContentView.h"
 
+#include "Accessibility.h"
 #include "GuideView.h"
 #include "OverlayBackground.h"
 #include "OverlayTextLabel.h"
@@ -49,6 +50,12 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
 {
     // The window holds the focus itself until its buttons take keys: Tab then reaches them.
     setFocusPolicy(Qt::StrongFocus);
+    // What a screen reader says as the break comes up: that it started, its message and its length.
+    Accessibility::setRole(this, QAccessible::AlertMessage);
+    setAccessibleName(Texts::tr("休息开始"));
+    const auto seconds = static_cast<qint64>(options.duration);
+    setAccessibleDescription(
+        Texts::tr("%1。休息 %2 分 %3 秒。").arg(options.message).arg(seconds / 60).arg(seconds % 60));
     auto* column = new QWidget(this);
     column->setMaximumWidth(900);
     auto* stack = new QVBoxLayout(column);
@@ -63,19 +70,21 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     m_guide->hide();
     m_tip = new OverlayTextLabel(TavrinFont::make(16), white(0.95), 2, 640);
     m_countdown = new OverlayTextLabel(countdownFont(), white(1), 1, 900, true);
+    m_countdown->setAccessibleName(Texts::tr("剩余时间"));
     m_progress = new ProgressLineView;
 
-    stack->addWidget(new RestGlyphView, 0, Qt::AlignHCenter);
-    stack->addSpacing(28);
+    m_glyph = new RestGlyphView;
+    stack->addWidget(m_glyph, 0, Qt::AlignHCenter);
+    addGap(stack, 28);
     stack->addWidget(m_message);
-    stack->addSpacing(30);
+    addGap(stack, 30);
     stack->addWidget(m_tipHeader);
     stack->addSpacing(10);
     stack->addWidget(m_tip);
     stack->addWidget(m_guide, 0, Qt::AlignHCenter);
-    stack->addSpacing(36);
+    addGap(stack, 36);
     stack->addWidget(m_countdown);
-    stack->addSpacing(20);
+    addGap(stack, 20);
     stack->addWidget(m_progress, 0, Qt::AlignHCenter);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(14);
@@ -95,7 +104,7 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     connect(m_guideButton, &PillButton::clicked, this, [onGuide = std::move(onGuide)] { onGuide(); });
     buttons->addWidget(m_guideButton);
     buttons->addStretch(1);
-    stack->addSpacing(32);
+    addGap(stack, 32);
     stack->addLayout(buttons);
 
     auto* outer = new QVBoxLayout(this);
@@ -108,6 +117,7 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
 void BreakOverlayContentView::showContent(const OverlayContent& content)
 {
     m_countdown->setText(content.countdown);
+    m_countdown->setAccessibleDescription(content.timeLeft);
     m_tip->setText(content.tip);
     m_progress->setProgress(content.progress);
     const bool guiding = content.guide.has_value();
@@ -129,9 +139,32 @@ void BreakOverlayContentView::showGuideFrame(const GuidedMoves::Routine& routine
     m_guide->showFrame(routine, frame);
 }
 
+void BreakOverlayContentView::addGap(QVBoxLayout* stack, int height)
+{
+    auto* gap = new QSpacerItem(0, height, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    stack->addSpacerItem(gap);
+    m_gaps.append({gap, height});
+}
+
 void BreakOverlayContentView::resizeEvent(QResizeEvent* event)
 {
     m_guide->fitTo(event->size().height());
+    // A short display, or large text, which makes every display shorter: no glyph, half the gaps and smaller
+    // digits, so that the guided moves, the countdown and the buttons still stand whole on it.
+    const bool compact = event->size().height() < 760;
+    if (compact != m_compact) {
+        m_compact = compact;
+        m_glyph->setVisible(!compact);
+        for (const auto& [gap, height] : m_gaps) {
+            gap->changeSize(0, compact ? height / 2 : height, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        }
+        QFont digits = countdownFont();
+        digits.setPixelSize(compact ? 72 : 112);
+        m_countdown->setTextFont(digits);
+        if (QLayout* column = m_message->parentWidget()->layout()) {
+            column->invalidate();
+        }
+    }
     QWidget::resizeEvent(event);
 }
 

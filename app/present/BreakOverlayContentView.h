@@ -43,6 +43,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void addGap(class QVBoxLayout* stack, int height);
+
+private:
     const OverlayBackground& m_background;
     OverlayTextLabel* m_message = nullptr;
     OverlayTextLabel* m_tipHeader = nullptr;
@@ -50,6 +53,10 @@ private:
     GuideView* m_guide = nullptr;
     OverlayTextLabel* m_countdown = nullptr;
     ProgressLineView* m_progress = nullptr;
+    QWidget* m_glyph = nullptr;
+    // The gaps between the parts, tightened on a short display (or with large text).
+    QList<std::pair<class QSpacerItem*, int>> m_gaps;
+    bool m_compact = false;
     PillButton* m_skip = nullptr;
     PillButton* m_postpone = nullptr;
     PillButton* m_guideButton = nullptr;

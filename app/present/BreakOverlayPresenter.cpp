@@ -7,6 +7,7 @@
 #include "UserDefaults.h"
 #include "WholeNumbers.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -30,6 +31,12 @@ QString BreakOverlayPresenter::format(double seconds)
     return QString::number(whole / 60) + u':' + QString::asprintf("%02d", static_cast<int>(whole % 60));
 }
 
+QString BreakOverlayPresenter::timeLeft(double seconds)
+{
+    const auto whole = std::max<qint64>(WholeNumbers::roundedUp(seconds), 0);
+    return QCoreApplication::translate("BreakOverlayPresenter", "还剩 %1 分 %2 秒").arg(whole / 60).arg(whole % 60);
+}
+
 double BreakOverlayPresenter::progress(double remaining, double duration)
 {
     if (duration <= 0) {
@@ -51,7 +58,8 @@ OverlayContent BreakOverlayPresenter::content() const
             elapsed >= kKeysIgnoredSeconds,
             m_guide,
             m_guide ? elapsed - m_guideStart : 0,
-            !m_guide && guideLeft};
+            !m_guide && guideLeft,
+            timeLeft(m_remaining)};
 }
 
 int BreakOverlayPresenter::rotation() const

@@ -45,6 +45,8 @@ public:
 
     // "5:00": whole seconds rounded up, never negative, minutes not split into hours.
     static QString format(double seconds);
+    // The same time in words, for a screen reader.
+    static QString timeLeft(double seconds);
     // 1 − remaining / duration within 0…1; 0 for a break without length.
     static double progress(double remaining, double duration);
 

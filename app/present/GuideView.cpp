@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuideView.h"
-
+#include "Accessibility.h"
 #include "TavrinFont.h"
 
 #include <QCoreApplication>
@@ -22,7 +22,8 @@ struct Texts
 // The figure's height at its smallest and largest; between them, a third of the display's height, so that it can
 // be followed from arm's length. Its box is wide enough for arms opened wide, and the whole view stays within
 // the overlay's 900-pixel column. The texts beside it keep their size.
-constexpr int kSmallestFigure = 250;
+// No smaller than the texts beside it.
+constexpr int kSmallestFigure = 200;
 constexpr int kLargestFigure = 360;
 constexpr qreal kFigureAspect = 1.3;
 constexpr int kTextWidth = 400;
@@ -61,6 +62,7 @@ GuideView::GuideView(QWidget* parent)
 {
     fitTo(0);
     setAttribute(Qt::WA_TranslucentBackground);
+    Accessibility::setRole(this, QAccessible::StaticText);
 }
 
 void GuideView::fitTo(int displayHeight)
@@ -107,6 +109,8 @@ void GuideView::showFrame(const GuidedMoves::Routine& routine, const GuidedMoves
     m_move = move;
     m_frame = frame;
     if (texts) {
+        setAccessibleName(move ? move->name : QString());
+        setAccessibleDescription(move ? count(frame) + u'\n' + move->cue : QString());
         update();
         return;
     }

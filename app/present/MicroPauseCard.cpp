@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MicroPauseCard.h"
 
+#include "Accessibility.h"
 #include "TavrinFont.h"
 #include "WindowHints.h"
 
@@ -29,6 +30,9 @@ MicroPauseCard::MicroPauseCard(const QString& cue, std::function<void()> onSkip,
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(Texts::tr("微休息"));
+    Accessibility::setRole(this, QAccessible::Notification);
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(cue);
     m_translucent = WindowHints::compositorRunning();
     setAttribute(Qt::WA_TranslucentBackground, m_translucent);
     auto* row = new QHBoxLayout(this);

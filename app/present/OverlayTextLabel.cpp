@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OverlayTextLabel.h"
 
+#include "Accessibility.h"
 #include "TabularText.h"
 #include "TextLines.h"
 
@@ -18,6 +19,7 @@ OverlayTextLabel::OverlayTextLabel(const QFont& font, const QColor& color, int m
     , m_tabular(tabular)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    Accessibility::setRole(this, QAccessible::StaticText);
     auto* shadow = new QGraphicsDropShadowEffect(this);
     shadow->setColor(QColor::fromRgbF(0, 0, 0, 0.45f));
     shadow->setBlurRadius(6 * 2); // Qt's radius spans both sides of the blur
@@ -35,11 +37,24 @@ void OverlayTextLabel::setText(const QString& text)
     }
     const bool sameLength = text.size() == m_text.size();
     m_text = text;
+    // A text is read as it stands; the countdown's owner names it and says the time in words.
+    if (!m_tabular) {
+        setAccessibleName(text);
+    }
     // A countdown keeps its size from tick to tick; only a different text length can change the layout.
     if (!sameLength || !m_tabular) {
         updateGeometry();
     }
     update();
+}
+
+void OverlayTextLabel::setTextFont(const QFont& font)
+{
+    if (font != m_font) {
+        m_font = font;
+        updateGeometry();
+        update();
+    }
 }
 
 QStringList OverlayTextLabel::lines(int atWidth) const

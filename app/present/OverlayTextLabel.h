@@ -13,6 +13,7 @@ public:
                      QWidget* parent = nullptr);
 
     void setText(const QString& text);
+    void setTextFont(const QFont& font);
     const QString& text() const { return m_text; }
     // The lines as drawn at the given width (the current one by default).
     QStringList lines(int atWidth = -1) const;

@@ -24,6 +24,8 @@ struct OverlayContent
     double guideSeconds = 0;
     // The control that starts them is offered (while they run, the same control stops them).
     bool guideOffered = false;
+    // The time left in words, for a screen reader: "还剩 2 分 59 秒".
+    QString timeLeft;
 
     bool operator==(const OverlayContent&) const = default;
 };

@@ -27,15 +27,11 @@ void PillButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal fill = isDown() ? 0.18 : (underMouse() ? 0.13 : 0.08);
-    painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.45f), 1));
+    const qreal fill = isDown() ? 0.18 : (underMouse() || hasFocus() ? 0.13 : 0.08);
+    // With the focus: a solid white ring, twice the outline's width, plain on any background.
+    painter.setPen(hasFocus() ? QPen(Qt::white, 2.5) : QPen(QColor::fromRgbF(1, 1, 1, 0.45f), 1));
     painter.setBrush(QColor::fromRgbF(1, 1, 1, static_cast<float>(fill)));
-    painter.drawRoundedRect(bounds, 15, 15);
-    if (hasFocus()) {
-        painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.8f), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(bounds.adjusted(1.5, 1.5, -1.5, -1.5), 13.5, 13.5);
-    }
+    painter.drawRoundedRect(hasFocus() ? bounds.adjusted(1, 1, -1, -1) : bounds, 15, 15);
     painter.setPen(QColor::fromRgbF(1, 1, 1, 0.92f));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());

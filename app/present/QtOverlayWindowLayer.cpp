@@ -3,6 +3,7 @@
 
 #include "FadeIn.h"
 
+#include "Accessibility.h"
 #include "BreakOverlayContentView.h"
 #include "WindowHints.h"
 
@@ -80,6 +81,10 @@ void QtOverlayWindowLayer::addWindow(QScreen* screen)
         [this, run] { run(m_onGuide); });
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->setWindowTitle(QStringLiteral("Tavrin"));
+    // One display announces the break; the others are plain windows, so that it is said once.
+    if (!m_windows.isEmpty()) {
+        Accessibility::setRole(window, QAccessible::Window);
+    }
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     // Full screen and above: in the window manager's full-screen layer, over a focused full-screen window.
     WindowHints::applyTo(window, {WindowHints::Layer::above, true, true, false, true});

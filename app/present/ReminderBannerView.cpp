@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReminderBannerView.h"
 
+#include "Accessibility.h"
 #include "SymbolIcon.h"
 #include "TavrinFont.h"
 #include "TextLines.h"
@@ -140,6 +141,7 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
         SymbolIcon::pixmap(QStringLiteral("xmark"), QSize(10, 10), secondaryText(palette()), devicePixelRatioF()));
     close->setIconSize(QSize(10, 10));
     close->setToolTip(Texts::tr("关闭"));
+    close->setAccessibleName(close->toolTip());
     connect(close, &QToolButton::clicked, this, [onClose = std::move(onClose)] { onClose(); });
     m_close = close;
     row->addWidget(close, 0, Qt::AlignVCenter);
@@ -151,6 +153,10 @@ ReminderBannerView::ReminderBannerView(const BannerContent& content, std::functi
         const QStringList lines = TextLines::wrap(*content.subtitle, m_subtitle->font(), kWidth - taken, 2);
         m_subtitle->setText(lines.join(u'\n'));
     }
+    // Said by a screen reader as it appears, as a desktop notification is.
+    Accessibility::setRole(this, QAccessible::Notification);
+    setAccessibleName(content.title);
+    setAccessibleDescription(content.subtitle.value_or(QString()));
     setFixedWidth(kWidth);
     setFixedHeight(heightForWidth(kWidth) > 0 ? heightForWidth(kWidth) : sizeHint().height());
     // Over everything, a focused full-screen window included (a video, a presentation), where an "above"

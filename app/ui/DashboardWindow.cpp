@@ -2,6 +2,7 @@
 #include "DashboardWindow.h"
 #include "PauseMenu.h"
 
+#include "Accessibility.h"
 #include "AppAssets.h"
 #include "AppState.h"
 #include "Clock.h"
@@ -42,11 +43,13 @@ DashboardWindow::DashboardWindow(AppState& state, const Appearance& appearance, 
 {
     setWindowTitle(QStringLiteral("Tavrin Kelomar"));
     setObjectName(QStringLiteral("dashboard"));
-    setMinimumSize(kMinimumSize);
-    resize(kDefaultSize);
+    Accessibility::setRole(this, QAccessible::Window);
     UnifiedWindowChrome::apply(this, appearance);
+    QWidget* content = UnifiedWindowChrome::scrollingPage(this);
+    content->setMinimumSize(kMinimumSize);
+    UnifiedWindowChrome::fitToScreen(this, kMinimumSize, kDefaultSize);
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(content);
     page->setContentsMargins(50, 24, 50, 40);
     page->setSpacing(16);
 

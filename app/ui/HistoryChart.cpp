@@ -39,6 +39,7 @@ HistoryChart::HistoryChart(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(Texts::tr("每日使用时长与疲劳峰值"));
     setFont(TavrinFont::make(11));
 }
@@ -86,6 +87,70 @@ std::optional<std::size_t> HistoryChart::dayAt(const QPoint& point) const
     return std::min(m_days.size() - 1, static_cast<std::size_t>((point.x() - area.left()) / slotWidth()));
 }
 
+QString HistoryChart::accessibleItemText(int index) const
+{
+    return HistoryModel::dayDetails(m_days[static_cast<std::size_t>(index)]);
+}
+
+QRect HistoryChart::accessibleItemRect(int index) const
+{
+    const QRectF area = plotArea();
+    return QRectF(area.left() + slotWidth() * index, area.top(), slotWidth(), area.height()).toAlignedRect();
+}
+
+void HistoryChart::choose(std::size_t index)
+{
+    m_hovered = index;
+    update();
+    const QRect slot = accessibleItemRect(static_cast<int>(index));
+    ChartPlot::showTip(this, mapToGlobal(QPoint(slot.center().x(), slot.top())),
+                       accessibleItemText(static_cast<int>(index)));
+    Accessibility::itemFocused(this, static_cast<int>(index));
+}
+
+void HistoryChart::keyPressEvent(QKeyEvent* event)
+{
+    if (m_days.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::size_t last = m_days.size() - 1;
+    const std::size_t at = m_hovered.value_or(last);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        choose(at == 0 ? 0 : at - 1);
+        break;
+    case Qt::Key_Right:
+        choose(std::min(at + 1, last));
+        break;
+    case Qt::Key_Home:
+        choose(0);
+        break;
+    case Qt::Key_End:
+        choose(last);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void HistoryChart::focusInEvent(QFocusEvent* event)
+{
+    // Today first: the day a person most often looks for.
+    if (!m_days.empty()) {
+        choose(m_hovered.value_or(m_days.size() - 1));
+    }
+    QWidget::focusInEvent(event);
+}
+
+void HistoryChart::focusOutEvent(QFocusEvent* event)
+{
+    m_hovered.reset();
+    ChartPlot::showTip(this, {}, QString());
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void HistoryChart::mouseMoveEvent(QMouseEvent* event)
 {
     const auto day = dayAt(event->position().toPoint());
@@ -113,6 +178,10 @@ void HistoryChart::paintEvent(QPaintEvent*)
     const QColor& accent = colours.accent;
     const QColor& secondary = colours.secondary;
     const QFontMetricsF metrics(font());
+    if (hasFocus()) {
+        painter.setPen(QPen(ThemeColors::withAlpha(accent, 0.6), 1.5));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 7, 7);
+    }
 
     // Axes: hours at the left, percent at the right, on the same grid lines.
     const int step = m_topHours <= 6 ? 1 : m_topHours <= 12 ? 2 : 4;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Accessibility.h"
 #include "HistoryModel.h"
 
 #include <QWidget>
@@ -8,8 +9,9 @@
 // The period's days side by side: a bar of active time per day (hours at the left), the day's fatigue
 // peak as a dot over it (percent at the right), dates along the bottom. A day without use keeps its
 // place with a short mark on the baseline. Hovering a day shows its figures. Drawn with the palette in
-// force, so it follows a light/dark switch.
-class HistoryChart final : public QWidget
+// force, so it follows a light/dark switch. From the keyboard, the arrow keys, Home and End go from day to day
+// with the same figures; assistive technology reads every day's.
+class HistoryChart final : public QWidget, public AccessibleItems
 {
     Q_OBJECT
 
@@ -26,14 +28,23 @@ public:
 
     QSize minimumSizeHint() const override { return {480, 240}; }
 
+    int accessibleItemCount() const override { return static_cast<int>(m_days.size()); }
+    QString accessibleItemText(int index) const override;
+    QRect accessibleItemRect(int index) const override;
+    int accessibleCurrentItem() const override { return m_hovered ? static_cast<int>(*m_hovered) : -1; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QRectF plotArea() const;
     double slotWidth() const;
+    void choose(std::size_t index);
 
     std::vector<HistoryModel::Day> m_days;
     int m_topHours = 2;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryWindow.h"
 
+#include "Accessibility.h"
 #include "AppState.h"
 #include "Clock.h"
 #include "DashboardCards.h"
@@ -75,11 +76,13 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     }
     setWindowTitle(Texts::tr("使用历史"));
     setObjectName(QStringLiteral("history"));
-    setMinimumSize(820, 600);
-    resize(1000, 680);
+    Accessibility::setRole(this, QAccessible::Window);
     UnifiedWindowChrome::apply(this, m_services.appearance);
+    QWidget* content = UnifiedWindowChrome::scrollingPage(this);
+    content->setMinimumSize(820, 600);
+    UnifiedWindowChrome::fitToScreen(this, QSize(820, 600), QSize(1000, 680));
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout(content);
     page->setContentsMargins(44, 24, 44, 32);
     page->setSpacing(18);
 
@@ -106,7 +109,8 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
         button->setStyleSheet(QStringLiteral("QPushButton { padding: 5px 14px; border: 1px solid palette(mid); "
                                              "background: palette(button); %1 }"
                                              "QPushButton:checked { background: palette(highlight); "
-                                             "color: palette(highlighted-text); border-color: palette(highlight); }")
+                                             "color: palette(highlighted-text); border-color: palette(highlight); }"
+                                             "QPushButton:focus { border: 2px solid palette(text); }")
                                   .arg(corners));
         m_periods->addButton(button, days);
         segments->addWidget(button);
@@ -119,7 +123,8 @@ HistoryWindow::HistoryWindow(AppState& state, Services services, QWidget* parent
     m_export->setFont(TavrinFont::make(13));
     m_export->setAutoDefault(false);
     m_export->setStyleSheet(QStringLiteral("QPushButton { padding: 5px 14px; border: 1px solid palette(mid); "
-                                           "border-radius: 7px; background: palette(button); }"));
+                                           "border-radius: 7px; background: palette(button); }"
+                                           "QPushButton:focus { border: 2px solid palette(text); }"));
     m_export->setToolTip(Texts::tr("把全部使用记录和休息记录导出为 usage.csv 和 breaks.csv"));
     connect(m_export, &QPushButton::clicked, this, [this] { chooseExportFolder(); });
     header->addWidget(m_export);

@@ -2,6 +2,7 @@
 #include "MenuBarPanel.h"
 #include "PauseMenu.h"
 
+#include "Accessibility.h"
 #include "AppState.h"
 #include "DashboardModel.h"
 #include "ReminderStatus.h"
@@ -49,9 +50,13 @@ QPushButton* actionButton(const QString& text, const QIcon& icon)
     auto* button = new QPushButton(icon, text);
     button->setFlat(true);
     // A checked row (the meeting/film toggle) looks like the others: its switch tells the state.
+    // The focus ring in the text colour, visible in both themes; a transparent one keeps the text in place.
     button->setStyleSheet(
-        QStringLiteral("QPushButton { text-align: left; padding: 4px 6px; } QPushButton:checked { border: none; }"));
+        QStringLiteral("QPushButton { text-align: left; padding: 2px 4px; border: 2px solid transparent; "
+                       "border-radius: 6px; } QPushButton:focus { border-color: palette(text); }"));
     button->setFont(TavrinFont::make(13));
+    // Return and Enter press the row that has the focus, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -64,6 +69,8 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(kWidth);
     setWindowTitle(Texts::tr("Tavrin 状态"));
+    Accessibility::setRole(this, QAccessible::Window);
+    Accessibility::listAmongWindows(this);
 
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(14, 14, 14, 14);
@@ -90,6 +97,7 @@ MenuBarPanel::MenuBarPanel(AppState& state, QWidget* parent)
     m_bar->setRange(0, 100);
     m_bar->setTextVisible(false);
     m_bar->setFixedHeight(6);
+    m_bar->setAccessibleName(Texts::tr("疲劳值"));
     stack->addWidget(m_bar);
 
     auto* figures = new QHBoxLayout;

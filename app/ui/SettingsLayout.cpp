@@ -59,6 +59,10 @@ QWidget* addRow(QVBoxLayout* section, const QString& title, QWidget* control)
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     auto* label = new ToneLabel(title, ToneLabel::Tone::primary, TavrinFont::make(14));
+    // The title names the control for a screen reader; a group's fields are named one by one.
+    if (control->focusPolicy() != Qt::NoFocus) {
+        label->setBuddy(control);
+    }
     row->addWidget(label);
     row->addStretch(1);
     row->addWidget(control);

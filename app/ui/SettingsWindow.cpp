@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsWindow.h"
 
-#include "BusySignal.h"
-
+#include "Accessibility.h"
 #include "AppState.h"
 #include "BackgroundImport.h"
 #include "BusySignal.h"
@@ -52,6 +51,17 @@ using SettingsLayout::addRow;
 
 namespace {
 
+// A text with one link. Tab and Shift+Tab pass over it as over any control: QLabel would walk its links
+// instead, and with a single link Shift+Tab never left it.
+class LinkLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 QPushButton* smallButton(const QString& text)
 {
     auto* button = new QPushButton(text);
@@ -69,10 +79,12 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
 {
     setObjectName(QStringLiteral("settings"));
     setWindowTitle(Texts::tr("Tavrin 设置"));
+    Accessibility::setRole(this, QAccessible::Window);
     UnifiedWindowChrome::apply(this, m_services.appearance);
 
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAccessibleName(windowTitle());
     scroll->setWidgetResizable(true);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -88,8 +100,7 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     const int width = kContentWidth + 28 * 2 + scroll->verticalScrollBar()->sizeHint().width();
-    setMinimumSize(width, kMinimumHeight);
-    resize(width, kMinimumHeight);
+    UnifiedWindowChrome::fitToScreen(this, QSize(width, kMinimumHeight), QSize(width, kMinimumHeight));
 
     connect(&m_state.settingsStore(), &SettingsStore::settingsChanged, this, &SettingsWindow::refresh);
     refresh();
@@ -128,6 +139,7 @@ void SettingsWindow::buildSections(QWidget* content)
     QVBoxLayout* notices = SettingsLayout::addSection(page, Texts::tr("通知"), appearance);
     addSwitch(notices, QStringLiteral("notificationEnabled"), Texts::tr("通知提醒"), &AppSettings::notificationEnabled);
     m_reminderStyle = picker(&AppSettings::reminderStyle, 132);
+    m_reminderStyle->setAccessibleName(Texts::tr("提醒方式"));
     m_rows.insert(QStringLiteral("reminderStyle"),
                   {addRow(notices, Texts::tr("提醒方式"), m_reminderStyle), m_reminderStyle});
     addSwitch(notices, QStringLiteral("notifyBeforeOverlay"), Texts::tr("在全屏弹窗出现前通知提醒"),
@@ -138,11 +150,13 @@ void SettingsWindow::buildSections(QWidget* content)
     addSwitch(notices, QStringLiteral("showSkipButton"), Texts::tr("在全屏弹窗中展示跳过按钮"),
               &AppSettings::showSkipButton);
     addSwitch(notices, QStringLiteral("guideDuringBreak"), Texts::tr("休息时跟练"), &AppSettings::guideDuringBreak);
-    addRow(notices, Texts::tr("不适合我的动作"), excludedMovesButton());
+    QPushButton* excluded = excludedMovesButton();
+    excluded->setAccessibleName(Texts::tr("不适合我的动作"));
+    addRow(notices, excluded->accessibleName(), excluded);
     m_postpone = new QComboBox;
     m_postpone->setFont(TavrinFont::make(13));
     m_postpone->setFixedWidth(132);
-    m_postpone->setAccessibleName(Texts::tr("推迟时长"));
+    Accessibility::nameByPurpose(m_postpone);
     for (const qint64 minutes : AppSettings::kPostponeChoices) {
         m_postpone->addItem(Texts::tr("%n 分钟", nullptr, static_cast<int>(minutes)), QVariant::fromValue(minutes));
     }
@@ -157,11 +171,16 @@ void SettingsWindow::buildSections(QWidget* content)
         const QSignalBlocker blocker(m_postpone);
         m_postpone->setCurrentIndex(m_postpone->findData(QVariant::fromValue(settings.postponeMinutes)));
     });
-    m_rows.insert(QStringLiteral("postponeMinutes"), {addRow(notices, Texts::tr("推迟时长"), m_postpone), m_postpone});
+    m_postpone->setAccessibleName(Texts::tr("推迟时长"));
+    m_rows.insert(QStringLiteral("postponeMinutes"),
+                  {addRow(notices, m_postpone->accessibleName(), m_postpone), m_postpone});
     m_background = picker(&AppSettings::overlayBackground, 90);
+    m_background->setAccessibleName(Texts::tr("全屏弹窗背景"));
     m_upload = smallButton(Texts::tr("上传"));
+    m_upload->setAccessibleName(Texts::tr("上传背景图片"));
     connect(m_upload, &QPushButton::clicked, this, [this] { chooseBackgroundImage(); });
     m_test = smallButton(Texts::tr("测试"));
+    m_test->setAccessibleName(Texts::tr("测试全屏弹窗"));
     // Starts a break exactly as "rest now" does: on a later turn of the event loop.
     connect(m_test, &QPushButton::clicked, this, [this] { m_state.requestBreak(); });
     m_refreshers.append([this](const AppSettings& settings) {
@@ -172,9 +191,10 @@ void SettingsWindow::buildSections(QWidget* content)
     QVBoxLayout* rules = SettingsLayout::addSection(page, Texts::tr("规则"), appearance);
     auto* messageBlock = new QVBoxLayout;
     messageBlock->setSpacing(8);
-    messageBlock->addWidget(
-        new ToneLabel(Texts::tr("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14)));
+    auto* messageTitle = new ToneLabel(Texts::tr("全屏提醒的提醒内容"), ToneLabel::Tone::primary, TavrinFont::make(14));
+    messageBlock->addWidget(messageTitle);
     m_breakMessage = new FieldLineEdit(appearance, QMargins(12, 9, 12, 9));
+    messageTitle->setBuddy(m_breakMessage);
     m_breakMessage->setPlaceholderText(Texts::tr("你已经持续工作 45 分钟啦"));
     m_breakMessage->setMaxLength(static_cast<int>(AppSettings::kMaximumBreakMessageLength));
     connect(m_breakMessage, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -200,12 +220,16 @@ void SettingsWindow::buildSections(QWidget* content)
     m_workMinutes = numberField(SettingsBindings::workMinutes, SettingsBindings::withWorkMinutes);
     m_restMinutes = numberField(SettingsBindings::restMinutes, SettingsBindings::withRestMinutes);
     m_restSeconds = numberField(SettingsBindings::restSeconds, SettingsBindings::withRestSeconds);
+    m_workMinutes->setAccessibleName(Texts::tr("工作时长（分钟）"));
+    m_restMinutes->setAccessibleName(Texts::tr("休息时长（分钟）"));
+    m_restSeconds->setAccessibleName(Texts::tr("休息时长（秒）"));
     addRow(rules, Texts::tr("规则"),
            SettingsLayout::group({SettingsLayout::groupText(Texts::tr("工作")), m_workMinutes,
                                   SettingsLayout::groupText(Texts::tr("分后，休息")), m_restMinutes,
                                   SettingsLayout::groupText(Texts::tr("分")), m_restSeconds,
                                   SettingsLayout::groupText(Texts::tr("秒"))}));
     m_nagMinutes = numberField(SettingsBindings::nagMinutes, SettingsBindings::withNagMinutes);
+    m_nagMinutes->setAccessibleName(Texts::tr("疲劳值 100% 时的提醒间隔（分钟）"));
     QWidget* nag = SettingsLayout::group({SettingsLayout::groupText(Texts::tr("100% 时每隔")), m_nagMinutes,
                                           SettingsLayout::groupText(Texts::tr("分钟提醒"))});
     m_rows.insert(QStringLiteral("nagIntervalSeconds"), {addRow(rules, Texts::tr("通知间隔"), nag), nag});
@@ -262,6 +286,8 @@ void SettingsWindow::buildSections(QWidget* content)
                                           settings.microPauseSeconds = seconds;
                                           return settings.withinLimits();
                                       });
+    m_microPauseMinutes->setAccessibleName(Texts::tr("微休息间隔（分钟）"));
+    m_microPauseSeconds->setAccessibleName(Texts::tr("微休息时长（秒）"));
     QWidget* rhythm = SettingsLayout::group({SettingsLayout::groupText(Texts::tr("每工作")), m_microPauseMinutes,
                                              SettingsLayout::groupText(Texts::tr("分钟，停")), m_microPauseSeconds,
                                              SettingsLayout::groupText(Texts::tr("秒"))});
@@ -269,19 +295,22 @@ void SettingsWindow::buildSections(QWidget* content)
 
     QVBoxLayout* look = SettingsLayout::addSection(page, Texts::tr("外观"), appearance);
     m_theme = picker(&AppSettings::theme, 132);
-    addRow(look, Texts::tr("主题"), m_theme);
+    m_theme->setAccessibleName(Texts::tr("主题"));
+    addRow(look, m_theme->accessibleName(), m_theme);
     // Named in both languages, so that whoever cannot read the one shown still finds it.
     m_language = picker(&AppSettings::language, 132);
+    m_language->setAccessibleName(QStringLiteral("语言 / Language"));
     QWidget* language =
         SettingsLayout::group({m_language, SettingsLayout::groupText(Texts::tr("重新启动 Tavrin 后生效"))});
     m_rows.insert(QStringLiteral("language"), {addRow(look, QStringLiteral("语言 / Language"), language), language});
 
     QVBoxLayout* other = SettingsLayout::addSection(page, Texts::tr("其他"), appearance);
-    m_contact = new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));
+    m_contact = new LinkLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));
     m_contact->setFont(TavrinFont::make(13));
     m_contact->setTextFormat(Qt::RichText);
     m_contact->setOpenExternalLinks(true);
     m_contact->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_contact->setAccessibleName(Texts::tr("联系开发者：%1").arg(DashboardModel::kContactAddress));
     addRow(other, Texts::tr("联系开发者"), m_contact);
     page->addStretch(1);
 }
@@ -361,6 +390,7 @@ QPushButton* SettingsWindow::excludedMovesButton()
             leftOut += action->isChecked() ? 1 : 0;
         }
         button->setText(leftOut == 0 ? Texts::tr("无") : Texts::tr("已排除 %1 个").arg(leftOut));
+        button->setAccessibleDescription(button->text());
     });
     return button;
 }
@@ -379,6 +409,7 @@ template <typename E>
 QComboBox* SettingsWindow::picker(E AppSettings::*field, int width)
 {
     auto* box = new QComboBox;
+    Accessibility::nameByPurpose(box);
     box->setFont(TavrinFont::make(13));
     box->setFixedWidth(width);
     for (const auto& entry : EnumTraits<E>::cases) {

@@ -3,7 +3,11 @@
 
 #include "ThemeColors.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,6 +24,33 @@ UnifiedWindowChrome::UnifiedWindowChrome(QWidget* window, const Appearance& appe
     m_window->setAutoFillBackground(true);
     m_window->installEventFilter(this);
     fillPage();
+}
+
+QWidget* UnifiedWindowChrome::scrollingPage(QWidget* window)
+{
+    auto* scroll = new QScrollArea(window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // It takes the focus, so that the keys scroll it: named after its window.
+    scroll->setAccessibleName(window->windowTitle());
+    // The page colour shows through.
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* page = new QWidget;
+    scroll->setWidget(page);
+    page->setAutoFillBackground(false);
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    return page;
+}
+
+void UnifiedWindowChrome::fitToScreen(QWidget* window, QSize minimum, QSize preferred)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    // Room for the window manager's frame.
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : preferred;
+    window->setMinimumSize(minimum.boundedTo(room));
+    window->resize(preferred.boundedTo(room));
 }
 
 void UnifiedWindowChrome::fillPage()

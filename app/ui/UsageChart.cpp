@@ -48,6 +48,30 @@ UsageChartData::Geometry UsageChart::plotGeometry() const
                                     QSizeF(metrics.horizontalAdvance(QStringLiteral("100%")), metrics.height()));
 }
 
+int UsageChart::accessibleItemCount() const
+{
+    return static_cast<int>(m_points.size()) + (m_currentHour >= 0 ? 1 : 0);
+}
+
+QString UsageChart::accessibleItemText(int index) const
+{
+    if (index == m_points.size()) {
+        return Texts::tr("当前时间");
+    }
+    const UsagePoint& point = m_points[index];
+    return Texts::tr("%1:00 · 疲劳 %2%").arg(point.hour, 2, 10, QLatin1Char('0')).arg(std::lround(point.value));
+}
+
+QRect UsageChart::accessibleItemRect(int index) const
+{
+    const UsageChartData::Geometry layout = plotGeometry();
+    if (index < layout.curve.size()) {
+        return QRectF(layout.curve[index] - QPointF(5, 5), QSizeF(10, 10)).toAlignedRect();
+    }
+    const double x = layout.markerX.value_or(layout.plot.right());
+    return QRectF(x - 2, layout.plot.top(), 4, layout.zeroY - layout.plot.top()).toAlignedRect();
+}
+
 void UsageChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -107,8 +131,7 @@ void UsageChart::mouseMoveEvent(QMouseEvent* event)
         const double step = layout.curve.size() > 1 ? layout.curve[1].x() - layout.curve[0].x() : layout.plot.width();
         const auto index = static_cast<qsizetype>(std::lround((event->position().x() - layout.curve[0].x()) / step));
         if (index >= 0 && index < m_points.size()) {
-            const UsagePoint& point = m_points[index];
-            text = Texts::tr("%1:00 · 疲劳 %2%").arg(point.hour, 2, 10, QLatin1Char('0')).arg(std::lround(point.value));
+            text = accessibleItemText(static_cast<int>(index));
         }
     }
     ChartPlot::showTip(this, event->globalPosition().toPoint(), text);

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Accessibility.h"
 #include "AppStateFixture.h"
 #include "BackgroundImport.h"
 #include "BannerTexts.h"
 #include "BreakOverlayContentView.h"
+#include "BreakOverlayPresenter.h"
 #include "ControlAdaptor.h"
 #include "DashboardCards.h"
 #include "DashboardModel.h"
 #include "DashboardWindow.h"
 #include "DataPaths.h"
 #include "FormatDuration.h"
+#include "GuideView.h"
+#include "GuidedMoves.h"
 #include "HistoryChart.h"
 #include "HistoryWindow.h"
 #include "MenuBarPanel.h"
+#include "MicroPauseCard.h"
 #include "NumberField.h"
 #include "OverlayBackground.h"
 #include "OverlayTextLabel.h"
@@ -83,6 +88,129 @@ void showAndWait(Window& window)
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
+// Every window, the overlay (its buttons taking keys), both banners, the micro-pause card and the panel, over one
+// AppState, as a person meets them.
+struct EveryWindow
+{
+    explicit EveryWindow(AppStateFixture& app)
+        : panel(app.state())
+        , dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()))
+        , settings(app.state(), {app.appearance, app.clock, app.log, app.dir.filePath("bg")})
+        , history(app.state(),
+                  {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()), app.defaults})
+        , background(OverlayBackground::load(std::nullopt, QGuiApplication::primaryScreen()->size()))
+        , overlay(breakOptions(), background, {}, {}, {})
+        , card(QStringLiteral("放松肩膀"), [] {})
+    {
+        OverlayContent content;
+        content.countdown = QStringLiteral("2:59");
+        content.timeLeft = BreakOverlayPresenter::timeLeft(179);
+        content.tip = OverlayTips::tip(0);
+        content.guideOffered = true;
+        content.keysReady = true;
+        overlay.showContent(content);
+        overlay.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        for (const BannerNotice& notice : {BannerNotice{BannerNotice::Kind::breakComing, 10, {}},
+                                           BannerNotice{BannerNotice::Kind::breakDue, 0, QStringLiteral("起来走走")}}) {
+            banners.push_back(std::make_unique<ReminderBannerView>(
+                BannerTexts::content(notice), [] {}, [] {}, [] {}));
+        }
+    }
+    static BreakOptions breakOptions()
+    {
+        BreakOptions options;
+        options.message = QStringLiteral("站起来活动一下");
+        options.duration = 180;
+        options.postponeMinutes = 5;
+        return options;
+    }
+    // Shows them all and returns them, the panel first; it comes up last, since a popup closes when another window
+    // comes up.
+    QList<QWidget*> show()
+    {
+        QList<QWidget*> windows{&dashboard, &settings, &history, &overlay, &card};
+        for (const auto& banner : banners) {
+            windows.append(banner.get());
+        }
+        for (QWidget* window : windows) {
+            window->show();
+            if (!QTest::qWaitForWindowExposed(window)) {
+                return {};
+            }
+        }
+        panel.popUp(QRect(600, 0, 20, 20));
+        windows.prepend(&panel);
+        return QTest::qWaitForWindowExposed(&panel) ? windows : QList<QWidget*>();
+    }
+
+    MenuBarPanel panel;
+    DashboardWindow dashboard;
+    SettingsWindow settings;
+    HistoryWindow history;
+    OverlayBackground background;
+    BreakOverlayContentView overlay;
+    MicroPauseCard card;
+    std::vector<std::unique_ptr<ReminderBannerView>> banners;
+};
+
+// What a screen reader cannot get from a window: a control a person can reach without a name, or named by its
+// value; the window without a window's role; a chart without values.
+QStringList unreadable(QWidget* window)
+{
+    static const QSet<QAccessible::Role> windowRoles{QAccessible::Window, QAccessible::Dialog,
+                                                     QAccessible::AlertMessage, QAccessible::Notification};
+    QStringList faults;
+    const QString where = QString::fromLatin1(window->metaObject()->className()) + QStringLiteral(": ");
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+    if (!windowRoles.contains(root->role())) {
+        faults.append(where + QStringLiteral("role %1").arg(root->role()));
+    }
+    const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (!child || child->state().invisible) {
+                continue;
+            }
+            const QString name = child->text(QAccessible::Name).trimmed();
+            const QString value = child->text(QAccessible::Value).trimmed();
+            const bool control = child->state().focusable && !child->state().disabled;
+            if (control && (name.isEmpty() || (name == value && child->role() != QAccessible::Button))) {
+                const QObject* object = child->object();
+                faults.append(where + (object ? QString::fromLatin1(object->metaObject()->className()) : QString()) +
+                              QStringLiteral(" named \"%1\"").arg(name));
+            }
+            if (child->role() == QAccessible::Chart && child->childCount() == 0) {
+                faults.append(where + QStringLiteral("a chart without values: ") + name);
+            }
+            walk(child);
+        }
+    };
+    walk(root);
+    return faults;
+}
+
+// The widgets that Tab reaches in a window, one round from the one with the focus, forward or back; a widget
+// that keeps the focus ends the round.
+QList<QWidget*> tabRound(QWidget* window, bool forward)
+{
+    QList<QWidget*> round;
+    QWidget* start = window->focusWidget();
+    for (QWidget* at = start; round.size() < 200;) {
+        QTest::keyClick(at ? at : window, forward ? Qt::Key_Tab : Qt::Key_Backtab);
+        QWidget* next = window->focusWidget();
+        if (!next || next == at) {
+            round.append(nullptr);
+            break;
+        }
+        round.append(next);
+        if (next == start || (!start && round.count(next) > 1)) {
+            break;
+        }
+        at = next;
+    }
+    return round;
+}
+
 } // namespace
 
 // What the panel, the dashboard and the settings window show and store, first as plain view logic, then as
@@ -98,6 +226,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { Accessibility::install(); }
+
     void thePanelAndTheDashboardShowTheDayAndShareMeetingMode()
     {
         AppStateFixture app;
@@ -663,39 +793,11 @@ private slots:
         QApplication::setPalette(ThemeAppearance::lightPalette());
         AppStateFixture app([](AppSettings& s) { s.microPauses = true; }); // the panel says when the next one comes
         app.work(20min);
-        MenuBarPanel panel(app.state());
-        DashboardWindow dashboard(app.state(), app.appearance, app.clock, LocalCalendar(QTimeZone::utc()));
-        SettingsWindow settings(app.state(), settingsServices(app));
-        HistoryWindow history(
-            app.state(), {*app.database, app.appearance, app.clock, LocalCalendar(QTimeZone::utc()), app.defaults});
-        QMessageBox* about = dashboard.showAbout();
-        const OverlayBackground background = OverlayBackground::load(std::nullopt, QSize(960, 1080));
-        BreakOptions options;
-        options.message = QStringLiteral("站起来活动一下");
-        options.postponeMinutes = 5;
-        BreakOverlayContentView overlay(options, background, {}, {}, {});
-        OverlayContent content;
-        content.countdown = QStringLiteral("02:59");
-        content.tip = OverlayTips::tip(0);
-        content.guideOffered = true;
-        overlay.showContent(content);
-        overlay.resize(960, 1080);
-        QList<QWidget*> windows{&dashboard, &settings, &history, about, &overlay};
-        std::vector<std::unique_ptr<ReminderBannerView>> banners;
-        for (const BannerNotice& notice : {BannerNotice{BannerNotice::Kind::breakComing, 10, {}},
-                                           BannerNotice{BannerNotice::Kind::breakDue, 0, QStringLiteral("起来走走")}}) {
-            banners.push_back(std::make_unique<ReminderBannerView>(
-                BannerTexts::content(notice), [] {}, [] {}, [] {}));
-            windows.append(banners.back().get());
-        }
-        for (QWidget* window : windows) {
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-        }
-        // Last, since a popup closes when another window comes up.
-        panel.popUp(QRect(600, 0, 20, 20));
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        windows.prepend(&panel);
+        EveryWindow every(app);
+        QList<QWidget*> windows = every.show();
+        QMessageBox* about = every.dashboard.showAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        windows.append(about);
         app.appearance.mode = dark ? ThemeMode::dark : ThemeMode::light;
         QApplication::setPalette(dark ? ThemeAppearance::darkPalette() : ThemeAppearance::lightPalette());
         QCoreApplication::processEvents();
@@ -728,6 +830,122 @@ private slots:
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
         QApplication::setPalette(ThemeAppearance::lightPalette());
+    }
+
+    // A screen reader's view: every window, the overlay, both banners, the card and the panel are windows whose
+    // controls say what they are for, the charts read as values, the time left and the guided move can be read,
+    // and the panel is among the program's windows.
+    void everyWindowReadsToAScreenReader()
+    {
+        AppStateFixture app([](AppSettings& s) { s.microPauses = true; });
+        app.work(20min);
+        EveryWindow every(app);
+        const QList<QWidget*> windows = every.show();
+        QVERIFY(!windows.isEmpty());
+        QStringList faults;
+        for (QWidget* window : windows) {
+            faults += unreadable(window);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+
+        QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+        QVERIFY(application->indexOfChild(QAccessible::queryAccessibleInterface(&every.panel)) >= 0);
+        QAccessibleInterface* countdown = QAccessible::queryAccessibleInterface(every.overlay.countdownLabel());
+        QCOMPARE(countdown->text(QAccessible::Name), QStringLiteral("剩余时间"));
+        QCOMPARE(countdown->text(QAccessible::Description), QStringLiteral("还剩 2 分 59 秒"));
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(every.dashboard.findChild<UsageChart*>());
+        QCOMPARE(chart->child(0)->text(QAccessible::Name), QStringLiteral("00:00 · 疲劳 0%"));
+        QCOMPARE(chart->child(chart->childCount() - 1)->text(QAccessible::Name), QStringLiteral("当前时间"));
+        auto* days = every.history.findChild<HistoryChart*>();
+        QCOMPARE(QAccessible::queryAccessibleInterface(days)->childCount(), static_cast<int>(days->days().size()));
+
+        const GuidedMoves::Routine routine = GuidedMoves::plan(180, 0, {});
+        every.overlay.showGuideFrame(routine, GuidedMoves::frameAt(routine, 0, false));
+        QAccessibleInterface* guide = QAccessible::queryAccessibleInterface(every.overlay.guideView());
+        QCOMPARE(guide->text(QAccessible::Name), GuidedMoves::all()[std::size_t(routine.steps[0].move)].name);
+        QVERIFY(guide->text(QAccessible::Description).startsWith(QStringLiteral("第 1 / ")));
+    }
+
+    // From the keyboard alone: Tab goes round every control of each window and back to where it started, and
+    // Shift+Tab goes the same round backwards; the history's days are read with the arrow keys.
+    void theKeyboardGoesRoundEveryWindow()
+    {
+        AppStateFixture app;
+        app.work(20min);
+        EveryWindow every(app);
+        const QList<QWidget*> windows = every.show();
+        QVERIFY(!windows.isEmpty());
+        for (QWidget* window : {static_cast<QWidget*>(&every.panel), static_cast<QWidget*>(&every.dashboard),
+                                static_cast<QWidget*>(&every.settings), static_cast<QWidget*>(&every.history),
+                                static_cast<QWidget*>(&every.overlay)}) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QList<QWidget*> reachable;
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (widget->isVisibleTo(window) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
+                    reachable.append(widget);
+                }
+            }
+            const QList<QWidget*> forward = tabRound(window, true);
+            const QList<QWidget*> back = tabRound(window, false);
+            const QString name = QString::fromLatin1(window->metaObject()->className());
+            QVERIFY2(!forward.contains(nullptr) && !back.contains(nullptr),
+                     qPrintable(name + QStringLiteral(": a trap")));
+            for (QWidget* widget : reachable) {
+                QVERIFY2(forward.contains(widget) && back.contains(widget),
+                         qPrintable(name + QStringLiteral(" misses ") + widget->metaObject()->className() +
+                                    QStringLiteral(" ") + widget->accessibleName()));
+            }
+        }
+        auto* days = every.history.findChild<HistoryChart*>();
+        days->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(days, Qt::Key_Home);
+        QCOMPARE(days->accessibleCurrentItem(), 0);
+        QTest::keyClick(days, Qt::Key_Right);
+        QCOMPARE(days->accessibleCurrentItem(), 1);
+    }
+
+    // On a small screen or with large text (the suite runs this at 150 % and 200 % too), every window opens within
+    // the screen, and the overlay's texts and buttons stand whole inside it, none over another.
+    void everyWindowFitsItsScreen()
+    {
+        AppStateFixture app;
+        EveryWindow every(app);
+        QVERIFY(!every.show().isEmpty());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (QWidget* window : {static_cast<QWidget*>(&every.dashboard), static_cast<QWidget*>(&every.settings),
+                                static_cast<QWidget*>(&every.history), static_cast<QWidget*>(&every.panel)}) {
+            QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+                     window->metaObject()->className());
+        }
+        for (const bool guiding : {false, true}) {
+            if (guiding) {
+                const GuidedMoves::Routine routine = GuidedMoves::plan(180, 0, {});
+                OverlayContent content;
+                content.guide = routine;
+                content.countdown = QStringLiteral("2:59");
+                content.keysReady = true;
+                every.overlay.showContent(content);
+                every.overlay.showGuideFrame(routine, GuidedMoves::frameAt(routine, 0, false));
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCOMPARE(every.overlay.size(), QGuiApplication::primaryScreen()->size());
+            QList<QRect> placed;
+            for (QWidget* part : every.overlay.findChildren<QWidget*>()) {
+                if (!part->isVisibleTo(&every.overlay) || part->findChildren<QWidget*>().size() > 0) {
+                    continue;
+                }
+                const QRect at(part->mapTo(&every.overlay, QPoint(0, 0)), part->size());
+                QVERIFY2(every.overlay.rect().contains(at), part->metaObject()->className());
+                for (const QRect& other : placed) {
+                    QVERIFY2(!other.intersects(at), part->metaObject()->className());
+                }
+                placed.append(at);
+            }
+            every.overlay.grab().save(QStringLiteral("fit-overlay-%1-%2.png")
+                                          .arg(qRound(QGuiApplication::primaryScreen()->devicePixelRatio() * 100))
+                                          .arg(guiding ? "guide" : "tip"));
+        }
     }
 
     // One state, one line: the panel, the dashboard, --status, the status bars' tooltip and the widget's snapshot
