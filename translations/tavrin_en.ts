@@ -69,6 +69,25 @@
         <source>停止跟练</source>
         <translation>Stop guided moves</translation>
     </message>
+    <message>
+        <source>休息开始</source>
+        <translation>Break started</translation>
+    </message>
+    <message>
+        <source>%1。休息 %2 分 %3 秒。</source>
+        <translation>%1. Break of %2 min %3 s.</translation>
+    </message>
+    <message>
+        <source>剩余时间</source>
+        <translation>Time left</translation>
+    </message>
+</context>
+<context>
+    <name>BreakOverlayPresenter</name>
+    <message>
+        <source>还剩 %1 分 %2 秒</source>
+        <translation>%1 min %2 s left</translation>
+    </message>
 </context>
 <context>
     <name>ClockTime</name>
@@ -634,6 +653,10 @@ Contact the developer: </translation>
         <source>恢复提醒</source>
         <translation>Resume reminders</translation>
     </message>
+    <message>
+        <source>疲劳值</source>
+        <translation>Fatigue</translation>
+    </message>
 </context>
 <context>
     <name>MicroPauseCard</name>
@@ -1192,6 +1215,42 @@ Contact the developer: </translation>
         <source>重新启动 Tavrin 后生效</source>
         <translation>Takes effect after Tavrin restarts</translation>
     </message>
+    <message>
+        <source>上传背景图片</source>
+        <translation>Choose a background image</translation>
+    </message>
+    <message>
+        <source>测试全屏弹窗</source>
+        <translation>Test the break screen</translation>
+    </message>
+    <message>
+        <source>工作时长（分钟）</source>
+        <translation>Work period (minutes)</translation>
+    </message>
+    <message>
+        <source>休息时长（分钟）</source>
+        <translation>Break length (minutes)</translation>
+    </message>
+    <message>
+        <source>休息时长（秒）</source>
+        <translation>Break length (seconds)</translation>
+    </message>
+    <message>
+        <source>疲劳值 100% 时的提醒间隔（分钟）</source>
+        <translation>Reminder interval at 100% fatigue (minutes)</translation>
+    </message>
+    <message>
+        <source>微休息间隔（分钟）</source>
+        <translation>Micro-pause interval (minutes)</translation>
+    </message>
+    <message>
+        <source>微休息时长（秒）</source>
+        <translation>Micro-pause length (seconds)</translation>
+    </message>
+    <message>
+        <source>联系开发者：%1</source>
+        <translation>Contact: %1</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -1354,6 +1413,10 @@ Contact the developer: </translation>
     <message>
         <source>%1:00 · 疲劳 %2%</source>
         <translation>%1:00 · Fatigue %2%</translation>
+    </message>
+    <message>
+        <source>当前时间</source>
+        <translation>Current time</translation>
     </message>
 </context>
 <context>
