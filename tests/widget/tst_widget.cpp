@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Accessibility.h"
 #include "FakeClock.h"
 #include "ManualScheduler.h"
 #include "RecordingSystemLog.h"
@@ -488,6 +489,23 @@ private slots:
         file = snapshot(Mode::resting);
         preview.onReloadTimelines(QStringLiteral("TavrinStatusWidget"));
         QCOMPARE(preview.current().snapshot->mode, Mode::resting);
+    }
+
+    // A screen reader finds the widget as a window and reads what it draws.
+    void theWidgetReadsToAScreenReader()
+    {
+        Accessibility::install();
+        ManualScheduler scheduler(m_clock);
+        QSettings settings(m_dir.filePath(QStringLiteral("TavrinWidget.conf")), QSettings::IniFormat);
+        StatusWidgetWindow window(settings, scheduler);
+        const WidgetSnapshot shown = snapshot(Mode::working);
+        window.showEntry(StatusEntry{kNow, shown, false});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.grab();
+        QAccessibleInterface* widget = QAccessible::queryAccessibleInterface(&window);
+        QCOMPARE(widget->role(), QAccessible::Window);
+        QVERIFY(widget->text(QAccessible::Description).contains(shown.workedText()));
     }
 
     // Dragged, the widget moves in many steps: its place is written once, when it has come to rest.
