@@ -108,6 +108,8 @@ BreakOverlayContentView::BreakOverlayContentView(const BreakOptions& options, co
     stack->addLayout(buttons);
 
     auto* outer = new QVBoxLayout(this);
+    // The window is its display, whatever its content asks for.
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
     outer->setContentsMargins(24, 24, 24, 24);
     outer->addStretch(1);
     outer->addWidget(column, 0, Qt::AlignHCenter);

@@ -809,7 +809,12 @@ private slots:
             return label ? std::optional(label->text()) : std::nullopt;
         };
         QStringList faint;
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
         for (QWidget* window : windows) {
+            // Large text makes the screen smaller: still every window within it.
+            if (window->width() > screen.width() || window->height() > screen.height()) {
+                faint.append(QStringLiteral("larger than the screen: ") + window->metaObject()->className());
+            }
             for (const QString& text : TextContrast::faintTexts(window, overlayText)) {
                 faint.append(window->metaObject()->className() + QStringLiteral(": ") + text);
             }
@@ -824,9 +829,10 @@ private slots:
                 }
             }
             window->grab().save(
-                QStringLiteral("contrast-%1-%2-%3%4.png")
+                QStringLiteral("contrast-%1-%2-%3%4-%5.png")
                     .arg(windows.indexOf(window))
-                    .arg(window->metaObject()->className(), dark ? "dark" : "light", english ? "-en" : ""));
+                    .arg(window->metaObject()->className(), dark ? "dark" : "light", english ? "-en" : "")
+                    .arg(qRound(window->devicePixelRatioF() * 100)));
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
         QApplication::setPalette(ThemeAppearance::lightPalette());
@@ -905,19 +911,13 @@ private slots:
         QCOMPARE(days->accessibleCurrentItem(), 1);
     }
 
-    // On a small screen or with large text (the suite runs this at 150 % and 200 % too), every window opens within
-    // the screen, and the overlay's texts and buttons stand whole inside it, none over another.
+    // On a short screen or with large text (the suite runs this at 150 % and 200 % too), the overlay keeps to its
+    // screen, with the tip or the guided move, and its texts and buttons stand whole inside it, none over another.
     void everyWindowFitsItsScreen()
     {
         AppStateFixture app;
         EveryWindow every(app);
         QVERIFY(!every.show().isEmpty());
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        for (QWidget* window : {static_cast<QWidget*>(&every.dashboard), static_cast<QWidget*>(&every.settings),
-                                static_cast<QWidget*>(&every.history), static_cast<QWidget*>(&every.panel)}) {
-            QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
-                     window->metaObject()->className());
-        }
         for (const bool guiding : {false, true}) {
             if (guiding) {
                 const GuidedMoves::Routine routine = GuidedMoves::plan(180, 0, {});
