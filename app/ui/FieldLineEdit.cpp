@@ -26,9 +26,12 @@ void FieldLineEdit::paintEvent(QPaintEvent* event)
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(ThemeColors::withAlpha(ThemeColors::primaryText(palette()), hasFocus() ? 0.35 : 0.12), 1));
+        // With the focus, a border in the accent colour twice as wide: plain in either theme.
+        const qreal border = hasFocus() ? 2 : 1;
+        painter.setPen(hasFocus() ? QPen(ThemeColors::accent(palette()), border)
+                                  : QPen(ThemeColors::withAlpha(ThemeColors::primaryText(palette()), 0.12), border));
         painter.setBrush(ThemeColors::fieldBackground(m_appearance));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(border / 2, border / 2, -border / 2, -border / 2), 8, 8);
     }
     QLineEdit::paintEvent(event);
 }

@@ -60,6 +60,17 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+    // The focus shows as a ring in the accent colour, as on the other controls.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(ThemeColors::accent(palette()), 1.5));
+            painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+        }
+    }
 };
 
 QPushButton* smallButton(const QString& text)
@@ -84,7 +95,8 @@ SettingsWindow::SettingsWindow(AppState& state, Services services, QWidget* pare
 
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setAccessibleName(windowTitle());
+    // No stop of its own for Tab, where its focus could not be seen: it follows the focus through the page.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -307,6 +319,7 @@ void SettingsWindow::buildSections(QWidget* content)
     QVBoxLayout* other = SettingsLayout::addSection(page, Texts::tr("其他"), appearance);
     m_contact = new LinkLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(DashboardModel::kContactAddress));
     m_contact->setFont(TavrinFont::make(13));
+    m_contact->setContentsMargins(4, 2, 4, 2);
     m_contact->setTextFormat(Qt::RichText);
     m_contact->setOpenExternalLinks(true);
     m_contact->setTextInteractionFlags(Qt::TextBrowserInteraction);

@@ -31,7 +31,8 @@ SwitchToggle::SwitchToggle(QWidget* parent)
 QSize SwitchToggle::sizeHint() const
 {
     // Room for the focus ring around the track.
-    return kTrack + QSize(4, 4);
+    // Room around the track for the focus ring.
+    return kTrack + QSize(8, 8);
 }
 
 void SwitchToggle::setCheckedSilently(bool on)
@@ -112,12 +113,11 @@ void SwitchToggle::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::white);
     painter.drawEllipse(knobRect);
 
-    // The focus ring only for keyboard users, as the platform styles do.
+    // The focus ring only for keyboard users, as the platform styles do: in the text colour, apart from the track,
+    // so that it shows on the switch on and off, in either theme.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QColor ring = accent;
-        ring.setAlphaF(0.5f);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(ring, 2));
-        painter.drawRoundedRect(track.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1.5));
+        painter.drawRoundedRect(track.adjusted(-2.5, -2.5, 2.5, 2.5), radius + 2.5, radius + 2.5);
     }
 }

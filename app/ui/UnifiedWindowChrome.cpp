@@ -31,8 +31,8 @@ QWidget* UnifiedWindowChrome::scrollingPage(QWidget* window)
     auto* scroll = new QScrollArea(window);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    // It takes the focus, so that the keys scroll it: named after its window.
-    scroll->setAccessibleName(window->windowTitle());
+    // No stop of its own for Tab, where its focus could not be seen: it follows the focus through the page.
+    scroll->setFocusPolicy(Qt::NoFocus);
     // The page colour shows through.
     scroll->viewport()->setAutoFillBackground(false);
     auto* page = new QWidget;
