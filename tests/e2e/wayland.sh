@@ -10,6 +10,8 @@ fail() { echo "FAIL: $*" >&2; cat "$work"/*.out >&2; exit 1; }
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" WAYLAND_DISPLAY=tavrin-test HOME="$work" XDG_CONFIG_HOME="$work/config" \
     XDG_DATA_HOME="$work/data" DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent
+# Tavrin's source language, whatever the machine's: its log lines below are matched as written.
+export LANG=C.UTF-8 LANGUAGE=zh_CN && unset LC_ALL LC_MESSAGES
 # A private session bus, so that a break can be asked for from the shell.
 dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 >"$work/bus" || fail "no session bus"
 export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p "$work/bus")"
