@@ -840,8 +840,10 @@ private slots:
 
     // A screen reader's view: every window, the overlay, both banners, the card and the panel are windows whose
     // controls say what they are for, the charts read as values, the time left and the guided move can be read,
-    // and the panel is among the program's windows.
-    void everyWindowReadsToAScreenReader()
+    // and the panel is among the program's windows. From the keyboard alone, Tab goes round every control of each
+    // window and back to where it started, Shift+Tab the same round backwards, and the history's days are read
+    // with the arrow keys.
+    void everyWindowServesAScreenReaderAndTheKeyboard()
     {
         AppStateFixture app([](AppSettings& s) { s.microPauses = true; });
         app.work(20min);
@@ -853,7 +855,6 @@ private slots:
             faults += unreadable(window);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-
         QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
         QVERIFY(application->indexOfChild(QAccessible::queryAccessibleInterface(&every.panel)) >= 0);
         QAccessibleInterface* countdown = QAccessible::queryAccessibleInterface(every.overlay.countdownLabel());
@@ -865,50 +866,31 @@ private slots:
         auto* days = every.history.findChild<HistoryChart*>();
         QCOMPARE(QAccessible::queryAccessibleInterface(days)->childCount(), static_cast<int>(days->days().size()));
 
+        for (QWidget* window :
+             QList<QWidget*>{&every.panel, &every.dashboard, &every.settings, &every.history, &every.overlay}) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            const QList<QWidget*> forward = tabRound(window, true);
+            const QList<QWidget*> back = tabRound(window, false);
+            QVERIFY2(!forward.contains(nullptr) && !back.contains(nullptr), window->metaObject()->className());
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                const bool reachable =
+                    widget->isVisibleTo(window) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
+                QVERIFY2(!reachable || (forward.contains(widget) && back.contains(widget)),
+                         qPrintable(widget->accessibleName() + QStringLiteral(" missed in ") +
+                                    window->metaObject()->className()));
+            }
+        }
+        days->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(days, Qt::Key_Home);
+        QTest::keyClick(days, Qt::Key_Right);
+        QCOMPARE(days->accessibleCurrentItem(), 1);
+
         const GuidedMoves::Routine routine = GuidedMoves::plan(180, 0, {});
         every.overlay.showGuideFrame(routine, GuidedMoves::frameAt(routine, 0, false));
         QAccessibleInterface* guide = QAccessible::queryAccessibleInterface(every.overlay.guideView());
         QCOMPARE(guide->text(QAccessible::Name), GuidedMoves::all()[std::size_t(routine.steps[0].move)].name);
         QVERIFY(guide->text(QAccessible::Description).startsWith(QStringLiteral("第 1 / ")));
-    }
-
-    // From the keyboard alone: Tab goes round every control of each window and back to where it started, and
-    // Shift+Tab goes the same round backwards; the history's days are read with the arrow keys.
-    void theKeyboardGoesRoundEveryWindow()
-    {
-        AppStateFixture app;
-        app.work(20min);
-        EveryWindow every(app);
-        const QList<QWidget*> windows = every.show();
-        QVERIFY(!windows.isEmpty());
-        for (QWidget* window : {static_cast<QWidget*>(&every.panel), static_cast<QWidget*>(&every.dashboard),
-                                static_cast<QWidget*>(&every.settings), static_cast<QWidget*>(&every.history),
-                                static_cast<QWidget*>(&every.overlay)}) {
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            QList<QWidget*> reachable;
-            for (QWidget* widget : window->findChildren<QWidget*>()) {
-                if (widget->isVisibleTo(window) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
-                    reachable.append(widget);
-                }
-            }
-            const QList<QWidget*> forward = tabRound(window, true);
-            const QList<QWidget*> back = tabRound(window, false);
-            const QString name = QString::fromLatin1(window->metaObject()->className());
-            QVERIFY2(!forward.contains(nullptr) && !back.contains(nullptr),
-                     qPrintable(name + QStringLiteral(": a trap")));
-            for (QWidget* widget : reachable) {
-                QVERIFY2(forward.contains(widget) && back.contains(widget),
-                         qPrintable(name + QStringLiteral(" misses ") + widget->metaObject()->className() +
-                                    QStringLiteral(" ") + widget->accessibleName()));
-            }
-        }
-        auto* days = every.history.findChild<HistoryChart*>();
-        days->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(days, Qt::Key_Home);
-        QCOMPARE(days->accessibleCurrentItem(), 0);
-        QTest::keyClick(days, Qt::Key_Right);
-        QCOMPARE(days->accessibleCurrentItem(), 1);
     }
 
     // On a short screen or with large text (the suite runs this at 150 % and 200 % too), the overlay keeps to its
@@ -942,9 +924,8 @@ private slots:
                 }
                 placed.append(at);
             }
-            every.overlay.grab().save(QStringLiteral("fit-overlay-%1-%2.png")
-                                          .arg(qRound(QGuiApplication::primaryScreen()->devicePixelRatio() * 100))
-                                          .arg(guiding ? "guide" : "tip"));
+            every.overlay.grab().save(
+                QStringLiteral("fit-overlay-%1-%2.png").arg(guiding).arg(every.overlay.devicePixelRatio()));
         }
     }
 
