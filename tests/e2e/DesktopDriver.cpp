@@ -140,14 +140,9 @@ void click(const QPoint& rootPosition)
     pause(150);
 }
 
-void key(const QString& keys, std::optional<quint64> window)
+void key(const QString& keys)
 {
-    QStringList arguments{QStringLiteral("key")};
-    if (window) {
-        arguments << QStringLiteral("--window") << QString::number(*window);
-    }
-    arguments << keys.split(u' ');
-    run(QStringLiteral("xdotool"), arguments);
+    run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys.split(u' '));
     pause(150);
 }
 

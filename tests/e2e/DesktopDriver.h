@@ -32,7 +32,7 @@ quint64 activeWindow();
 std::optional<quint64> waitForWindow(const QString& title, int timeoutMs = 30000);
 
 void click(const QPoint& rootPosition);
-void key(const QString& keys, std::optional<quint64> window = std::nullopt);
+void key(const QString& keys);
 void activate(quint64 window);
 // Asks the window manager to close the window, as a person would (openbox: Alt+F4); whether it went away.
 bool closeWindow(quint64 window);

@@ -64,14 +64,13 @@ struct AppStateFixture
     struct FakeMicroPauseCard final : MicroPausePresenting
     {
         std::optional<int> cue;
-        double progress = 0;
         std::function<void()> skip;
         void show(int shown, std::function<void()> onSkip) override
         {
             cue = shown;
             skip = std::move(onSkip);
         }
-        void setProgress(double value) override { progress = value; }
+        void setProgress(double) override {}
         void hide() override { cue.reset(); }
         bool isShown() const override { return cue.has_value(); }
     };

@@ -63,9 +63,3 @@ void ManualScheduler::advance(std::chrono::milliseconds step)
     }
     moveTo(target);
 }
-
-int ManualScheduler::pendingCount() const
-{
-    return static_cast<int>(
-        std::count_if(m_entries.begin(), m_entries.end(), [](const Entry& entry) { return !*entry.cancelled; }));
-}

@@ -35,8 +35,6 @@ public:
     void advance(std::chrono::milliseconds step);
     // Runs what is due at the current time, posted tasks included.
     void runDue() { advance(std::chrono::milliseconds(0)); }
-    // Tasks scheduled and neither run (for one-shots) nor cancelled.
-    int pendingCount() const;
 
 private:
     struct Entry

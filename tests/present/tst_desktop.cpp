@@ -167,8 +167,7 @@ private slots:
             const QImage picture = grab(window.geometry());
             QVERIFY(picture.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/screenshots/history-%1.png")
                                      .arg(mode == ThemeMode::dark ? QStringLiteral("dark") : QStringLiteral("light"))));
-            // The page takes the theme; the bars keep the accent colour.
-            QCOMPARE(picture.pixelColor(8, picture.height() / 2).lightness() < 80, mode == ThemeMode::dark);
+            // The bars keep the accent colour.
             const QRect chart(window.chart()->mapTo(&window, QPoint(0, 0)), window.chart()->size());
             const QColor card = picture.pixelColor(chart.topLeft() + QPoint(2, 2));
             const QColor accent = ThemeColors::accent(window.palette());

@@ -184,14 +184,6 @@ private slots:
         options.guide = true;
         overlay->show(options, [](BreakResult) {});
         QVERIFY(!m_windows.shown.guide && !m_windows.shown.guideOffered);
-        m_windows.skip();
-        options.excludedMoves.clear();
-        options.guide = false;
-        options.duration = 15;
-        overlay->show(options, [](BreakResult) {});
-        m_scheduler.advance(6s);
-        QVERIFY(!m_windows.shown.guideOffered);
-        m_scheduler.advance(20s);
     }
 
     // The figure leans the way the move says: a bend to the person's left (the viewer's right) moves the

@@ -82,9 +82,6 @@ int onCommand(int fd, uint32_t, void*)
                 ext_idle_notification_v1_send_resumed(notification);
             }
         }
-        if (command == "quit") {
-            wl_display_terminate(g_display);
-        }
     }
     wl_display_flush_clients(g_display);
     return 0;
@@ -92,9 +89,8 @@ int onCommand(int fd, uint32_t, void*)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main()
 {
-    const bool offerNotifier = !(argc > 1 && std::strcmp(argv[1], "--no-idle-notifier") == 0);
     g_display = wl_display_create();
     const char* socket = wl_display_add_socket_auto(g_display);
     if (!socket) {
@@ -102,9 +98,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     wl_global_create(g_display, &wl_seat_interface, 1, nullptr, bindSeat);
-    if (offerNotifier) {
-        wl_global_create(g_display, &ext_idle_notifier_v1_interface, 1, nullptr, bindNotifier);
-    }
+    wl_global_create(g_display, &ext_idle_notifier_v1_interface, 1, nullptr, bindNotifier);
     wl_event_loop_add_fd(wl_display_get_event_loop(g_display), STDIN_FILENO, WL_EVENT_READABLE, onCommand, nullptr);
     std::printf("ready %s\n", socket);
     std::fflush(stdout);
